@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Gives a widget the keyboard focus as soon as the mouse moves over it, while it is enabled.
+class HoverFocus : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    void watch(QWidget *widget);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

@@ -1,0 +1,67 @@
+#include "WidgetControls.h"
+
+#include "MonthCalendar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+void WidgetControls::setInstruction(const QString &text)
+{
+    m_widgets.instruction->setText(text);
+}
+
+void WidgetControls::setInstructionColour(InstructionColour colour)
+{
+    QPalette palette = m_widgets.instruction->palette();
+    palette.setColor(QPalette::Window, colour == InstructionColour::Red ? QColor(255, 0, 0)
+                                                                        : QColor(255, 255, 255));
+    m_widgets.instruction->setPalette(palette);
+}
+
+void WidgetControls::setResults(const QString &text)
+{
+    m_widgets.results->setPlainText(text);
+}
+
+QString WidgetControls::dayCountText() const
+{
+    return m_widgets.dayCount->text();
+}
+
+void WidgetControls::setDayCountText(const QString &text)
+{
+    m_widgets.dayCount->setText(text);
+}
+
+void WidgetControls::setCalculateEnabled(bool enabled)
+{
+    m_widgets.calculate->setEnabled(enabled);
+}
+
+QDate WidgetControls::calendarDate() const
+{
+    return m_widgets.calendar->value();
+}
+
+bool WidgetControls::setCalendarDate(QDate date)
+{
+    return m_widgets.calendar->setValue(date);
+}
+
+void WidgetControls::addCalculationType(const QString &text)
+{
+    m_widgets.calculationTypes->addItem(text);
+}
+
+int WidgetControls::selectedCalculationType() const
+{
+    return m_widgets.calculationTypes->currentIndex();
+}
+
+void WidgetControls::selectCalculationType(int index)
+{
+    m_widgets.calculationTypes->setCurrentIndex(index);
+}

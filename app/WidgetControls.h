@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Controls.h"
+
+class MonthCalendar;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The calculator's control operations, carried out on the window's widgets.
+class WidgetControls final : public Controls
+{
+public:
+    struct Widgets
+    {
+        QLabel *instruction;
+        QPlainTextEdit *results;
+        QLineEdit *dayCount;
+        QPushButton *calculate;
+        MonthCalendar *calendar;
+        QComboBox *calculationTypes;
+    };
+
+    explicit WidgetControls(const Widgets &widgets) : m_widgets(widgets) {}
+
+    void setInstruction(const QString &text) override;
+    void setInstructionColour(InstructionColour colour) override;
+    void setResults(const QString &text) override;
+    QString dayCountText() const override;
+    void setDayCountText(const QString &text) override;
+    void setCalculateEnabled(bool enabled) override;
+    QDate calendarDate() const override;
+    bool setCalendarDate(QDate date) override;
+    void addCalculationType(const QString &text) override;
+    int selectedCalculationType() const override;
+    void selectCalculationType(int index) override;
+
+private:
+    Widgets m_widgets;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+enum class InstructionColour { White, Red };
+
+// The operations the calculator performs on the window's controls. The window implements them
+// on real widgets; tests implement them on a fake, so every handler runs without a window.
+class Controls
+{
+public:
+    virtual ~Controls() = default;
+
+    virtual void setInstruction(const QString &text) = 0;
+    virtual void setInstructionColour(InstructionColour colour) = 0;
+
+    // Lines are separated by CR LF.
+    virtual void setResults(const QString &text) = 0;
+
+    virtual QString dayCountText() const = 0;
+    virtual void setDayCountText(const QString &text) = 0;
+
+    virtual void setCalculateEnabled(bool enabled) = 0;
+
+    virtual QDate calendarDate() const = 0;
+    // Selects the date and brings its month into view; refuses (returns false and keeps the
+    // current date) a date the calendar does not offer.
+    virtual bool setCalendarDate(QDate date) = 0;
+
+    virtual void addCalculationType(const QString &text) = 0;
+    // -1 while no calculation type is selected.
+    virtual int selectedCalculationType() const = 0;
+    // Selecting from code runs no handler; the caller does what the selection implies.
+    virtual void selectCalculationType(int index) = 0;
+};

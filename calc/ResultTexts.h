@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// Builds the sentences the calculator writes, with dates in the user's regional short format.
+class ResultTexts
+{
+public:
+    explicit ResultTexts(const QLocale &locale);
+
+    QString fromToday(QDate target, qint64 dayCount, QDate today) const;
+    QString betweenDates(QDate first, QDate second, qint64 dayCount) const;
+    QString firstDateNotice(QDate first) const;
+    static QString dayCountBox(qint64 dayCount);
+
+    QString date(QDate date) const;
+
+private:
+    QLocale m_locale;
+    QString m_dateFormat;
+};
+
+// The locale's short date format with any two-digit year widened to four digits, so that dates
+// from 1753 to 9999 can never be mistaken for another century; ISO 8601 where the locale is C.
+QString fourDigitYearDateFormat(const QLocale &locale);
