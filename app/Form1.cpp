@@ -46,6 +46,7 @@ Form1::Form1(Calculator::Today today, QWidget *parent)
     wireEvents();
 
     m_calculator.load();
+    Text1->setFocus();
 
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));
@@ -77,9 +78,6 @@ void Form1::setUpControls()
     m_controls.setInstructionColour(InstructionColour::White);
 
     Combo1->setToolTip(QStringLiteral("Select calculation type"));
-    Combo1->setEditable(true);
-    // Enter in the text field must not add what was typed as a new calculation type.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setEditText(QStringLiteral("Combo1"));
 
     Command2->setToolTip(QStringLiteral("Click to work out the date from the number on the right"));
@@ -95,12 +93,16 @@ void Form1::setUpControls()
 
     MonthView1->setToolTip(QStringLiteral(
         "Click on a month or a year to move quickly to a date not currently in the display"));
+}
 
-    QWidget::setTabOrder(Text1, Combo1);
-    QWidget::setTabOrder(Combo1, Command1);
-    QWidget::setTabOrder(Command1, MonthView1);
-    QWidget::setTabOrder(MonthView1, Text2);
-    QWidget::setTabOrder(Text2, Command2);
+// The text field is made at once, so that it joins the focus chain in the drop-down's place.
+QComboBox *Form1::makeEditableComboBox(QWidget *parent)
+{
+    auto *comboBox = new QComboBox(parent);
+    comboBox->setEditable(true);
+    // Enter in the text field must not add what was typed as a new calculation type.
+    comboBox->setInsertPolicy(QComboBox::NoInsert);
+    return comboBox;
 }
 
 // The design's 8-point font has 13-pixel lines. A larger default font scales the whole design,

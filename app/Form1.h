@@ -28,17 +28,19 @@ private:
     void layOutControls();
     void wireEvents();
     double designScale() const;
+    static QComboBox *makeEditableComboBox(QWidget *parent);
 
-    QLabel *const Label3 = new QLabel(QStringLiteral("Instruction window"), this);
-    QLabel *const Label1 = new QLabel(QStringLiteral("Select type of date calculation"), this);
-    QLabel *const Label4 = new QLabel(QStringLiteral("Results window"), this);
-    QLabel *const Label2 = new QLabel(QStringLiteral("Label2"), this);
-    QComboBox *const Combo1 = new QComboBox(this);
-    QPushButton *const Command2 = new QPushButton(QStringLiteral("Calculate Date"), this);
-    QLineEdit *const Text2 = new QLineEdit(QStringLiteral("0"), this);
+    // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const Text1 = new QPlainTextEdit(this);
+    QComboBox *const Combo1 = makeEditableComboBox(this);
+    QLabel *const Label1 = new QLabel(QStringLiteral("Select type of date calculation"), this);
     QPushButton *const Command1 = new QPushButton(QStringLiteral("Quit"), this);
+    QLabel *const Label2 = new QLabel(QStringLiteral("Label2"), this);
+    QLabel *const Label3 = new QLabel(QStringLiteral("Instruction window"), this);
+    QLabel *const Label4 = new QLabel(QStringLiteral("Results window"), this);
     MonthCalendar *const MonthView1 = new MonthCalendar(this);
+    QLineEdit *const Text2 = new QLineEdit(QStringLiteral("0"), this);
+    QPushButton *const Command2 = new QPushButton(QStringLiteral("Calculate Date"), this);
 
     WidgetControls m_controls{{Label2, Text1, Text2, Command2, MonthView1, Combo1}};
     Calculator m_calculator;

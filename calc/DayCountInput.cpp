@@ -10,14 +10,16 @@ DayCountInput::DayCountInput(const QString &text, const QLocale &locale)
     // not taken for a whole number and "16777217" is not rounded to a neighbour.
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
-    if (ok && std::isfinite(value)) {
-        if (std::trunc(value) == value) {
-            m_status = Status::Whole;
-            m_days = value;
-        }
-    } else if (std::isinf(value)) {
-        // An overflowing number is still a number: far too many days rather than no number.
-        m_status = Status::TooLarge;
+    if (!ok) {
+        // A number too large for a double comes back as infinity: it is still a number, just
+        // far too many days, unlike the "inf" that Qt reads as a valid infinity.
+        if (std::isinf(value))
+            m_status = Status::TooLarge;
+        return;
+    }
+    if (std::isfinite(value) && std::trunc(value) == value) {
+        m_status = Status::Whole;
+        m_days = value;
     }
 }
 

@@ -20,12 +20,8 @@ QString weekBreakdown(qint64 dayCount)
 
 } // namespace
 
-QString fourDigitYearDateFormat(const QLocale &locale)
+QString widenTwoDigitYears(const QString &format)
 {
-    if (locale.language() == QLocale::C)
-        return QStringLiteral("yyyy-MM-dd");
-
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
     QString widened;
     bool quoted = false;
     for (qsizetype i = 0; i < format.size();) {
@@ -44,6 +40,13 @@ QString fourDigitYearDateFormat(const QLocale &locale)
         i += run;
     }
     return widened;
+}
+
+QString fourDigitYearDateFormat(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("yyyy-MM-dd");
+    return widenTwoDigitYears(locale.dateFormat(QLocale::ShortFormat));
 }
 
 ResultTexts::ResultTexts(const QLocale &locale)

@@ -25,3 +25,5 @@ private:
 // The locale's short date format with any two-digit year widened to four digits, so that dates
 // from 1753 to 9999 can never be mistaken for another century; ISO 8601 where the locale is C.
 QString fourDigitYearDateFormat(const QLocale &locale);
+// A date format with each two-digit year field ("yy") made a four-digit one; quoted text is kept.
+QString widenTwoDigitYears(const QString &format);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CalendarRange.h"
+#include "Controls.h"
+
+#include <QStringList>
+
+// Control operations on plain fields, as the window's widgets would hold them after load.
+class FakeControls final : public Controls
+{
+public:
+    QString instruction = QStringLiteral("Label2");
+    InstructionColour instructionColour = InstructionColour::White;
+    QString results;
+    QString dayCount = QStringLiteral("0");
+    bool calculateEnabled = true;
+    QDate calendar;
+    QStringList calculationTypes;
+    int selectedType = -1;
+
+    void setInstruction(const QString &text) override { instruction = text; }
+    void setInstructionColour(InstructionColour colour) override { instructionColour = colour; }
+    void setResults(const QString &text) override { results = text; }
+    QString dayCountText() const override { return dayCount; }
+    void setDayCountText(const QString &text) override { dayCount = text; }
+    void setCalculateEnabled(bool enabled) override { calculateEnabled = enabled; }
+    QDate calendarDate() const override { return calendar; }
+    bool setCalendarDate(QDate date) override
+    {
+        if (!CalendarRange::contains(date))
+            return false;
+        calendar = date;
+        return true;
+    }
+    void addCalculationType(const QString &text) override { calculationTypes << text; }
+    int selectedCalculationType() const override { return selectedType; }
+    void selectCalculationType(int index) override { selectedType = index; }
+};

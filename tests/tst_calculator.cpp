@@ -1,0 +1,449 @@
+#include "Calculator.h"
+#include "FakeControls.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+
+namespace {
+
+const QString startInstruction = QStringLiteral(
+    "Click a date on the Calendar, alternatively enter a number of days and click the Caluculate "
+    "Date button");
+const QString daysFromNowInstruction = QStringLiteral(
+    "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
+    "button");
+const QString afterCalculationInstruction = QStringLiteral(
+    "Click a date on the Calendar, alternatively enter a whole number of days and click the "
+    "Calculate Date button");
+const QString selectSecondDate = QStringLiteral(
+    "Select second date or enter a number of days in the Calculate Date box");
+const QString notWholeNumber = QStringLiteral("Date box error, please enter a whole number");
+const QString outsideCalendar = QStringLiteral(
+    "Date box error, the date must lie between 1753 and 9999");
+const QString resultsPlaceholder = QStringLiteral("Results will appear in this window");
+
+enum Type { DaysFromNow = 0, DaysBetween = 1, NoType = -1 };
+
+// Days between two dates by the proleptic Gregorian calendar of std::chrono, independent of QDate.
+qint64 chronoDaysBetween(QDate from, QDate to)
+{
+    using namespace std::chrono;
+    const auto days = [](QDate d) {
+        return sys_days(year(d.year()) / month(unsigned(d.month())) / day(unsigned(d.day())));
+    };
+    return (days(to) - days(from)).count();
+}
+
+} // namespace
+
+class CalculatorTest : public QObject
+{
+    Q_OBJECT
+
+    QDate today{2026, 12, 5};
+    FakeControls controls;
+    std::unique_ptr<Calculator> calculator;
+
+    void startCalculator(const QLocale &locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
+    {
+        controls = FakeControls();
+        calculator = std::make_unique<Calculator>(controls, [this] { return today; }, locale);
+        calculator->load();
+    }
+    void choose(int type)
+    {
+        controls.selectedType = type;
+        calculator->calculationTypeChosen();
+    }
+    void pick(QDate date)
+    {
+        controls.calendar = date;
+        calculator->datePicked();
+    }
+    void calculate(const QString &typed)
+    {
+        controls.dayCount = typed;
+        calculator->calculateDate();
+    }
+    void showInputError()
+    {
+        calculate(QStringLiteral("abc"));
+        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+    }
+
+private slots:
+    void init()
+    {
+        today = QDate(2026, 12, 5);
+        startCalculator();
+    }
+
+    void loadStartsInDaysFromNow()
+    {
+        QCOMPARE(controls.calculationTypes,
+                 QStringList({"Days from now", "Days between 2 dates"}));
+        QCOMPARE(controls.selectedType, int(DaysFromNow));
+        QCOMPARE(controls.calendar, today);
+        QCOMPARE(controls.results, resultsPlaceholder);
+        QCOMPARE(controls.instruction, startInstruction);
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.dayCount, QStringLiteral("0"));
+        QVERIFY(controls.calculateEnabled);
+        QVERIFY(!calculator->state().TwoDatesMode);
+        QVERIFY(!calculator->state().FirstDatePicked);
+    }
+
+    void choosingTypesSwitchesInstructionResultsAndCalculate()
+    {
+        choose(DaysBetween);
+        QCOMPARE(controls.instruction, QStringLiteral("Select first date"));
+        QCOMPARE(controls.results, QString());
+        QVERIFY(!controls.calculateEnabled);
+        QVERIFY(calculator->state().TwoDatesMode);
+
+        choose(DaysFromNow);
+        QCOMPARE(controls.instruction, daysFromNowInstruction);
+        QCOMPARE(controls.results, resultsPlaceholder);
+        QVERIFY(controls.calculateEnabled);
+        QVERIFY(!calculator->state().TwoDatesMode);
+    }
+
+    void switchingAwayAndBackDropsTheHeldFirstDate()
+    {
+        choose(DaysBetween);
+        pick(QDate(2026, 3, 1));
+        choose(DaysFromNow);
+        choose(DaysBetween);
+        QCOMPARE(controls.instruction, QStringLiteral("Select first date"));
+        QVERIFY(!controls.calculateEnabled);
+
+        pick(QDate(2026, 4, 1));
+        QCOMPARE(controls.results, QStringLiteral("First date selected is 01/04/2026"));
+        QCOMPARE(calculator->state().FirstDate, QDate(2026, 4, 1));
+    }
+
+    void redBackgroundOutlastsTypeChanges()
+    {
+        showInputError();
+        choose(DaysBetween);
+        QCOMPARE(controls.instruction, QStringLiteral("Select first date"));
+        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        choose(DaysFromNow);
+        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+    }
+
+    void pickFromToday_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("dayCount");
+        QTest::newRow("today") << 0
+            << "05/12/2026 is  0 days from 05/12/2026\r\nThat is 0 Weeks and 0 Days." << "0";
+        QTest::newRow("ten days back") << -10
+            << "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days." << "-10";
+        QTest::newRow("two weeks ahead") << 14
+            << "19/12/2026 is  14 days from 05/12/2026\r\nThat is 2 Weeks and 0 Days." << "14";
+    }
+
+    void pickFromToday()
+    {
+        QFETCH(int, offset);
+        pick(today.addDays(offset));
+        QTEST(controls.results, "results");
+        QTEST(controls.dayCount, "dayCount");
+        QCOMPARE(controls.instruction, startInstruction);
+        QVERIFY(!calculator->state().FirstDatePicked);
+    }
+
+    void pickFromTodayClearsRedButKeepsTheMessage()
+    {
+        showInputError();
+        pick(today);
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instruction, notWholeNumber);
+    }
+
+    void pickingAPairOfDates_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("second");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("dayCount");
+        QTest::newRow("later second date") << QDate(2026, 1, 1) << QDate(2026, 12, 5)
+            << "The number of days from 01/01/2026 to 05/12/2026 is  338\r\n"
+               "That is 48 Weeks and 2 Days." << "338";
+        QTest::newRow("same date twice") << QDate(2026, 3, 15) << QDate(2026, 3, 15)
+            << "The number of days from 15/03/2026 to 15/03/2026 is  0\r\n"
+               "That is 0 Weeks and 0 Days." << "0";
+        QTest::newRow("earlier second date") << QDate(2026, 3, 15) << QDate(2026, 3, 1)
+            << "The number of days from 15/03/2026 to 01/03/2026 is -14\r\n"
+               "That is -2 Weeks and 0 Days." << "-14";
+    }
+
+    void pickingAPairOfDates()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, second);
+        choose(DaysBetween);
+
+        pick(first);
+        QCOMPARE(controls.results, "First date selected is " + first.toString("dd/MM/yyyy"));
+        QCOMPARE(controls.instruction, selectSecondDate);
+        QVERIFY(controls.calculateEnabled);
+        QCOMPARE(controls.dayCount, QStringLiteral("0"));
+        QVERIFY(calculator->state().FirstDatePicked);
+
+        pick(second);
+        QTEST(controls.results, "results");
+        QTEST(controls.dayCount, "dayCount");
+        QCOMPARE(controls.instruction, QStringLiteral("Select a new first date"));
+        QVERIFY(!controls.calculateEnabled);
+        QVERIFY(!calculator->state().FirstDatePicked);
+
+        pick(second);
+        QCOMPARE(controls.instruction, selectSecondDate);
+    }
+
+    void onlyTheCompletingPickClearsRed()
+    {
+        showInputError();
+        choose(DaysBetween);
+        pick(QDate(2026, 3, 1));
+        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        pick(QDate(2026, 3, 2));
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+    }
+
+    // With the drop-down's text edited so that nothing is selected, picks pair up while a typed
+    // count still counts from today.
+    void withNoTypeSelectedPicksPairUp()
+    {
+        choose(NoType);
+        QVERIFY(!calculator->state().TwoDatesMode);
+        pick(QDate(2026, 3, 1));
+        QCOMPARE(controls.results, QStringLiteral("First date selected is 01/03/2026"));
+        pick(QDate(2026, 3, 8));
+        QVERIFY(controls.results.startsWith("The number of days from 01/03/2026 to 08/03/2026 is  7"));
+
+        calculate(QStringLiteral("1"));
+        QCOMPARE(controls.calendar, today.addDays(1));
+        QVERIFY(controls.results.startsWith("06/12/2026 is  1 days from 05/12/2026"));
+    }
+
+    void dayCountsAgreeWithAnIndependentCalendar()
+    {
+        QRandomGenerator random(20261205);
+        const qint64 firstDay = CalendarRange::first().toJulianDay();
+        const qint64 lastDay = CalendarRange::last().toJulianDay();
+        const auto randomDate = [&] {
+            return QDate::fromJulianDay(firstDay + qint64(random.bounded(quint64(lastDay - firstDay + 1))));
+        };
+        const QRegularExpression breakdown(QStringLiteral("That is (-?\\d+) Weeks and (-?\\d+) Days\\.$"));
+
+        for (int i = 0; i < 2000; ++i) {
+            today = randomDate();
+            choose(i % 2);
+            const QDate first = randomDate();
+            const QDate second = randomDate();
+            pick(first);
+            if (i % 2)
+                pick(second);
+            const qint64 expected = i % 2 ? chronoDaysBetween(first, second)
+                                          : chronoDaysBetween(today, first);
+            QCOMPARE(controls.dayCount.toLongLong(), expected);
+            const QRegularExpressionMatch match = breakdown.match(controls.results);
+            QVERIFY2(match.hasMatch(), qPrintable(controls.results));
+            QCOMPARE(match.captured(1).toLongLong() * 7 + match.captured(2).toLongLong(), expected);
+        }
+    }
+
+    void typedCount_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<int>("days");
+
+        const auto accepted = [](const char *locale, const QString &typed, int days) {
+            QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
+                << locale << typed << afterCalculationInstruction << days;
+        };
+        const auto rejected = [](const char *locale, const QString &typed, const QString &message) {
+            QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
+                << locale << typed << message << 0;
+        };
+        for (const char *locale : {"en_GB", "de_DE"}) {
+            accepted(locale, "0", 0);
+            accepted(locale, "14", 14);
+            accepted(locale, "-10", -10);
+            accepted(locale, " 14 ", 14);
+            accepted(locale, "+14", 14);
+            accepted(locale, "1e1", 10);
+            rejected(locale, "abc", notWholeNumber);
+            rejected(locale, "", notWholeNumber);
+            rejected(locale, " ", notWholeNumber);
+            rejected(locale, "inf", notWholeNumber);
+            rejected(locale, "-inf", notWholeNumber);
+            rejected(locale, "nan", notWholeNumber);
+            rejected(locale, "1e-1", notWholeNumber);
+            rejected(locale, "14x", notWholeNumber);
+            rejected(locale, "1e39", outsideCalendar);
+            rejected(locale, "16777217", outsideCalendar);
+            rejected(locale, QString(10000, u'9'), outsideCalendar);
+        }
+        accepted("en_GB", "3.0", 3);
+        rejected("en_GB", "2.5", notWholeNumber);
+        rejected("en_GB", "-2.5", notWholeNumber);
+        rejected("en_GB", "1000000.01", notWholeNumber);
+        accepted("en_GB", "1,000", 1000);
+        rejected("en_GB", "1,5", notWholeNumber);
+        accepted("de_DE", "3,0", 3);
+        rejected("de_DE", "2,5", notWholeNumber);
+        rejected("de_DE", "-2,5", notWholeNumber);
+        rejected("de_DE", "3.5", notWholeNumber);
+        rejected("de_DE", "1000000,01", notWholeNumber);
+        accepted("de_DE", "1.000", 1000);
+        accepted("de_DE", "1,000", 1);
+    }
+
+    void typedCount()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, instruction);
+        QFETCH(int, days);
+        startCalculator(QLocale(locale));
+        const QString resultsBefore = controls.results;
+
+        calculate(typed);
+
+        QCOMPARE(controls.instruction, instruction);
+        QCOMPARE(controls.calendar, today.addDays(days));
+        QCOMPARE(controls.dayCount, typed);
+        const bool accepted = instruction == afterCalculationInstruction;
+        QCOMPARE(controls.instructionColour,
+                 accepted ? InstructionColour::White : InstructionColour::Red);
+        if (!accepted)
+            QCOMPARE(controls.results, resultsBefore);
+    }
+
+    void calculateFromToday_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("results");
+        QTest::newRow("0") << "0"
+            << "05/12/2026 is  0 days from 05/12/2026\r\nThat is 0 Weeks and 0 Days.";
+        QTest::newRow("14") << "14"
+            << "19/12/2026 is  14 days from 05/12/2026\r\nThat is 2 Weeks and 0 Days.";
+        QTest::newRow("-10") << "-10"
+            << "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days.";
+    }
+
+    void calculateFromToday()
+    {
+        QFETCH(QString, typed);
+        showInputError();
+        calculate(typed);
+        QTEST(controls.results, "results");
+        QCOMPARE(controls.instruction, afterCalculationInstruction);
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QVERIFY(controls.calculateEnabled);
+    }
+
+    void calculateCompletesAPair()
+    {
+        choose(DaysBetween);
+        pick(QDate(2026, 1, 10));
+        controls.calendar = QDate(2026, 6, 1); // the user paged elsewhere
+        calculate(QStringLiteral("30"));
+        QCOMPARE(controls.calendar, QDate(2026, 2, 9));
+        QCOMPARE(controls.results, QStringLiteral("The number of days from 10/01/2026 to 09/02/2026 "
+                                                  "is  30\r\nThat is 4 Weeks and 2 Days."));
+        QCOMPARE(controls.instruction, QStringLiteral("Select a new first date"));
+        QVERIFY(!controls.calculateEnabled);
+        QVERIFY(!calculator->state().FirstDatePicked);
+        QCOMPARE(controls.dayCount, QStringLiteral("30"));
+    }
+
+    void calculateWithoutAFirstDateAsksForOne()
+    {
+        choose(DaysBetween);
+        showInputError();
+        calculate(QStringLiteral("5"));
+        QCOMPARE(controls.instruction, QStringLiteral("You must select the first date on the calendar"));
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.calendar, today);
+        QCOMPARE(controls.results, QString());
+    }
+
+    void rejectedCountLeavesThePairOpen()
+    {
+        choose(DaysBetween);
+        pick(QDate(2026, 1, 10));
+        const QString notice = controls.results;
+        calculate(QStringLiteral("2.5"));
+        QCOMPARE(controls.instruction, notWholeNumber);
+        QCOMPARE(controls.results, notice);
+        QCOMPARE(controls.calendar, QDate(2026, 1, 10));
+        QVERIFY(controls.calculateEnabled);
+        QVERIFY(calculator->state().FirstDatePicked);
+
+        calculate(QStringLiteral("2"));
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instruction, QStringLiteral("Select a new first date"));
+        QCOMPARE(controls.calendar, QDate(2026, 1, 12));
+    }
+
+    void rangeEnds_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QDate>("base");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("target");
+        const QDate nearFirst(1753, 1, 10);
+        const QDate nearLast(9999, 12, 20);
+        for (int type : {DaysFromNow, DaysBetween}) {
+            const char *name = type == DaysFromNow ? "from today" : "from a first date";
+            QTest::addRow("%s, first day", name) << type << nearFirst << "-9" << QDate(1753, 1, 1);
+            QTest::addRow("%s, before first day", name) << type << nearFirst << "-10" << QDate();
+            QTest::addRow("%s, last day", name) << type << nearLast << "11" << QDate(9999, 12, 31);
+            QTest::addRow("%s, after last day", name) << type << nearLast << "12" << QDate();
+            QTest::addRow("%s, whole range", name) << type << QDate(1753, 1, 1) << "3012153"
+                                                   << QDate(9999, 12, 31);
+        }
+    }
+
+    void rangeEnds()
+    {
+        QFETCH(int, type);
+        QFETCH(QDate, base);
+        QFETCH(QString, typed);
+        QFETCH(QDate, target);
+        today = type == DaysFromNow ? base : QDate(2026, 12, 5);
+        startCalculator();
+        choose(type);
+        if (type == DaysBetween)
+            pick(base);
+        const FakeControls before = controls;
+
+        calculate(typed);
+
+        if (target.isValid()) {
+            QCOMPARE(controls.calendar, target);
+            QCOMPARE(controls.instructionColour, InstructionColour::White);
+            return;
+        }
+        QCOMPARE(controls.instruction, outsideCalendar);
+        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        QCOMPARE(controls.calendar, before.calendar);
+        QCOMPARE(controls.results, before.results);
+        QCOMPARE(controls.calculateEnabled, before.calculateEnabled);
+        QCOMPARE(calculator->state().FirstDatePicked, type == DaysBetween);
+    }
+};
+
+QTEST_GUILESS_MAIN(CalculatorTest)
+#include "tst_calculator.moc"

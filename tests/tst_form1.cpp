@@ -1,0 +1,536 @@
+#include "Form1.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QDate today(2026, 12, 5);
+
+struct Design
+{
+    const char *name;
+    const char *kind;
+    QRect pixels;
+};
+
+// Every control at the design's 8-point font, in pixels at 96 dpi.
+const Design designs[] = {
+    {"Label3", "QLabel", QRect(8, 0, 169, 17)},
+    {"Label1", "QLabel", QRect(192, 0, 161, 17)},
+    {"Label4", "QLabel", QRect(368, 0, 321, 17)},
+    {"Label2", "QLabel", QRect(8, 24, 169, 57)},
+    {"Combo1", "QComboBox", QRect(192, 24, 153, 21)},
+    {"Command2", "QPushButton", QRect(192, 56, 97, 25)},
+    {"Text2", "QLineEdit", QRect(296, 56, 49, 25)},
+    {"Text1", "QPlainTextEdit", QRect(352, 24, 329, 57)},
+    {"Command1", "QPushButton", QRect(688, 24, 33, 57)},
+    {"MonthView1", "QCalendarWidget", QRect(0, 88, 726, 444)},
+};
+
+const QStringList instructions = {
+    "Click a date on the Calendar, alternatively enter a number of days and click the Caluculate "
+    "Date button",
+    "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
+    "button",
+    "Click a date on the Calendar, alternatively enter a whole number of days and click the "
+    "Calculate Date button",
+    "Select first date",
+    "Select second date or enter a number of days in the Calculate Date box",
+    "Select a new first date",
+    "You must select the first date on the calendar",
+    "Date box error, please enter a whole number",
+    "Date box error, the date must lie between 1753 and 9999",
+};
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> window;
+
+    template <typename Control>
+    Control *control(const char *name) const
+    {
+        auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+    // The control that holds the focus, counting a control's inner parts as the control.
+    QString focusedControl() const
+    {
+        for (QWidget *widget = focused(); widget; widget = widget->parentWidget()) {
+            if (widget->parentWidget() == window.get())
+                return widget->objectName();
+        }
+        return QString();
+    }
+    void showWindow()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QAbstractItemView *dayGrid() const
+    {
+        return control<QCalendarWidget>("MonthView1")->findChild<QAbstractItemView *>();
+    }
+    // Where the grid shows a date of the displayed page or a greyed neighbouring day.
+    QPoint cellCentre(QDate date) const
+    {
+        const auto *calendar = control<QCalendarWidget>("MonthView1");
+        const QDate shown(calendar->yearShown(), calendar->monthShown(), 1);
+        QAbstractItemView *grid = dayGrid();
+        const QAbstractItemModel *model = grid->model();
+        for (int row = 1; row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = model->index(row, column);
+                const int day = cell.data().toInt();
+                QDate month = shown;
+                if (row <= 2 && day > 20)
+                    month = shown.addMonths(-1);
+                else if (row >= 4 && day < 15)
+                    month = shown.addMonths(1);
+                if (QDate(month.year(), month.month(), day) == date)
+                    return grid->visualRect(cell).center();
+            }
+        }
+        qFatal("%s is not on the calendar's page", qPrintable(date.toString(Qt::ISODate)));
+    }
+    void clickDay(QDate date) { QTest::mouseClick(dayGrid()->viewport(), Qt::LeftButton, {}, cellCentre(date)); }
+
+    QString results() const { return control<QPlainTextEdit>("Text1")->toPlainText(); }
+    QString instruction() const { return control<QLabel>("Label2")->text(); }
+    QColor instructionColour() const
+    {
+        return control<QLabel>("Label2")->palette().color(QPalette::Window);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void init() { window = std::make_unique<Form1>([] { return today; }); }
+    void cleanup() { window.reset(); }
+
+    void windowIsFixedCentredAndHasOnlyACloseButton()
+    {
+        showWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Daywright and days calulator v5.0"));
+        QCOMPARE(window->minimumSize(), window->size());
+        QCOMPARE(window->maximumSize(), window->size());
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        const QPoint offCentre =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.manhattanLength())));
+        const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(16, 16)));
+        QVERIFY(iconSizes.contains(QSize(32, 32)));
+    }
+
+    void controlsSitWhereDesignedAtTheDesignFont()
+    {
+        const QFont defaultFont = QApplication::font();
+        QFont designFont(QStringLiteral("DejaVu Sans"));
+        designFont.setPixelSize(9);
+        QApplication::setFont(designFont);
+        window = std::make_unique<Form1>([] { return today; });
+        QApplication::setFont(defaultFont);
+
+        QCOMPARE(window->size(), QSize(728, 531));
+        for (const Design &design : designs) {
+            auto *widget = control<QWidget>(design.name);
+            QVERIFY2(widget->inherits(design.kind), design.name);
+            QCOMPARE(widget->geometry(), design.pixels);
+        }
+    }
+
+    void layoutScalesAsAWholeAndClipsNoText()
+    {
+        const double scale = window->width() / 728.0;
+        QVERIFY(scale >= 1.0);
+        QCOMPARE(window->height(), qRound(531 * scale));
+        for (const Design &design : designs) {
+            const QRect expected(QPoint(qRound(design.pixels.left() * scale), qRound(design.pixels.top() * scale)),
+                                 QPoint(qRound((design.pixels.right() + 1) * scale) - 1,
+                                        qRound((design.pixels.bottom() + 1) * scale) - 1));
+            QCOMPARE(control<QWidget>(design.name)->geometry(), expected);
+        }
+
+        for (const char *name : {"Label1", "Label3", "Label4"}) {
+            const auto *heading = control<QLabel>(name);
+            QVERIFY2(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->contentsRect().width(), name);
+            QVERIFY2(heading->fontMetrics().height() <= heading->contentsRect().height(), name);
+        }
+        for (const char *name : {"Command1", "Command2"}) {
+            const auto *button = control<QPushButton>(name);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(), name);
+        }
+        const auto *combo = control<QComboBox>("Combo1");
+        QStyleOptionComboBox comboOption;
+        comboOption.initFrom(combo);
+        comboOption.editable = true;
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &comboOption,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        for (int i = 0; i < combo->count(); ++i)
+            QVERIFY(combo->fontMetrics().horizontalAdvance(combo->itemText(i)) < field.width());
+
+        const auto *label = control<QLabel>("Label2");
+        const QRect box = label->contentsRect();
+        for (const QString &text : instructions) {
+            const QRect needed = label->fontMetrics().boundingRect(box, Qt::TextWordWrap, text);
+            QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(), qPrintable(text));
+        }
+    }
+
+    void textsAndTooltips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tooltip");
+        const QString heading = QStringLiteral("Visit our web site for links to many more useful free applications");
+        QTest::newRow("Text1") << "Text1" << "Results will appear in this window"
+            << "Select the results and copy them to the clip board if desired (press CTRL and C)";
+        QTest::newRow("Combo1") << "Combo1" << "Days from now" << "Select calculation type";
+        QTest::newRow("Label1") << "Label1" << "Select type of date calculation" << heading;
+        QTest::newRow("Command1") << "Command1" << "Quit" << "";
+        QTest::newRow("Label2") << "Label2" << instructions[0] << "This window displays instructions only";
+        QTest::newRow("Label3") << "Label3" << "Instruction window" << heading;
+        QTest::newRow("Label4") << "Label4" << "Results window" << heading;
+        QTest::newRow("MonthView1") << "MonthView1" << ""
+            << "Click on a month or a year to move quickly to a date not currently in the display";
+        QTest::newRow("Text2") << "Text2" << "0" << "Enter an interval in days";
+        QTest::newRow("Command2") << "Command2" << "Calculate Date"
+            << "Click to work out the date from the number on the right";
+    }
+
+    void textsAndTooltips()
+    {
+        QFETCH(QString, name);
+        const auto *widget = control<QWidget>(qPrintable(name));
+        QTEST(widget->toolTip(), "tooltip");
+        QString text;
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            text = label->text();
+        else if (auto *button = qobject_cast<const QPushButton *>(widget))
+            text = button->text();
+        else if (auto *line = qobject_cast<const QLineEdit *>(widget))
+            text = line->text();
+        else if (auto *edit = qobject_cast<const QPlainTextEdit *>(widget))
+            text = edit->toPlainText();
+        else if (auto *combo = qobject_cast<const QComboBox *>(widget))
+            text = combo->currentText();
+        QTEST(text, "text");
+    }
+
+    void loadLeavesTheWindowReadyForDaysFromNow()
+    {
+        const auto *combo = control<QComboBox>("Combo1");
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Days from now"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("Days between 2 dates"));
+        QCOMPARE(combo->currentIndex(), 0);
+        QVERIFY(combo->isEditable());
+        QVERIFY(control<QPushButton>("Command2")->isEnabled());
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->minimumDate(), QDate(1753, 1, 1));
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->maximumDate(), QDate(9999, 12, 31));
+        QCOMPARE(instructionColour(), QColor(Qt::white));
+        QVERIFY(control<QLabel>("Label2")->wordWrap());
+    }
+
+    void focusStartsInTheResultsAndTabVisitsEveryControl()
+    {
+        showWindow();
+        QCOMPARE(focusedControl(), QStringLiteral("Text1"));
+        const QStringList order = {"Combo1", "Command1", "MonthView1", "Text2", "Command2", "Text1"};
+        for (const QString &next : order) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focusedControl(), next);
+        }
+        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        for (auto it = order.crbegin() + 1; it != order.crend(); ++it) {
+            QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(focusedControl(), *it);
+        }
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedControl(), QStringLiteral("Text1"));
+    }
+
+    void hoveringGivesTheFocusToButtonsAndTheDayCount()
+    {
+        showWindow();
+        auto *text1 = control<QPlainTextEdit>("Text1");
+        QTest::keyClicks(text1, "typed");
+        for (const char *name : {"Label1", "Label2", "Combo1", "Text1", "MonthView1"}) {
+            QTest::mouseMove(control<QWidget>(name));
+            QCOMPARE(focusedControl(), QStringLiteral("Text1"));
+        }
+        QTest::mouseMove(control<QWidget>("Text2"));
+        QCOMPARE(focusedControl(), QStringLiteral("Text2"));
+        QVERIFY(text1->toPlainText().contains("typed"));
+        QTest::mouseMove(control<QWidget>("Command1"));
+        QCOMPARE(focusedControl(), QStringLiteral("Command1"));
+
+        auto *calculate = control<QPushButton>("Command2");
+        calculate->setEnabled(false);
+        QTest::mouseMove(calculate);
+        QCOMPARE(focusedControl(), QStringLiteral("Command1"));
+        calculate->setEnabled(true);
+        QTest::mouseMove(calculate, calculate->rect().center() + QPoint(1, 1));
+        QCOMPARE(focusedControl(), QStringLiteral("Command2"));
+    }
+
+    void choosingACalculationTypeSwitchesTheWindow()
+    {
+        showWindow();
+        auto *combo = control<QComboBox>("Combo1");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), QStringLiteral("Days between 2 dates"));
+        QCOMPARE(instruction(), QStringLiteral("Select first date"));
+        QCOMPARE(results(), QString());
+        QVERIFY(!control<QPushButton>("Command2")->isEnabled());
+
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(combo->currentText(), QStringLiteral("Days from now"));
+        QCOMPARE(instruction(), instructions[1]);
+        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QVERIFY(control<QPushButton>("Command2")->isEnabled());
+    }
+
+    void typingIntoTheDropDownChangesNoCalculationType()
+    {
+        showWindow();
+        auto *combo = control<QComboBox>("Combo1");
+        QSignalSpy activated(combo, &QComboBox::activated);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "something else");
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(instruction(), instructions[0]);
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+
+    // Runs the program's event loop with the action queued; true when closing the last window
+    // ended the loop, as it ends the program.
+    bool programEndsAfter(const std::function<void()> &action)
+    {
+        showWindow();
+        QTimer::singleShot(0, window.get(), action);
+        QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(1); });
+        return QApplication::exec() == 0 && !window->isVisible();
+    }
+
+    void quitAndCloseEndTheProgram()
+    {
+        QVERIFY(programEndsAfter([this] {
+            QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        }));
+    }
+
+    void quitFromTheKeyboardEndsTheProgram()
+    {
+        QVERIFY(programEndsAfter([this] {
+            auto *quit = control<QPushButton>("Command1");
+            quit->setFocus();
+            QTest::keyClick(quit, Qt::Key_Space);
+        }));
+    }
+
+    void closingTheWindowEndsTheProgramWithoutAQuestion()
+    {
+        QVERIFY(programEndsAfter([this] {
+            control<QComboBox>("Combo1")->setCurrentIndex(1);
+            window->close();
+        }));
+    }
+
+    void enterAndEscapeStartAndEndNothing()
+    {
+        showWindow();
+        auto *dayCount = control<QLineEdit>("Text2");
+        dayCount->setFocus();
+        dayCount->setText("14");
+        QTest::keyClick(dayCount, Qt::Key_Return);
+        QTest::keyClick(dayCount, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
+    }
+
+    void resultsCanBeReplacedSelectedAndCopied()
+    {
+        showWindow();
+        auto *text1 = control<QPlainTextEdit>("Text1");
+        text1->selectAll();
+        QTest::keyClicks(text1, "my notes");
+        clickDay(today.addDays(14));
+        QCOMPARE(results(), QStringLiteral("19/12/2026 is  14 days from 05/12/2026\nThat is 2 Weeks and 0 Days."));
+        QCOMPARE(text1->document()->blockCount(), 2);
+        text1->setFocus();
+        QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), results());
+    }
+
+    void clickingDaysAnswersFromToday()
+    {
+        showWindow();
+        clickDay(today);
+        QCOMPARE(results(), QStringLiteral("05/12/2026 is  0 days from 05/12/2026\nThat is 0 Weeks and 0 Days."));
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+
+        clickDay(QDate(2026, 11, 30)); // greyed, on the December page
+        QCOMPARE(results(), QStringLiteral("30/11/2026 is -5 days from 05/12/2026\nThat is 0 Weeks and -5 Days."));
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->monthShown(), 11);
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("-5"));
+        QCOMPARE(instruction(), instructions[0]);
+    }
+
+    void clickingTwoDaysAnswersBetweenThem()
+    {
+        showWindow();
+        control<QComboBox>("Combo1")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        clickDay(QDate(2026, 12, 15));
+        QCOMPARE(results(), QStringLiteral("First date selected is 15/12/2026"));
+        QVERIFY(control<QPushButton>("Command2")->isEnabled());
+        clickDay(QDate(2026, 12, 1));
+        QCOMPARE(results(), QStringLiteral("The number of days from 15/12/2026 to 01/12/2026 is -14\n"
+                                           "That is -2 Weeks and 0 Days."));
+        QCOMPARE(instruction(), QStringLiteral("Select a new first date"));
+        QVERIFY(!control<QPushButton>("Command2")->isEnabled());
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("-14"));
+    }
+
+    // Double clicks are delivered through the window as the windowing system delivers them:
+    // press, release, and a second press that the toolkit turns into a double click.
+    void doubleClick(QDate date)
+    {
+        const QPoint cell = dayGrid()->viewport()->mapTo(window.get(), cellCentre(date));
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, cell);
+    }
+
+    void aDoubleClickPicksTwice()
+    {
+        showWindow();
+        control<QComboBox>("Combo1")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        doubleClick(QDate(2026, 12, 9));
+        QCOMPARE(results(), QStringLiteral("The number of days from 09/12/2026 to 09/12/2026 is  0\n"
+                                           "That is 0 Weeks and 0 Days."));
+        QCOMPARE(instruction(), QStringLiteral("Select a new first date"));
+    }
+
+    // The first click turns the page to January, so the second lands on the day that January
+    // shows in the same place, as two single clicks would.
+    void aDoubleClickOnANeighbouringMonthPicksTwice()
+    {
+        showWindow();
+        control<QComboBox>("Combo1")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        doubleClick(QDate(2027, 1, 2));
+        QCOMPARE(results(), QStringLiteral("The number of days from 02/01/2027 to 30/01/2027 is  28\n"
+                                           "That is 4 Weeks and 0 Days."));
+    }
+
+    void returnOnTheCalendarPicksWhileArrowsOnlyMove()
+    {
+        showWindow();
+        dayGrid()->setFocus();
+        QTest::keyClick(dayGrid(), Qt::Key_Right);
+        QTest::keyClick(dayGrid(), Qt::Key_Down);
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2026, 12, 13));
+        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QTest::keyClick(dayGrid(), Qt::Key_Return);
+        QCOMPARE(results(), QStringLiteral("13/12/2026 is  8 days from 05/12/2026\nThat is 1 Weeks and 1 Days."));
+    }
+
+    void aDateTypedOnTheCalendarIsPickedWithReturn()
+    {
+        showWindow();
+        dayGrid()->setFocus();
+        QTest::keyClicks(dayGrid(), "24122027");
+        QTest::keyClick(dayGrid(), Qt::Key_Return);
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2027, 12, 24));
+        QCOMPARE(results(), QStringLiteral("24/12/2027 is  384 days from 05/12/2026\nThat is 54 Weeks and 6 Days."));
+    }
+
+    void calculateDateMovesTheCalendar()
+    {
+        showWindow();
+        auto *dayCount = control<QLineEdit>("Text2");
+        dayCount->selectAll();
+        QTest::keyClicks(dayCount, "2.5");
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(instruction(), instructions[7]);
+        QCOMPARE(instructionColour(), QColor(255, 0, 0));
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
+
+        dayCount->selectAll();
+        QTest::keyClicks(dayCount, "40");
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        const auto *calendar = control<QCalendarWidget>("MonthView1");
+        QCOMPARE(calendar->selectedDate(), QDate(2027, 1, 14));
+        QCOMPARE(calendar->monthShown(), 1);
+        QCOMPARE(results(), QStringLiteral("14/01/2027 is  40 days from 05/12/2026\nThat is 5 Weeks and 5 Days."));
+        QCOMPARE(instruction(), instructions[2]);
+        QCOMPARE(instructionColour(), QColor(255, 255, 255));
+        QCOMPARE(dayCount->text(), QStringLiteral("40"));
+    }
+
+    void calculateDateCompletesAPair()
+    {
+        showWindow();
+        control<QComboBox>("Combo1")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        clickDay(QDate(2026, 12, 20));
+        auto *dayCount = control<QLineEdit>("Text2");
+        dayCount->selectAll();
+        QTest::keyClicks(dayCount, "-19");
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2026, 12, 1));
+        QCOMPARE(results(), QStringLiteral("The number of days from 20/12/2026 to 01/12/2026 is -19\n"
+                                           "That is -2 Weeks and -5 Days."));
+        QVERIFY(!control<QPushButton>("Command2")->isEnabled());
+    }
+
+    void theCalendarRefusesDatesItDoesNotOffer()
+    {
+        auto *calendar = window->findChild<MonthCalendar *>("MonthView1");
+        QVERIFY(!calendar->setValue(QDate(1752, 12, 31)));
+        QVERIFY(!calendar->setValue(QDate(10000, 1, 1)));
+        QCOMPARE(calendar->value(), today);
+        QVERIFY(calendar->setValue(QDate(9999, 12, 31)));
+        QCOMPARE(calendar->value(), QDate(9999, 12, 31));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
