@@ -67,7 +67,7 @@ void Form1::setUpControls()
 
     for (QLabel *heading : {Label3, Label1, Label4})
         makeHeading(heading);
-    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label4->setAlignment(Qt::AlignCenter);
 
     Label2->setToolTip(QStringLiteral("This window displays instructions only"));
     Label2->setTextFormat(Qt::PlainText);
