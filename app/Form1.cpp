@@ -32,7 +32,7 @@ void makeHeading(QLabel *label)
 Form1::Form1(Calculator::Today today, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_calculator(m_controls, std::move(today))
+    , m_today(std::move(today))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Daywright and days calulator v5.0"));

@@ -30,6 +30,8 @@ private:
     double designScale() const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
 
+    const Calculator::Today m_today;
+
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const Text1 = new QPlainTextEdit(this);
     QComboBox *const Combo1 = makeEditableComboBox(this);
@@ -38,11 +40,11 @@ private:
     QLabel *const Label2 = new QLabel(QStringLiteral("Label2"), this);
     QLabel *const Label3 = new QLabel(QStringLiteral("Instruction window"), this);
     QLabel *const Label4 = new QLabel(QStringLiteral("Results window"), this);
-    MonthCalendar *const MonthView1 = new MonthCalendar(this);
+    MonthCalendar *const MonthView1 = new MonthCalendar(m_today, this);
     QLineEdit *const Text2 = new QLineEdit(QStringLiteral("0"), this);
     QPushButton *const Command2 = new QPushButton(QStringLiteral("Calculate Date"), this);
 
     WidgetControls m_controls{{Label2, Text1, Text2, Command2, MonthView1, Combo1}};
-    Calculator m_calculator;
+    Calculator m_calculator{m_controls, m_today};
     HoverFocus m_hoverFocus;
 };

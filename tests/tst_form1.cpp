@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QListView>
@@ -36,7 +35,7 @@ const Design designs[] = {
     {"Text2", "QLineEdit", QRect(296, 56, 49, 25)},
     {"Text1", "QPlainTextEdit", QRect(352, 24, 329, 57)},
     {"Command1", "QPushButton", QRect(688, 24, 33, 57)},
-    {"MonthView1", "QCalendarWidget", QRect(0, 88, 726, 444)},
+    {"MonthView1", "MonthCalendar", QRect(0, 88, 726, 444)},
 };
 
 const QStringList instructions = {
@@ -87,33 +86,23 @@ class Form1Test : public QObject
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    QAbstractItemView *dayGrid() const
+    MonthCalendar *calendar() const { return control<MonthCalendar>("MonthView1"); }
+    void clickDay(QDate date)
     {
-        return control<QCalendarWidget>("MonthView1")->findChild<QAbstractItemView *>();
+        QTest::mouseClick(calendar(), Qt::LeftButton, {}, calendar()->dayRect(date).center());
     }
-    // Where the grid shows a date of the displayed page or a greyed neighbouring day.
-    QPoint cellCentre(QDate date) const
+    // A double click as the windowing system delivers it: press, release, and a second press
+    // that the toolkit turns into a double click, then release.
+    void doubleClickDay(QDate date)
     {
-        const auto *calendar = control<QCalendarWidget>("MonthView1");
-        const QDate shown(calendar->yearShown(), calendar->monthShown(), 1);
-        QAbstractItemView *grid = dayGrid();
-        const QAbstractItemModel *model = grid->model();
-        for (int row = 1; row < model->rowCount(); ++row) {
-            for (int column = 0; column < model->columnCount(); ++column) {
-                const QModelIndex cell = model->index(row, column);
-                const int day = cell.data().toInt();
-                QDate month = shown;
-                if (row <= 2 && day > 20)
-                    month = shown.addMonths(-1);
-                else if (row >= 4 && day < 15)
-                    month = shown.addMonths(1);
-                if (QDate(month.year(), month.month(), day) == date)
-                    return grid->visualRect(cell).center();
-            }
-        }
-        qFatal("%s is not on the calendar's page", qPrintable(date.toString(Qt::ISODate)));
+        const QPoint day = calendar()->mapTo(window.get(), calendar()->dayRect(date).center());
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, day);
     }
-    void clickDay(QDate date) { QTest::mouseClick(dayGrid()->viewport(), Qt::LeftButton, {}, cellCentre(date)); }
+    void chooseDaysBetweenTwoDates()
+    {
+        control<QComboBox>("Combo1")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+    }
 
     QString results() const { return control<QPlainTextEdit>("Text1")->toPlainText(); }
     QString instruction() const { return control<QLabel>("Label2")->text(); }
@@ -253,9 +242,7 @@ private slots:
         QCOMPARE(combo->currentIndex(), 0);
         QVERIFY(combo->isEditable());
         QVERIFY(control<QPushButton>("Command2")->isEnabled());
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->minimumDate(), QDate(1753, 1, 1));
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->maximumDate(), QDate(9999, 12, 31));
+        QCOMPARE(calendar()->value(), today);
         QCOMPARE(instructionColour(), QColor(Qt::white));
         QVERIFY(control<QLabel>("Label2")->wordWrap());
     }
@@ -381,7 +368,7 @@ private slots:
         QTest::keyClick(dayCount, Qt::Key_Escape);
         QVERIFY(window->isVisible());
         QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
+        QCOMPARE(calendar()->value(), today);
     }
 
     void resultsCanBeReplacedSelectedAndCopied()
@@ -406,18 +393,16 @@ private slots:
         QCOMPARE(results(), QStringLiteral("05/12/2026 is  0 days from 05/12/2026\nThat is 0 Weeks and 0 Days."));
         QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("0"));
 
-        clickDay(QDate(2026, 11, 30)); // greyed, on the December page
-        QCOMPARE(results(), QStringLiteral("30/11/2026 is -5 days from 05/12/2026\nThat is 0 Weeks and -5 Days."));
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->monthShown(), 11);
-        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("-5"));
+        clickDay(QDate(2027, 11, 30)); // in the last month shown
+        QCOMPARE(results(), QStringLiteral("30/11/2027 is  360 days from 05/12/2026\nThat is 51 Weeks and 3 Days."));
+        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("360"));
         QCOMPARE(instruction(), instructions[0]);
     }
 
     void clickingTwoDaysAnswersBetweenThem()
     {
         showWindow();
-        control<QComboBox>("Combo1")->setFocus();
-        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        chooseDaysBetweenTwoDates();
         clickDay(QDate(2026, 12, 15));
         QCOMPARE(results(), QStringLiteral("First date selected is 15/12/2026"));
         QVERIFY(control<QPushButton>("Command2")->isEnabled());
@@ -429,57 +414,26 @@ private slots:
         QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("-14"));
     }
 
-    // Double clicks are delivered through the window as the windowing system delivers them:
-    // press, release, and a second press that the toolkit turns into a double click.
-    void doubleClick(QDate date)
-    {
-        const QPoint cell = dayGrid()->viewport()->mapTo(window.get(), cellCentre(date));
-        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, cell);
-    }
-
     void aDoubleClickPicksTwice()
     {
         showWindow();
-        control<QComboBox>("Combo1")->setFocus();
-        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
-        doubleClick(QDate(2026, 12, 9));
+        chooseDaysBetweenTwoDates();
+        doubleClickDay(QDate(2026, 12, 9));
         QCOMPARE(results(), QStringLiteral("The number of days from 09/12/2026 to 09/12/2026 is  0\n"
                                            "That is 0 Weeks and 0 Days."));
         QCOMPARE(instruction(), QStringLiteral("Select a new first date"));
     }
 
-    // The first click turns the page to January, so the second lands on the day that January
-    // shows in the same place, as two single clicks would.
-    void aDoubleClickOnANeighbouringMonthPicksTwice()
-    {
-        showWindow();
-        control<QComboBox>("Combo1")->setFocus();
-        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
-        doubleClick(QDate(2027, 1, 2));
-        QCOMPARE(results(), QStringLiteral("The number of days from 02/01/2027 to 30/01/2027 is  28\n"
-                                           "That is 4 Weeks and 0 Days."));
-    }
-
     void returnOnTheCalendarPicksWhileArrowsOnlyMove()
     {
         showWindow();
-        dayGrid()->setFocus();
-        QTest::keyClick(dayGrid(), Qt::Key_Right);
-        QTest::keyClick(dayGrid(), Qt::Key_Down);
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2026, 12, 13));
+        calendar()->setFocus();
+        QTest::keyClick(calendar(), Qt::Key_Right);
+        QTest::keyClick(calendar(), Qt::Key_Down);
+        QCOMPARE(calendar()->value(), QDate(2026, 12, 13));
         QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
-        QTest::keyClick(dayGrid(), Qt::Key_Return);
+        QTest::keyClick(calendar(), Qt::Key_Return);
         QCOMPARE(results(), QStringLiteral("13/12/2026 is  8 days from 05/12/2026\nThat is 1 Weeks and 1 Days."));
-    }
-
-    void aDateTypedOnTheCalendarIsPickedWithReturn()
-    {
-        showWindow();
-        dayGrid()->setFocus();
-        QTest::keyClicks(dayGrid(), "24122027");
-        QTest::keyClick(dayGrid(), Qt::Key_Return);
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2027, 12, 24));
-        QCOMPARE(results(), QStringLiteral("24/12/2027 is  384 days from 05/12/2026\nThat is 54 Weeks and 6 Days."));
     }
 
     void calculateDateMovesTheCalendar()
@@ -491,14 +445,12 @@ private slots:
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
         QCOMPARE(instruction(), instructions[7]);
         QCOMPARE(instructionColour(), QColor(255, 0, 0));
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), today);
+        QCOMPARE(calendar()->value(), today);
 
         dayCount->selectAll();
         QTest::keyClicks(dayCount, "40");
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-        const auto *calendar = control<QCalendarWidget>("MonthView1");
-        QCOMPARE(calendar->selectedDate(), QDate(2027, 1, 14));
-        QCOMPARE(calendar->monthShown(), 1);
+        QCOMPARE(calendar()->value(), QDate(2027, 1, 14));
         QCOMPARE(results(), QStringLiteral("14/01/2027 is  40 days from 05/12/2026\nThat is 5 Weeks and 5 Days."));
         QCOMPARE(instruction(), instructions[2]);
         QCOMPARE(instructionColour(), QColor(255, 255, 255));
@@ -508,28 +460,18 @@ private slots:
     void calculateDateCompletesAPair()
     {
         showWindow();
-        control<QComboBox>("Combo1")->setFocus();
-        QTest::keyClick(control<QComboBox>("Combo1"), Qt::Key_Down);
+        chooseDaysBetweenTwoDates();
         clickDay(QDate(2026, 12, 20));
         auto *dayCount = control<QLineEdit>("Text2");
         dayCount->selectAll();
         QTest::keyClicks(dayCount, "-19");
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-        QCOMPARE(control<QCalendarWidget>("MonthView1")->selectedDate(), QDate(2026, 12, 1));
+        QCOMPARE(calendar()->value(), QDate(2026, 12, 1));
         QCOMPARE(results(), QStringLiteral("The number of days from 20/12/2026 to 01/12/2026 is -19\n"
                                            "That is -2 Weeks and -5 Days."));
         QVERIFY(!control<QPushButton>("Command2")->isEnabled());
     }
 
-    void theCalendarRefusesDatesItDoesNotOffer()
-    {
-        auto *calendar = window->findChild<MonthCalendar *>("MonthView1");
-        QVERIFY(!calendar->setValue(QDate(1752, 12, 31)));
-        QVERIFY(!calendar->setValue(QDate(10000, 1, 1)));
-        QCOMPARE(calendar->value(), today);
-        QVERIFY(calendar->setValue(QDate(9999, 12, 31)));
-        QCOMPARE(calendar->value(), QDate(9999, 12, 31));
-    }
 };
 
 QTEST_MAIN(Form1Test)

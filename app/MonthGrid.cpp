@@ -1,0 +1,74 @@
+#include "MonthGrid.h"
+
+namespace {
+
+// Splits length into equal parts without losing the remainder: the edge of part i.
+int edge(int length, int parts, int i)
+{
+    return length * i / parts;
+}
+
+} // namespace
+
+MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek)
+    : m_area(area), m_pageStart(pageStart), m_firstDayOfWeek(firstDayOfWeek)
+{
+}
+
+QRect MonthGrid::monthRect(int index) const
+{
+    const int column = index % monthColumns;
+    const int row = index / monthColumns;
+    const int width = m_area.width() - gap;
+    const int height = m_area.height() - gap;
+    const QPoint topLeft(m_area.left() + gap + edge(width, monthColumns, column),
+                         m_area.top() + gap + edge(height, monthRows, row));
+    const QPoint bottomRight(m_area.left() + edge(width, monthColumns, column + 1) - 1,
+                             m_area.top() + edge(height, monthRows, row + 1) - 1);
+    return QRect(topLeft, bottomRight);
+}
+
+QRect MonthGrid::cellRect(int index, int row, int column, int columnSpan) const
+{
+    const QRect month = monthRect(index);
+    const QPoint topLeft(month.left() + edge(month.width(), 7, column),
+                         month.top() + edge(month.height(), rowsPerMonth, row));
+    const QPoint bottomRight(month.left() + edge(month.width(), 7, column + columnSpan) - 1,
+                             month.top() + edge(month.height(), rowsPerMonth, row + 1) - 1);
+    return QRect(topLeft, bottomRight);
+}
+
+Qt::DayOfWeek MonthGrid::weekdayInColumn(int column) const
+{
+    return Qt::DayOfWeek((m_firstDayOfWeek - 1 + column) % 7 + 1);
+}
+
+int MonthGrid::leadingBlanks(QDate firstOfMonth) const
+{
+    return (firstOfMonth.dayOfWeek() - m_firstDayOfWeek + 7) % 7;
+}
+
+QRect MonthGrid::dayRect(QDate date) const
+{
+    const int index = int((date.year() - m_pageStart.year()) * 12 + date.month() - m_pageStart.month());
+    if (index < 0 || index >= monthsPerPage)
+        return QRect();
+    const int position = leadingBlanks(month(index)) + date.day() - 1;
+    return cellRect(index, 2 + position / 7, position % 7, 1);
+}
+
+QDate MonthGrid::dateAt(QPoint point) const
+{
+    for (int index = 0; index < monthsPerPage; ++index) {
+        if (!monthRect(index).contains(point))
+            continue;
+        // Asking each day for its cell keeps hit testing exactly in step with painting.
+        const QDate first = month(index);
+        for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
+            if (dayRect(day).contains(point))
+                return day;
+        }
+        return QDate();
+    }
+    return QDate();
+}

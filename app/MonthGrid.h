@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QRect>
+
+// Where the months of one calendar page, and the days within them, lie in the calendar's area:
+// four months across and three down, each a title row, a row of weekday names and six weeks.
+class MonthGrid
+{
+public:
+    static constexpr int monthColumns = 4;
+    static constexpr int monthRows = 3;
+    static constexpr int monthsPerPage = monthColumns * monthRows;
+
+    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek);
+
+    // The first day of the page's month at index 0 to 11.
+    QDate month(int index) const { return m_pageStart.addMonths(index); }
+    QRect monthRect(int index) const;
+    QRect titleRect(int index) const { return cellRect(index, 0, 0, 7); }
+    QRect weekdayRect(int index, int column) const { return cellRect(index, 1, column, 1); }
+    Qt::DayOfWeek weekdayInColumn(int column) const;
+
+    // Null where the date is not on the page.
+    QRect dayRect(QDate date) const;
+    // Null where the point is on no day.
+    QDate dateAt(QPoint point) const;
+
+private:
+    static constexpr int rowsPerMonth = 8;
+    static constexpr int gap = 6;
+
+    QRect cellRect(int index, int row, int column, int columnSpan) const;
+    int leadingBlanks(QDate firstOfMonth) const;
+
+    QRect m_area;
+    QDate m_pageStart;
+    Qt::DayOfWeek m_firstDayOfWeek;
+};
