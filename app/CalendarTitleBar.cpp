@@ -7,14 +7,15 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
 
-QToolButton *makeArrowButton(Qt::ArrowType arrow, const QString &name, QWidget *parent)
+QToolButton *makeArrowButton(QStyle::StandardPixmap arrow, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
-    button->setArrowType(arrow);
+    button->setIcon(parent->style()->standardIcon(arrow));
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->setAutoRaise(true);
@@ -28,12 +29,12 @@ QToolButton *makeArrowButton(Qt::ArrowType arrow, const QString &name, QWidget *
 
 CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
-    , m_previous(makeArrowButton(Qt::LeftArrow, tr("Previous month"), this))
+    , m_previous(makeArrowButton(QStyle::SP_ArrowLeft, tr("Previous month"), this))
     , m_month(new QToolButton(this))
     , m_monthMenu(new QMenu(m_month))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
-    , m_next(makeArrowButton(Qt::RightArrow, tr("Next month"), this))
+    , m_next(makeArrowButton(QStyle::SP_ArrowRight, tr("Next month"), this))
 {
     m_month->setAutoRaise(true);
     m_month->setFocusPolicy(Qt::NoFocus);
