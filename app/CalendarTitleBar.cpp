@@ -7,15 +7,15 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
 
 namespace {
 
-QToolButton *makeArrowButton(QStyle::StandardPixmap arrow, const QString &name, QWidget *parent)
+QToolButton *makeArrowButton(const QString &arrow, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
-    button->setIcon(parent->style()->standardIcon(arrow));
+    // A text arrow: no image to load at start-up.
+    button->setText(arrow);
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->setAutoRaise(true);
@@ -29,12 +29,12 @@ QToolButton *makeArrowButton(QStyle::StandardPixmap arrow, const QString &name, 
 
 CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
-    , m_previous(makeArrowButton(QStyle::SP_ArrowLeft, tr("Previous month"), this))
+    , m_previous(makeArrowButton(QStringLiteral("\u25C0"), tr("Previous month"), this))
     , m_month(new QToolButton(this))
     , m_monthMenu(new QMenu(m_month))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
-    , m_next(makeArrowButton(QStyle::SP_ArrowRight, tr("Next month"), this))
+    , m_next(makeArrowButton(QStringLiteral("\u25B6"), tr("Next month"), this))
 {
     m_month->setAutoRaise(true);
     m_month->setFocusPolicy(Qt::NoFocus);

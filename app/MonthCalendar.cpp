@@ -170,16 +170,62 @@ void MonthCalendar::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void MonthCalendar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        m_dayNumbers[0] = QStaticText();
+    QWidget::changeEvent(event);
+}
+
+void MonthCalendar::prepareTexts(const MonthGrid &months)
+{
+    if (!m_dayNumbers[0].text().isEmpty())
+        return;
+    const auto prepared = [this](const QString &text) {
+        QStaticText staticText(text);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.prepare(QTransform(), font());
+        return staticText;
+    };
+    for (int day = 1; day <= 31; ++day)
+        m_dayNumbers[day - 1] = prepared(QString::number(day));
+    const bool shortNamesFit = fontMetrics().horizontalAdvance(QStringLiteral("Wed"))
+                               < months.weekdayRect(0, 0).width();
+    for (int column = 0; column < 7; ++column) {
+        m_weekdayNames[column] = prepared(locale().dayName(
+            months.weekdayInColumn(column), shortNamesFit ? QLocale::ShortFormat : QLocale::NarrowFormat));
+    }
+}
+
+void MonthCalendar::resizeEvent(QResizeEvent *event)
+{
+    m_dayNumbers[0] = QStaticText(); // the weekday names may need another length
+    QWidget::resizeEvent(event);
+}
+
+namespace {
+
+void drawCentred(QPainter &painter, const QRect &cell, const QStaticText &text)
+{
+    const QSizeF size = text.size();
+    painter.drawStaticText(QPointF(cell.x() + (cell.width() - size.width()) / 2,
+                                   cell.y() + (cell.height() - size.height()) / 2),
+                           text);
+}
+
+} // namespace
+
 void MonthCalendar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const MonthGrid months = grid();
+    prepareTexts(months);
     const QDate today = m_today();
     for (int index = 0; index < MonthGrid::monthsPerPage; ++index)
         paintMonth(painter, months, index, today);
 }
 
-void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index, QDate today) const
+void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index, QDate today)
 {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
     const QDate first = months.month(index);
@@ -190,14 +236,9 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
     painter.drawText(title, Qt::AlignCenter,
                      locale().standaloneMonthName(first.month()) + u' ' + QString::number(first.year()));
 
-    const bool shortNamesFit = fontMetrics().horizontalAdvance(QStringLiteral("Wed"))
-                               < months.weekdayRect(index, 0).width();
     painter.setPen(palette().color(group, QPalette::PlaceholderText));
-    for (int column = 0; column < 7; ++column) {
-        const Qt::DayOfWeek day = months.weekdayInColumn(column);
-        painter.drawText(months.weekdayRect(index, column), Qt::AlignCenter,
-                         locale().dayName(day, shortNamesFit ? QLocale::ShortFormat : QLocale::NarrowFormat));
-    }
+    for (int column = 0; column < 7; ++column)
+        drawCentred(painter, months.weekdayRect(index, column), m_weekdayNames[column]);
 
     const QList<Qt::DayOfWeek> workingDays = locale().weekdays();
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
@@ -214,6 +255,6 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
         }
         painter.setPen(text);
-        painter.drawText(cell, Qt::AlignCenter, QString::number(day.day()));
+        drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
     }
 }

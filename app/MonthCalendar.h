@@ -3,7 +3,10 @@
 #include "MonthGrid.h"
 
 #include <QDate>
+#include <QStaticText>
 #include <QWidget>
+
+#include <array>
 
 #include <functional>
 
@@ -33,6 +36,8 @@ signals:
     void dateClicked();
 
 protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -42,10 +47,15 @@ private:
     MonthGrid grid() const;
     void select(QDate date);
     void showPageStartingAt(QDate month);
-    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, QDate today) const;
+    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, QDate today);
+    void prepareTexts(const MonthGrid &grid);
 
     std::function<QDate()> m_today;
     CalendarTitleBar *const m_titleBar;
     QDate m_selected;
     QDate m_pageStart;
+    // Laying out text is most of the cost of painting a page; the texts every month repeats are
+    // laid out once, for the current font and locale.
+    std::array<QStaticText, 31> m_dayNumbers;
+    std::array<QStaticText, 7> m_weekdayNames;
 };

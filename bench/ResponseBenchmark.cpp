@@ -1,0 +1,58 @@
+// How long the program's own work takes for a calendar pick and for Calculate Date on the real
+// window, and for building a result sentence alone.
+#include "Form1.h"
+#include "ResultTexts.h"
+
+#include <QTest>
+
+class ResponseBenchmark : public QObject
+{
+    Q_OBJECT
+
+    const QDate today{2026, 12, 5};
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+
+    void calendarPick()
+    {
+        Form1 window([this] { return today; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("MonthView1"));
+        const QPoint days[] = {calendar->dayRect(QDate(2027, 3, 17)).center(),
+                               calendar->dayRect(QDate(2026, 12, 24)).center()};
+        int i = 0;
+        QBENCHMARK {
+            QTest::mouseClick(calendar, Qt::LeftButton, {}, days[i++ % 2]);
+        }
+    }
+
+    void calculateDate()
+    {
+        Form1 window([this] { return today; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *dayCount = window.findChild<QLineEdit *>(QStringLiteral("Text2"));
+        auto *calculate = window.findChild<QPushButton *>(QStringLiteral("Command2"));
+        const QString counts[] = {QStringLiteral("400"), QStringLiteral("-25")};
+        int i = 0;
+        QBENCHMARK {
+            dayCount->setText(counts[i++ % 2]);
+            calculate->click();
+        }
+    }
+
+    void resultSentence()
+    {
+        const ResultTexts texts{QLocale()};
+        qint64 count = 0;
+        QBENCHMARK {
+            const QString sentence = texts.fromToday(today.addDays(count), count, today);
+            ++count;
+        }
+    }
+};
+
+QTEST_MAIN(ResponseBenchmark)
+#include "ResponseBenchmark.moc"
