@@ -70,6 +70,9 @@ void Form1::setUpControls()
     Label4->setAlignment(Qt::AlignCenter);
 
     Label2->setToolTip(QStringLiteral("This window displays instructions only"));
+    // The instruction itself is the label's accessible name, so that every new instruction is
+    // announced; what the label is for goes into its description.
+    Label2->setAccessibleDescription(QStringLiteral("Instruction window. ") + Label2->toolTip());
     Label2->setTextFormat(Qt::PlainText);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2->setWordWrap(true);
@@ -78,15 +81,21 @@ void Form1::setUpControls()
     m_controls.setInstructionColour(InstructionColour::White);
 
     Combo1->setToolTip(QStringLiteral("Select calculation type"));
+    // Screen readers take the drop-down's and the results' purpose from their headings.
+    Label1->setBuddy(Combo1);
+    Label4->setBuddy(Text1);
     Combo1->setEditText(QStringLiteral("Combo1"));
 
+    Command1->setAccessibleDescription(QStringLiteral("Ends the program"));
     Command2->setToolTip(QStringLiteral("Click to work out the date from the number on the right"));
 
     Text2->setToolTip(QStringLiteral("Enter an interval in days"));
+    Text2->setAccessibleName(QStringLiteral("Interval in days"));
     Text2->setMaxLength(std::numeric_limits<int>::max());
 
     Text1->setToolTip(QStringLiteral(
         "Select the results and copy them to the clip board if desired (press CTRL and C)"));
+    Text1->setAccessibleName(Label4->text());
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setTabChangesFocus(true);
