@@ -3,6 +3,7 @@
 // answers with a date inside the calendar and a sentence whose arithmetic holds.
 #include "Calculator.h"
 #include "FakeControls.h"
+#include "SystemTexts.h"
 #include "UserSequences.h"
 
 #include <cstdio>
@@ -10,8 +11,8 @@
 
 namespace {
 
-const QString notWholeNumber = QStringLiteral("Date box error, please enter a whole number");
-const QString outsideCalendar = QStringLiteral("Date box error, the date must lie between 1753 and 9999");
+using SystemTexts::notWholeNumber;
+using SystemTexts::outsideCalendar;
 
 void require(bool holds, const char *what, const QString &typed)
 {

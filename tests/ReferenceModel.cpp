@@ -1,5 +1,7 @@
 #include "ReferenceModel.h"
 
+#include "SystemTexts.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -11,9 +13,10 @@ using namespace std::chrono;
 
 namespace {
 
-const char *const daysFromNowInstruction =
-    "Click a date on the Calendar or enter a whole number of days and click the Calculate Date button";
-const char *const placeholder = "Results will appear in this window";
+std::string text(const QString &systemText)
+{
+    return systemText.toStdString();
+}
 
 enum class Reading { Whole, NotWhole, TooLarge };
 
@@ -77,9 +80,8 @@ std::string breakdown(long count)
 
 ReferenceModel::ReferenceModel(Days today) : m_today(today)
 {
-    m_screen.instruction = "Click a date on the Calendar, alternatively enter a number of days and "
-                           "click the Caluculate Date button";
-    m_screen.results = placeholder;
+    m_screen.instruction = text(SystemTexts::startInstruction);
+    m_screen.results = text(SystemTexts::resultsPlaceholder);
     m_screen.calendar = today;
 }
 
@@ -110,14 +112,14 @@ void ReferenceModel::chooseType(int type)
 {
     m_screen.selectedType = type;
     if (type == 1) {
-        m_screen.instruction = "Select first date";
+        m_screen.instruction = text(SystemTexts::selectFirstDate);
         m_screen.results.clear();
         m_twoDatesMode = true;
         m_firstDatePicked = false;
         m_screen.calculateEnabled = false;
     } else {
-        m_screen.instruction = daysFromNowInstruction;
-        m_screen.results = placeholder;
+        m_screen.instruction = text(SystemTexts::daysFromNowInstruction);
+        m_screen.results = text(SystemTexts::resultsPlaceholder);
         m_twoDatesMode = false;
         m_screen.calculateEnabled = true;
     }
@@ -137,20 +139,20 @@ void ReferenceModel::pick(Days date)
         m_firstDatePicked = false;
         m_screen.calculateEnabled = false;
         m_screen.results = betweenDates(date, count);
-        m_screen.instruction = "Select a new first date";
+        m_screen.instruction = text(SystemTexts::selectNewFirstDate);
         m_screen.dayCount = std::to_string(count);
     } else {
         m_firstDate = date;
         m_firstDatePicked = true;
         m_screen.calculateEnabled = true;
-        m_screen.instruction = "Select second date or enter a number of days in the Calculate Date box";
+        m_screen.instruction = text(SystemTexts::selectSecondDate);
         m_screen.results = "First date selected is " + ReferenceModel::date(date);
     }
 }
 
-void ReferenceModel::showError(const char *message)
+void ReferenceModel::showError(const QString &message)
 {
-    m_screen.instruction = message;
+    m_screen.instruction = text(message);
     m_screen.instructionRed = true;
 }
 
@@ -159,10 +161,10 @@ void ReferenceModel::calculate(const std::string &typed)
     m_screen.dayCount = typed; // what the user typed stays in the box
     const auto [reading, value] = read(typed);
     if (reading == Reading::NotWhole)
-        return showError("Date box error, please enter a whole number");
+        return showError(SystemTexts::notWholeNumber);
     if (m_twoDatesMode && !m_firstDatePicked) {
         m_screen.instructionRed = false;
-        m_screen.instruction = "You must select the first date on the calendar";
+        m_screen.instruction = text(SystemTexts::mustSelectFirstDate);
         return;
     }
     const Days base = m_twoDatesMode ? m_firstDate : m_today;
@@ -171,7 +173,7 @@ void ReferenceModel::calculate(const std::string &typed)
         reading == Reading::Whole && std::abs(value) <= span ? std::optional(base + days(long(value)))
                                                               : std::nullopt;
     if (!target || *target < firstDay() || *target > lastDay())
-        return showError("Date box error, the date must lie between 1753 and 9999");
+        return showError(SystemTexts::outsideCalendar);
 
     const long count = (*target - base).count();
     m_screen.instructionRed = false;
@@ -180,10 +182,9 @@ void ReferenceModel::calculate(const std::string &typed)
         m_firstDatePicked = false;
         m_screen.calculateEnabled = false;
         m_screen.results = betweenDates(*target, count);
-        m_screen.instruction = "Select a new first date";
+        m_screen.instruction = text(SystemTexts::selectNewFirstDate);
     } else {
         m_screen.results = fromToday(*target, count);
-        m_screen.instruction = "Click a date on the Calendar, alternatively enter a whole number of "
-                               "days and click the Calculate Date button";
+        m_screen.instruction = text(SystemTexts::afterCalculationInstruction);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <chrono>
 #include <string>
 
@@ -39,7 +41,7 @@ public:
     static std::string date(Days day);
 
 private:
-    void showError(const char *message);
+    void showError(const QString &message);
     std::string fromToday(Days target, long count) const;
     std::string betweenDates(Days second, long count) const;
 

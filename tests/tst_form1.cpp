@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "SystemTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,22 +39,9 @@ const Design designs[] = {
     {"MonthView1", "MonthCalendar", QRect(0, 88, 726, 444)},
 };
 
-const QStringList instructions = {
-    "Click a date on the Calendar, alternatively enter a number of days and click the Caluculate "
-    "Date button",
-    "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
-    "button",
-    "Click a date on the Calendar, alternatively enter a whole number of days and click the "
-    "Calculate Date button",
-    "Select first date",
-    "Select second date or enter a number of days in the Calculate Date box",
-    "Select a new first date",
-    "You must select the first date on the calendar",
-    "Date box error, please enter a whole number",
-    "Date box error, the date must lie between 1753 and 9999",
-};
-
 } // namespace
+
+using namespace SystemTexts;
 
 class Form1Test : public QObject
 {
@@ -198,13 +186,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tooltip");
-        const QString heading = QStringLiteral("Visit our web site for links to many more useful free applications");
-        QTest::newRow("Text1") << "Text1" << "Results will appear in this window"
+        const QString heading = headingTooltip;
+        QTest::newRow("Text1") << "Text1" << resultsPlaceholder
             << "Select the results and copy them to the clip board if desired (press CTRL and C)";
         QTest::newRow("Combo1") << "Combo1" << "Days from now" << "Select calculation type";
         QTest::newRow("Label1") << "Label1" << "Select type of date calculation" << heading;
         QTest::newRow("Command1") << "Command1" << "Quit" << "";
-        QTest::newRow("Label2") << "Label2" << instructions[0] << "This window displays instructions only";
+        QTest::newRow("Label2") << "Label2" << startInstruction << "This window displays instructions only";
         QTest::newRow("Label3") << "Label3" << "Instruction window" << heading;
         QTest::newRow("Label4") << "Label4" << "Results window" << heading;
         QTest::newRow("MonthView1") << "MonthView1" << ""
@@ -256,7 +244,7 @@ private slots:
             QTest::keyClick(focused(), Qt::Key_Tab);
             QCOMPARE(focusedControl(), next);
         }
-        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QCOMPARE(results(), resultsPlaceholder);
         for (auto it = order.crbegin() + 1; it != order.crend(); ++it) {
             QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(focusedControl(), *it);
@@ -296,7 +284,7 @@ private slots:
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(combo->currentText(), QStringLiteral("Days between 2 dates"));
-        QCOMPARE(instruction(), QStringLiteral("Select first date"));
+        QCOMPARE(instruction(), selectFirstDate);
         QCOMPARE(results(), QString());
         QVERIFY(!control<QPushButton>("Command2")->isEnabled());
 
@@ -305,8 +293,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(combo->currentText(), QStringLiteral("Days from now"));
-        QCOMPARE(instruction(), instructions[1]);
-        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QCOMPARE(instruction(), daysFromNowInstruction);
+        QCOMPARE(results(), resultsPlaceholder);
         QVERIFY(control<QPushButton>("Command2")->isEnabled());
     }
 
@@ -320,7 +308,7 @@ private slots:
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         QCOMPARE(activated.count(), 0);
         QCOMPARE(combo->count(), 2);
-        QCOMPARE(instruction(), instructions[0]);
+        QCOMPARE(instruction(), startInstruction);
         QCOMPARE(combo->currentIndex(), 0);
     }
 
@@ -367,7 +355,7 @@ private slots:
         QTest::keyClick(dayCount, Qt::Key_Return);
         QTest::keyClick(dayCount, Qt::Key_Escape);
         QVERIFY(window->isVisible());
-        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QCOMPARE(results(), resultsPlaceholder);
         QCOMPARE(calendar()->value(), today);
     }
 
@@ -396,7 +384,7 @@ private slots:
         clickDay(QDate(2027, 11, 30)); // in the last month shown
         QCOMPARE(results(), QStringLiteral("30/11/2027 is  360 days from 05/12/2026\nThat is 51 Weeks and 3 Days."));
         QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("360"));
-        QCOMPARE(instruction(), instructions[0]);
+        QCOMPARE(instruction(), startInstruction);
     }
 
     void clickingTwoDaysAnswersBetweenThem()
@@ -409,7 +397,7 @@ private slots:
         clickDay(QDate(2026, 12, 1));
         QCOMPARE(results(), QStringLiteral("The number of days from 15/12/2026 to 01/12/2026 is -14\n"
                                            "That is -2 Weeks and 0 Days."));
-        QCOMPARE(instruction(), QStringLiteral("Select a new first date"));
+        QCOMPARE(instruction(), selectNewFirstDate);
         QVERIFY(!control<QPushButton>("Command2")->isEnabled());
         QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("-14"));
     }
@@ -421,7 +409,7 @@ private slots:
         doubleClickDay(QDate(2026, 12, 9));
         QCOMPARE(results(), QStringLiteral("The number of days from 09/12/2026 to 09/12/2026 is  0\n"
                                            "That is 0 Weeks and 0 Days."));
-        QCOMPARE(instruction(), QStringLiteral("Select a new first date"));
+        QCOMPARE(instruction(), selectNewFirstDate);
     }
 
     void returnOnTheCalendarPicksWhileArrowsOnlyMove()
@@ -431,7 +419,7 @@ private slots:
         QTest::keyClick(calendar(), Qt::Key_Right);
         QTest::keyClick(calendar(), Qt::Key_Down);
         QCOMPARE(calendar()->value(), QDate(2026, 12, 13));
-        QCOMPARE(results(), QStringLiteral("Results will appear in this window"));
+        QCOMPARE(results(), resultsPlaceholder);
         QTest::keyClick(calendar(), Qt::Key_Return);
         QCOMPARE(results(), QStringLiteral("13/12/2026 is  8 days from 05/12/2026\nThat is 1 Weeks and 1 Days."));
     }
@@ -443,7 +431,7 @@ private slots:
         dayCount->selectAll();
         QTest::keyClicks(dayCount, "2.5");
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-        QCOMPARE(instruction(), instructions[7]);
+        QCOMPARE(instruction(), notWholeNumber);
         QCOMPARE(instructionColour(), QColor(255, 0, 0));
         QCOMPARE(calendar()->value(), today);
 
@@ -452,7 +440,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
         QCOMPARE(calendar()->value(), QDate(2027, 1, 14));
         QCOMPARE(results(), QStringLiteral("14/01/2027 is  40 days from 05/12/2026\nThat is 5 Weeks and 5 Days."));
-        QCOMPARE(instruction(), instructions[2]);
+        QCOMPARE(instruction(), afterCalculationInstruction);
         QCOMPARE(instructionColour(), QColor(255, 255, 255));
         QCOMPARE(dayCount->text(), QStringLiteral("40"));
     }
