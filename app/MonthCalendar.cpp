@@ -173,14 +173,15 @@ void MonthCalendar::wheelEvent(QWheelEvent *event)
 void MonthCalendar::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
-        m_dayNumbers[0] = QStaticText();
+        m_textsPrepared = false;
     QWidget::changeEvent(event);
 }
 
 void MonthCalendar::prepareTexts(const MonthGrid &months)
 {
-    if (!m_dayNumbers[0].text().isEmpty())
+    if (m_textsPrepared)
         return;
+    m_textsPrepared = true;
     const auto prepared = [this](const QString &text) {
         QStaticText staticText(text);
         staticText.setTextFormat(Qt::PlainText);
@@ -199,7 +200,7 @@ void MonthCalendar::prepareTexts(const MonthGrid &months)
 
 void MonthCalendar::resizeEvent(QResizeEvent *event)
 {
-    m_dayNumbers[0] = QStaticText(); // the weekday names may need another length
+    m_textsPrepared = false; // the weekday names may need another length
     QWidget::resizeEvent(event);
 }
 
@@ -225,7 +226,7 @@ void MonthCalendar::paintEvent(QPaintEvent *)
         paintMonth(painter, months, index, today);
 }
 
-void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index, QDate today)
+void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index, QDate today) const
 {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
     const QDate first = months.month(index);

@@ -47,7 +47,7 @@ private:
     MonthGrid grid() const;
     void select(QDate date);
     void showPageStartingAt(QDate month);
-    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, QDate today);
+    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, QDate today) const;
     void prepareTexts(const MonthGrid &grid);
 
     std::function<QDate()> m_today;
@@ -58,4 +58,5 @@ private:
     // laid out once, for the current font and locale.
     std::array<QStaticText, 31> m_dayNumbers;
     std::array<QStaticText, 7> m_weekdayNames;
+    bool m_textsPrepared = false;
 };
