@@ -66,9 +66,8 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
             [this] { emit pageRequested(m_firstMonth.addMonths(-1)); });
     connect(m_next, &QToolButton::clicked, this,
             [this] { emit pageRequested(m_firstMonth.addMonths(1)); });
-    connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
-        emit pageRequested(QDate(year, m_firstMonth.month(), 1));
-    });
+    connect(m_year, &QSpinBox::valueChanged, this,
+            [this](int year) { emit pageRequested(QDate(year, m_firstMonth.month(), 1)); });
 }
 
 void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth)

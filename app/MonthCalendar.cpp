@@ -19,7 +19,8 @@ QDate firstOfMonth(QDate date)
 // The first page starts in January 1753 and the last ends in December 9999.
 QDate clampedPageStart(QDate month)
 {
-    const QDate lastPageStart = firstOfMonth(CalendarRange::last()).addMonths(1 - MonthGrid::monthsPerPage);
+    const QDate lastPageStart
+            = firstOfMonth(CalendarRange::last()).addMonths(1 - MonthGrid::monthsPerPage);
     return std::clamp(firstOfMonth(month), CalendarRange::first(), lastPageStart);
 }
 
@@ -34,8 +35,7 @@ class AccessibleMonthCalendar : public QAccessibleWidget
 public:
     explicit AccessibleMonthCalendar(MonthCalendar *calendar)
         : QAccessibleWidget(calendar, QAccessible::Client)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -59,8 +59,8 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     , m_today(std::move(today))
     , m_titleBar(new CalendarTitleBar(this))
 {
-    static const bool accessibleFactoryInstalled =
-        (QAccessible::installFactory(accessibleMonthCalendar), true);
+    static const bool accessibleFactoryInstalled
+            = (QAccessible::installFactory(accessibleMonthCalendar), true);
     Q_UNUSED(accessibleFactoryInstalled);
 
     setFocusPolicy(Qt::StrongFocus);
@@ -191,10 +191,11 @@ void MonthCalendar::prepareTexts(const MonthGrid &months)
     for (int day = 1; day <= 31; ++day)
         m_dayNumbers[day - 1] = prepared(QString::number(day));
     const bool shortNamesFit = fontMetrics().horizontalAdvance(QStringLiteral("Wed"))
-                               < months.weekdayRect(0, 0).width();
+            < months.weekdayRect(0, 0).width();
     for (int column = 0; column < 7; ++column) {
-        m_weekdayNames[column] = prepared(locale().dayName(
-            months.weekdayInColumn(column), shortNamesFit ? QLocale::ShortFormat : QLocale::NarrowFormat));
+        m_weekdayNames[column] = prepared(
+                locale().dayName(months.weekdayInColumn(column),
+                                 shortNamesFit ? QLocale::ShortFormat : QLocale::NarrowFormat));
     }
 }
 
@@ -226,7 +227,8 @@ void MonthCalendar::paintEvent(QPaintEvent *)
         paintMonth(painter, months, index, today);
 }
 
-void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index, QDate today) const
+void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index,
+                               QDate today) const
 {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
     const QDate first = months.month(index);
@@ -235,7 +237,8 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
     painter.fillRect(title, palette().color(group, QPalette::AlternateBase));
     painter.setPen(palette().color(group, QPalette::Text));
     painter.drawText(title, Qt::AlignCenter,
-                     locale().standaloneMonthName(first.month()) + u' ' + QString::number(first.year()));
+                     locale().standaloneMonthName(first.month()) + u' '
+                             + QString::number(first.year()));
 
     painter.setPen(palette().color(group, QPalette::PlaceholderText));
     for (int column = 0; column < 7; ++column)
@@ -245,8 +248,8 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
         const QRect cell = months.dayRect(day);
         QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
-                          ? palette().color(group, QPalette::Text)
-                          : QColor(200, 0, 0);
+                ? palette().color(group, QPalette::Text)
+                : QColor(200, 0, 0);
         if (day == m_selected) {
             painter.fillRect(cell, palette().color(group, QPalette::Highlight));
             text = palette().color(group, QPalette::HighlightedText);

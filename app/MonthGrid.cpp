@@ -11,9 +11,10 @@ int edge(int length, int parts, int i)
 } // namespace
 
 MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek)
-    : m_area(area), m_pageStart(pageStart), m_firstDayOfWeek(firstDayOfWeek)
-{
-}
+    : m_area(area)
+    , m_pageStart(pageStart)
+    , m_firstDayOfWeek(firstDayOfWeek)
+{ }
 
 QRect MonthGrid::monthRect(int index) const
 {
@@ -50,7 +51,8 @@ int MonthGrid::leadingBlanks(QDate firstOfMonth) const
 
 QRect MonthGrid::dayRect(QDate date) const
 {
-    const int index = int((date.year() - m_pageStart.year()) * 12 + date.month() - m_pageStart.month());
+    const int index
+            = int((date.year() - m_pageStart.year()) * 12 + date.month() - m_pageStart.month());
     if (index < 0 || index >= monthsPerPage)
         return QRect();
     const int position = leadingBlanks(month(index)) + date.day() - 1;

@@ -16,8 +16,8 @@ void WidgetControls::setInstruction(const QString &text)
 void WidgetControls::setInstructionColour(InstructionColour colour)
 {
     QPalette palette = m_widgets.instruction->palette();
-    palette.setColor(QPalette::Window, colour == InstructionColour::Red ? QColor(255, 0, 0)
-                                                                        : QColor(255, 255, 255));
+    palette.setColor(QPalette::Window,
+                     colour == InstructionColour::Red ? QColor(255, 0, 0) : QColor(255, 255, 255));
     m_widgets.instruction->setPalette(palette);
 }
 

@@ -23,7 +23,9 @@ public:
         QComboBox *calculationTypes;
     };
 
-    explicit WidgetControls(const Widgets &widgets) : m_widgets(widgets) {}
+    explicit WidgetControls(const Widgets &widgets)
+        : m_widgets(widgets)
+    { }
 
     void setInstruction(const QString &text) override;
     void setInstructionColour(InstructionColour colour) override;

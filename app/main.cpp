@@ -1,11 +1,11 @@
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Form1 window;
+    CalculatorWindow window;
     window.show();
     return app.exec();
 }

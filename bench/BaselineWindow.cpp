@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setFixedSize(728, 531);
     (new QLabel(QStringLiteral("Instruction window"), &window))->setGeometry(8, 0, 169, 17);
-    (new QLabel(QStringLiteral("Select type of date calculation"), &window))->setGeometry(192, 0, 161, 17);
+    (new QLabel(QStringLiteral("Select type of date calculation"), &window))
+            ->setGeometry(192, 0, 161, 17);
     (new QLabel(QStringLiteral("Results window"), &window))->setGeometry(368, 0, 321, 17);
     (new QLabel(QStringLiteral("Instructions"), &window))->setGeometry(8, 24, 169, 57);
     (new QComboBox(&window))->setGeometry(192, 24, 153, 21);

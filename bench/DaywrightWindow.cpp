@@ -1,12 +1,12 @@
 // The program's own start-up, as in main, with the first frame reported.
+#include "CalculatorWindow.h"
 #include "FirstPaint.h"
-#include "Form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Form1 window;
+    CalculatorWindow window;
     return showAndReportFirstPaint(window);
 }

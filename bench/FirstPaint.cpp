@@ -13,7 +13,11 @@ namespace {
 class FirstPaintReporter : public QObject
 {
 public:
-    explicit FirstPaintReporter(QWidget &window) : m_window(window) { window.installEventFilter(this); }
+    explicit FirstPaintReporter(QWidget &window)
+        : m_window(window)
+    {
+        window.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -23,9 +27,10 @@ protected:
             // The window paints first, then its children, then the frame is flushed: report once
             // all of that is done.
             QTimer::singleShot(0, this, [] {
-                timespec now{};
+                timespec now {};
                 clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::printf("%lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
                 std::fflush(stdout);
                 QApplication::quit();
             });

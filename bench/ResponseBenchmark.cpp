@@ -1,6 +1,6 @@
 // How long the program's own work takes for a calendar pick and for Calculate Date on the real
 // window, and for building a result sentence alone.
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "ResultTexts.h"
 
 #include <QTest>
@@ -9,35 +9,37 @@ class ResponseBenchmark : public QObject
 {
     Q_OBJECT
 
-    const QDate today{2026, 12, 5};
+    const QDate today {2026, 12, 5};
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
 
     void calendarPick()
     {
-        Form1 window([this] { return today; });
+        CalculatorWindow window([this] { return today; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("MonthView1"));
+        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("calendar"));
         const QPoint days[] = {calendar->dayRect(QDate(2027, 3, 17)).center(),
                                calendar->dayRect(QDate(2026, 12, 24)).center()};
         int i = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QTest::mouseClick(calendar, Qt::LeftButton, {}, days[i++ % 2]);
         }
     }
 
     void calculateDate()
     {
-        Form1 window([this] { return today; });
+        CalculatorWindow window([this] { return today; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *dayCount = window.findChild<QLineEdit *>(QStringLiteral("Text2"));
-        auto *calculate = window.findChild<QPushButton *>(QStringLiteral("Command2"));
+        auto *dayCount = window.findChild<QLineEdit *>(QStringLiteral("dayCountBox"));
+        auto *calculate = window.findChild<QPushButton *>(QStringLiteral("calculateButton"));
         const QString counts[] = {QStringLiteral("400"), QStringLiteral("-25")};
         int i = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             dayCount->setText(counts[i++ % 2]);
             calculate->click();
         }
@@ -45,9 +47,10 @@ private slots:
 
     void resultSentence()
     {
-        const ResultTexts texts{QLocale()};
+        const ResultTexts texts {QLocale()};
         qint64 count = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             const QString sentence = texts.fromToday(today.addDays(count), count, today);
             ++count;
         }

@@ -24,7 +24,7 @@ struct Run
 
 long long monotonicNanoseconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
@@ -54,7 +54,7 @@ Run runOnce(const char *program)
     close(output[0]);
 
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     wait4(child, &status, 0, &usage);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || reported.empty()) {
         std::fprintf(stderr, "%s did not report a first frame\n", program);

@@ -7,32 +7,35 @@ namespace {
 const QString daysFromNowItem = QStringLiteral("Days from now");
 const QString daysBetweenItem = QStringLiteral("Days between 2 dates");
 
-const QString startInstruction = QStringLiteral(
-    "Click a date on the Calendar, alternatively enter a number of days and click the Caluculate "
-    "Date button");
+const QString startInstruction = QStringLiteral("Click a date on the Calendar, alternatively enter "
+                                                "a number of days and click the Caluculate "
+                                                "Date button");
 const QString daysFromNowInstruction = QStringLiteral(
-    "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
-    "button");
+        "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
+        "button");
 const QString afterCalculationInstruction = QStringLiteral(
-    "Click a date on the Calendar, alternatively enter a whole number of days and click the "
-    "Calculate Date button");
+        "Click a date on the Calendar, alternatively enter a whole number of days and click the "
+        "Calculate Date button");
 const QString selectFirstDate = QStringLiteral("Select first date");
-const QString selectSecondDate = QStringLiteral(
-    "Select second date or enter a number of days in the Calculate Date box");
+const QString selectSecondDate
+        = QStringLiteral("Select second date or enter a number of days in the Calculate Date box");
 const QString selectNewFirstDate = QStringLiteral("Select a new first date");
-const QString mustSelectFirstDate = QStringLiteral("You must select the first date on the calendar");
+const QString mustSelectFirstDate
+        = QStringLiteral("You must select the first date on the calendar");
 const QString notWholeNumber = QStringLiteral("Date box error, please enter a whole number");
-const QString outsideCalendar = QStringLiteral(
-    "Date box error, the date must lie between 1753 and 9999");
+const QString outsideCalendar
+        = QStringLiteral("Date box error, the date must lie between 1753 and 9999");
 
 const QString resultsPlaceholder = QStringLiteral("Results will appear in this window");
 
 } // namespace
 
 Calculator::Calculator(Controls &controls, Today today, const QLocale &locale)
-    : m_controls(controls), m_today(std::move(today)), m_locale(locale), m_texts(locale)
-{
-}
+    : m_controls(controls)
+    , m_today(std::move(today))
+    , m_locale(locale)
+    , m_texts(locale)
+{ }
 
 void Calculator::load()
 {
@@ -41,8 +44,8 @@ void Calculator::load()
     m_controls.addCalculationType(daysBetweenItem);
     m_controls.selectCalculationType(DaysFromNow);
     calculationTypeChosen();
-    m_state.TwoDatesMode = false;
-    m_state.FirstDatePicked = false;
+    m_state.twoDatesMode = false;
+    m_state.firstDatePicked = false;
     m_controls.setInstruction(startInstruction);
 }
 
@@ -51,13 +54,13 @@ void Calculator::calculationTypeChosen()
     if (m_controls.selectedCalculationType() == DaysBetweenTwoDates) {
         m_controls.setInstruction(selectFirstDate);
         m_controls.setResults(QString());
-        m_state.TwoDatesMode = true;
-        m_state.FirstDatePicked = false;
+        m_state.twoDatesMode = true;
+        m_state.firstDatePicked = false;
         m_controls.setCalculateEnabled(false);
     } else {
         m_controls.setInstruction(daysFromNowInstruction);
         m_controls.setResults(resultsPlaceholder);
-        m_state.TwoDatesMode = false;
+        m_state.twoDatesMode = false;
         m_controls.setCalculateEnabled(true);
     }
 }
@@ -73,14 +76,14 @@ void Calculator::datePicked()
         m_controls.setInstructionColour(InstructionColour::White);
         m_controls.setResults(m_texts.fromToday(picked, dayCount, today));
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
-    } else if (m_state.FirstDatePicked) {
-        const qint64 dayCount = m_state.FirstDate.daysTo(picked);
+    } else if (m_state.firstDatePicked) {
+        const qint64 dayCount = m_state.firstDate.daysTo(picked);
         m_controls.setInstructionColour(InstructionColour::White);
         completePair(picked, dayCount);
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
     } else {
-        m_state.FirstDate = picked;
-        m_state.FirstDatePicked = true;
+        m_state.firstDate = picked;
+        m_state.firstDatePicked = true;
         m_controls.setCalculateEnabled(true);
         m_controls.setInstruction(selectSecondDate);
         m_controls.setResults(m_texts.firstDateNotice(picked));
@@ -94,13 +97,13 @@ void Calculator::calculateDate()
         showInputError(notWholeNumber);
         return;
     }
-    if (m_state.TwoDatesMode && !m_state.FirstDatePicked) {
+    if (m_state.twoDatesMode && !m_state.firstDatePicked) {
         m_controls.setInstructionColour(InstructionColour::White);
         m_controls.setInstruction(mustSelectFirstDate);
         return;
     }
 
-    const QDate base = m_state.TwoDatesMode ? m_state.FirstDate : m_today();
+    const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_today();
     const std::optional<QDate> target = typed.dateFrom(base);
     if (!target || !m_controls.setCalendarDate(*target)) {
         showInputError(outsideCalendar);
@@ -109,7 +112,7 @@ void Calculator::calculateDate()
 
     const qint64 dayCount = base.daysTo(*target);
     m_controls.setInstructionColour(InstructionColour::White);
-    if (m_state.TwoDatesMode) {
+    if (m_state.twoDatesMode) {
         completePair(*target, dayCount);
     } else {
         m_controls.setResults(m_texts.fromToday(*target, dayCount, base));
@@ -119,9 +122,9 @@ void Calculator::calculateDate()
 
 void Calculator::completePair(QDate second, qint64 dayCount)
 {
-    m_state.FirstDatePicked = false;
+    m_state.firstDatePicked = false;
     m_controls.setCalculateEnabled(false);
-    m_controls.setResults(m_texts.betweenDates(m_state.FirstDate, second, dayCount));
+    m_controls.setResults(m_texts.betweenDates(m_state.firstDate, second, dayCount));
     m_controls.setInstruction(selectNewFirstDate);
 }
 

@@ -10,9 +10,9 @@
 
 struct CalculatorState
 {
-    bool TwoDatesMode = false;
-    QDate FirstDate;              // null until the first date of a pair is picked
-    bool FirstDatePicked = false; // the next pick or typed count completes the pair
+    bool twoDatesMode = false;
+    QDate firstDate; // null until the first date of a pair is picked
+    bool firstDatePicked = false; // the next pick or typed count completes the pair
 };
 
 // The date calculator behind the window: it reacts to the window's events and answers through

@@ -5,8 +5,17 @@
 // The dates the calendar offers and every answer must stay within.
 namespace CalendarRange {
 
-inline QDate first() { return QDate(1753, 1, 1); }
-inline QDate last() { return QDate(9999, 12, 31); }
-inline bool contains(QDate date) { return date >= first() && date <= last(); }
+inline QDate first()
+{
+    return QDate(1753, 1, 1);
+}
+inline QDate last()
+{
+    return QDate(9999, 12, 31);
+}
+inline bool contains(QDate date)
+{
+    return date >= first() && date <= last();
+}
 
 } // namespace CalendarRange

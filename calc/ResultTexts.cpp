@@ -14,8 +14,9 @@ QString signSlot(qint64 dayCount)
 // 1 day, -10 is -1 week and -3 days.
 QString weekBreakdown(qint64 dayCount)
 {
-    return QStringLiteral("That is ") + QString::number(dayCount / 7) + QStringLiteral(" Weeks and ")
-         + QString::number(dayCount % 7) + QStringLiteral(" Days.");
+    return QStringLiteral("That is ") + QString::number(dayCount / 7)
+            + QStringLiteral(" Weeks and ") + QString::number(dayCount % 7)
+            + QStringLiteral(" Days.");
 }
 
 } // namespace
@@ -50,9 +51,9 @@ QString fourDigitYearDateFormat(const QLocale &locale)
 }
 
 ResultTexts::ResultTexts(const QLocale &locale)
-    : m_locale(locale), m_dateFormat(fourDigitYearDateFormat(locale))
-{
-}
+    : m_locale(locale)
+    , m_dateFormat(fourDigitYearDateFormat(locale))
+{ }
 
 QString ResultTexts::date(QDate date) const
 {
@@ -61,14 +62,15 @@ QString ResultTexts::date(QDate date) const
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
 {
-    return date(target) + QStringLiteral(" is ") + signSlot(dayCount) + QStringLiteral(" days from ") + date(today)
-         + lineBreak + weekBreakdown(dayCount);
+    return date(target) + QStringLiteral(" is ") + signSlot(dayCount)
+            + QStringLiteral(" days from ") + date(today) + lineBreak + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::betweenDates(QDate first, QDate second, qint64 dayCount) const
 {
-    return QStringLiteral("The number of days from ") + date(first) + QStringLiteral(" to ") + date(second) + QStringLiteral(" is ")
-         + signSlot(dayCount) + lineBreak + weekBreakdown(dayCount);
+    return QStringLiteral("The number of days from ") + date(first) + QStringLiteral(" to ")
+            + date(second) + QStringLiteral(" is ") + signSlot(dayCount) + lineBreak
+            + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::firstDateNotice(QDate first) const

@@ -27,7 +27,8 @@ void check(const QString &typed, bool fromFirstDate)
     const QDate today(2026, 12, 5);
     const QDate firstDate(1800, 6, 30);
     FakeControls controls;
-    Calculator calculator(controls, [&] { return today; }, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Calculator calculator(
+            controls, [&] { return today; }, QLocale(QLocale::English, QLocale::UnitedKingdom));
     calculator.load();
     if (fromFirstDate) {
         controls.selectedType = Calculator::DaysBetweenTwoDates;
@@ -43,18 +44,19 @@ void check(const QString &typed, bool fromFirstDate)
     if (controls.instruction == notWholeNumber || controls.instruction == outsideCalendar) {
         require(controls.instructionColour == InstructionColour::Red, "an error on white", typed);
         require(controls.results == before.results && controls.calendar == before.calendar
-                    && controls.calculateEnabled == before.calculateEnabled
-                    && calculator.state().FirstDatePicked == fromFirstDate,
+                        && controls.calculateEnabled == before.calculateEnabled
+                        && calculator.state().firstDatePicked == fromFirstDate,
                 "a refused count changed more than the instruction", typed);
         return;
     }
     const QDate base = fromFirstDate ? firstDate : today;
     bool ok = false;
     const double value = QLocale(QLocale::English, QLocale::UnitedKingdom).toDouble(typed, &ok);
-    require(ok && double(base.daysTo(controls.calendar)) == value, "an accepted count that was not typed", typed);
+    require(ok && double(base.daysTo(controls.calendar)) == value,
+            "an accepted count that was not typed", typed);
     require(controls.instructionColour == InstructionColour::White, "an answer on red", typed);
     require(CalendarRange::contains(controls.calendar), "the calendar left its range", typed);
-    require(!calculator.state().FirstDatePicked && controls.calculateEnabled == !fromFirstDate,
+    require(!calculator.state().firstDatePicked && controls.calculateEnabled == !fromFirstDate,
             "the pair was not closed", typed);
     require(sentenceComplaint(controls.results.toStdString(), toDays(today)).empty(),
             "the sentence's arithmetic is wrong", typed);

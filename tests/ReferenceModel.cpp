@@ -24,7 +24,10 @@ enum class Reading { Whole, NotWhole, TooLarge };
 bool isNumber(std::string_view text)
 {
     size_t i = 0;
-    const auto skipBlanks = [&] { while (i < text.size() && text[i] == ' ') ++i; };
+    const auto skipBlanks = [&] {
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+    };
     const auto digits = [&] {
         const size_t start = i;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9')
@@ -73,20 +76,28 @@ std::string signSlot(long count)
 
 std::string breakdown(long count)
 {
-    return "That is " + std::to_string(count / 7) + " Weeks and " + std::to_string(count % 7) + " Days.";
+    return "That is " + std::to_string(count / 7) + " Weeks and " + std::to_string(count % 7)
+            + " Days.";
 }
 
 } // namespace
 
-ReferenceModel::ReferenceModel(Days today) : m_today(today)
+ReferenceModel::ReferenceModel(Days today)
+    : m_today(today)
 {
     m_screen.instruction = text(SystemTexts::startInstruction);
     m_screen.results = text(SystemTexts::resultsPlaceholder);
     m_screen.calendar = today;
 }
 
-ReferenceModel::Days ReferenceModel::firstDay() { return year(1753) / January / 1; }
-ReferenceModel::Days ReferenceModel::lastDay() { return year(9999) / December / 31; }
+ReferenceModel::Days ReferenceModel::firstDay()
+{
+    return year(1753) / January / 1;
+}
+ReferenceModel::Days ReferenceModel::lastDay()
+{
+    return year(9999) / December / 31;
+}
 
 std::string ReferenceModel::date(Days day)
 {
@@ -99,13 +110,14 @@ std::string ReferenceModel::date(Days day)
 
 std::string ReferenceModel::fromToday(Days target, long count) const
 {
-    return date(target) + " is " + signSlot(count) + " days from " + date(m_today) + "\r\n" + breakdown(count);
+    return date(target) + " is " + signSlot(count) + " days from " + date(m_today) + "\r\n"
+            + breakdown(count);
 }
 
 std::string ReferenceModel::betweenDates(Days second, long count) const
 {
     return "The number of days from " + date(m_firstDate) + " to " + date(second) + " is "
-         + signSlot(count) + "\r\n" + breakdown(count);
+            + signSlot(count) + "\r\n" + breakdown(count);
 }
 
 void ReferenceModel::chooseType(int type)
@@ -169,9 +181,9 @@ void ReferenceModel::calculate(const std::string &typed)
     }
     const Days base = m_twoDatesMode ? m_firstDate : m_today;
     const double span = double((lastDay() - firstDay()).count());
-    const std::optional<Days> target =
-        reading == Reading::Whole && std::abs(value) <= span ? std::optional(base + days(long(value)))
-                                                              : std::nullopt;
+    const std::optional<Days> target = reading == Reading::Whole && std::abs(value) <= span
+            ? std::optional(base + days(long(value)))
+            : std::nullopt;
     if (!target || *target < firstDay() || *target > lastDay())
         return showError(SystemTexts::outsideCalendar);
 

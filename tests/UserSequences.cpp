@@ -18,16 +18,21 @@ std::string typedText(std::mt19937 &random)
     std::uniform_int_distribution<long> any(-span - 2, span + 2);
     std::uniform_int_distribution<int> digit(0, 9);
     switch (shape(random)) {
-    case 0: case 1: case 2: case 3:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
         return std::to_string(small(random));
-    case 4: case 5:
+    case 4:
+    case 5:
         return std::to_string(any(random));
     case 6: // the span of the calendar and a little either side of it
         return std::to_string((random() % 2 ? 1 : -1) * (span + long(random() % 5) - 2));
     case 7:
         return "  +" + std::to_string(small(random)) + " ";
     case 8:
-        return std::to_string(small(random)) + "." + std::to_string(digit(random)) + (random() % 2 ? "" : "0");
+        return std::to_string(small(random)) + "." + std::to_string(digit(random))
+                + (random() % 2 ? "" : "0");
     case 9:
         return std::to_string(digit(random)) + "e" + std::to_string(int(random() % 9) - 3);
     case 10:
@@ -35,13 +40,15 @@ std::string typedText(std::mt19937 &random)
     case 11:
         return random() % 2 ? "" : "   ";
     case 12: {
-        static const char *const garbage[] = {"abc", "1,5", "--1", "1e", ".", "inf", "-inf", "nan",
-                                              "12x", "0x10", "1 000", "+ 7", "1e-400", "1e400"};
+        static const char *const garbage[]
+                = {"abc", "1,5", "--1",  "1e",    ".",   "inf",    "-inf",
+                   "nan", "12x", "0x10", "1 000", "+ 7", "1e-400", "1e400"};
         return garbage[random() % std::size(garbage)];
     }
     case 13: {
-        static const char *const unicode[] = {"\xC3\xA9t\xC3\xA9", "\xE6\x97\xA5", "\xF0\x9F\x93\x85",
-                                              "\xD9\xA3", "\xEF\xBC\x91\xEF\xBC\x92"};
+        static const char *const unicode[]
+                = {"\xC3\xA9t\xC3\xA9", "\xE6\x97\xA5", "\xF0\x9F\x93\x85", "\xD9\xA3",
+                   "\xEF\xBC\x91\xEF\xBC\x92"};
         return unicode[random() % std::size(unicode)];
     }
     default:
@@ -54,13 +61,16 @@ std::string typedText(std::mt19937 &random)
 std::string sentenceComplaint(const std::string &results, ReferenceModel::Days today)
 {
     static const QRegularExpression sentence(QStringLiteral(
-        "^(?:(\\d\\d/\\d\\d/\\d{4}) is ([ -]\\d+) days from (\\d\\d/\\d\\d/\\d{4})"
-        "|The number of days from (\\d\\d/\\d\\d/\\d{4}) to (\\d\\d/\\d\\d/\\d{4}) is ([ -]\\d+))"
-        "\\r?\\nThat is (-?\\d+) Weeks and (-?\\d+) Days\\.$"));
+            "^(?:(\\d\\d/\\d\\d/\\d{4}) is ([ -]\\d+) days from (\\d\\d/\\d\\d/\\d{4})"
+            "|The number of days from (\\d\\d/\\d\\d/\\d{4}) to (\\d\\d/\\d\\d/\\d{4}) is ([ "
+            "-]\\d+))"
+            "\\r?\\nThat is (-?\\d+) Weeks and (-?\\d+) Days\\.$"));
     const QRegularExpressionMatch match = sentence.match(QString::fromStdString(results));
     if (!match.hasMatch())
         return {};
-    const auto day = [](const QString &text) { return toDays(QDate::fromString(text, QStringLiteral("dd/MM/yyyy"))); };
+    const auto day = [](const QString &text) {
+        return toDays(QDate::fromString(text, QStringLiteral("dd/MM/yyyy")));
+    };
     const bool fromToday = match.capturedLength(1) > 0;
     const ReferenceModel::Days from = fromToday ? day(match.captured(3)) : day(match.captured(4));
     const ReferenceModel::Days to = fromToday ? day(match.captured(1)) : day(match.captured(5));
@@ -76,8 +86,8 @@ std::string sentenceComplaint(const std::string &results, ReferenceModel::Days t
 
 namespace {
 
-std::string invariantComplaint(const ProgramUnderTest &program, const ReferenceModel::Screen &screen,
-                               ReferenceModel::Days today)
+std::string invariantComplaint(const ProgramUnderTest &program,
+                               const ReferenceModel::Screen &screen, ReferenceModel::Days today)
 {
     if (program.firstDatePicked() && !program.firstDate().isValid())
         return "a first date is marked as held, but none is";
@@ -91,8 +101,9 @@ std::string invariantComplaint(const ProgramUnderTest &program, const ReferenceM
 std::string describe(const ReferenceModel::Screen &screen)
 {
     std::ostringstream out;
-    out << "instruction \"" << screen.instruction << "\" (" << (screen.instructionRed ? "red" : "white")
-        << "), results \"" << screen.results << "\", day count \"" << screen.dayCount << "\", Calculate "
+    out << "instruction \"" << screen.instruction << "\" ("
+        << (screen.instructionRed ? "red" : "white") << "), results \"" << screen.results
+        << "\", day count \"" << screen.dayCount << "\", Calculate "
         << (screen.calculateEnabled ? "enabled" : "disabled") << ", calendar "
         << ReferenceModel::date(screen.calendar) << ", type " << screen.selectedType;
     return out.str();
@@ -118,7 +129,11 @@ std::string UserAction::describe() const
     case Pick:
         return "pick " + ReferenceModel::date(date);
     case Calculate:
-        return "calculate \"" + (typed.size() > 40 ? typed.substr(0, 40) + "...(" + std::to_string(typed.size()) + " chars)" : typed) + "\"";
+        return "calculate \""
+                + (typed.size() > 40
+                           ? typed.substr(0, 40) + "...(" + std::to_string(typed.size()) + " chars)"
+                           : typed)
+                + "\"";
     case Hover:
         return "hover " + std::to_string(hoverTarget);
     }
@@ -199,12 +214,13 @@ std::optional<SequenceFailure> play(const ProgramFactory &start, QDate today,
         if (complaint.empty())
             complaint = invariantComplaint(*program, shown, toDays(today));
         if (!complaint.empty())
-            return SequenceFailure{{actions.begin(), actions.begin() + long(i) + 1}, complaint};
+            return SequenceFailure {{actions.begin(), actions.begin() + long(i) + 1}, complaint};
     }
     return std::nullopt;
 }
 
-std::vector<UserAction> shrink(const ProgramFactory &start, QDate today, std::vector<UserAction> actions)
+std::vector<UserAction> shrink(const ProgramFactory &start, QDate today,
+                               std::vector<UserAction> actions)
 {
     for (size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
         for (size_t at = 0; at + chunk <= actions.size();) {

@@ -18,10 +18,10 @@ struct UserAction
 {
     enum Kind { ChooseType, Pick, Calculate, Hover };
     Kind kind = Pick;
-    int type = 0;               // ChooseType
-    ReferenceModel::Days date{}; // Pick
-    std::string typed;          // Calculate
-    int hoverTarget = 0;        // Hover: 0 Quit, 1 Calculate Date, 2 the day count, 3 the results
+    int type = 0; // ChooseType
+    ReferenceModel::Days date {}; // Pick
+    std::string typed; // Calculate
+    int hoverTarget = 0; // Hover: 0 Quit, 1 Calculate Date, 2 the day count, 3 the results
 
     std::string describe() const;
 };
@@ -60,7 +60,8 @@ std::optional<SequenceFailure> play(const ProgramFactory &start, QDate today,
                                     const std::vector<UserAction> &actions);
 
 // The shortest sublist of a failing list found to fail still, for the report.
-std::vector<UserAction> shrink(const ProgramFactory &start, QDate today, std::vector<UserAction> actions);
+std::vector<UserAction> shrink(const ProgramFactory &start, QDate today,
+                               std::vector<UserAction> actions);
 
 // The result sentence's own arithmetic: its count is the days between its two dates (the first
 // being today for a count from today), and its weeks and days add up to the count. An empty

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "SystemTexts.h"
 
 #include <QAccessible>
@@ -39,11 +39,12 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<CalculatorWindow> window;
 
     QAccessibleInterface *accessible(const char *name) const
     {
-        return QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(QString::fromLatin1(name)));
+        return QAccessible::queryAccessibleInterface(
+                window->findChild<QWidget *>(QString::fromLatin1(name)));
     }
 
 private slots:
@@ -58,7 +59,7 @@ private slots:
 
     void init()
     {
-        window = std::make_unique<Form1>([] { return QDate(2026, 12, 5); });
+        window = std::make_unique<CalculatorWindow>([] { return QDate(2026, 12, 5); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         heard.clear();
@@ -66,8 +67,10 @@ private slots:
 
     void everyControlHasANameAndADescription()
     {
-        for (const char *control : {"Text1", "Combo1", "Label1", "Command1", "Label2", "Label3",
-                                     "Label4", "MonthView1", "Text2", "Command2"}) {
+        for (const char *control :
+             {"resultsBox", "calculationTypeBox", "calculationTypeHeading", "quitButton",
+              "instructionLabel", "instructionHeading", "resultsHeading", "calendar", "dayCountBox",
+              "calculateButton"}) {
             QAccessibleInterface *interface = accessible(control);
             QVERIFY2(interface && !interface->text(QAccessible::Name).isEmpty(), control);
             QVERIFY2(!interface->text(QAccessible::Description).isEmpty(), control);
@@ -80,13 +83,15 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QAccessible::Text>("kind");
         QTest::addColumn<QString>("text");
-        QTest::newRow("results") << "Text1" << QAccessible::Name << "Results window";
-        QTest::newRow("instruction") << "Label2" << QAccessible::Name << SystemTexts::startInstruction;
-        QTest::newRow("instruction's purpose") << "Label2" << QAccessible::Description
-            << "Instruction window. This window displays instructions only";
-        QTest::newRow("Quit") << "Command1" << QAccessible::Description << "Ends the program";
-        QTest::newRow("day count") << "Text2" << QAccessible::Name << "Interval in days";
-        QTest::newRow("calendar") << "MonthView1" << QAccessible::Name << "Calendar";
+        QTest::newRow("results") << "resultsBox" << QAccessible::Name << "Results window";
+        QTest::newRow("instruction")
+                << "instructionLabel" << QAccessible::Name << SystemTexts::startInstruction;
+        QTest::newRow("instruction's purpose")
+                << "instructionLabel" << QAccessible::Description
+                << "Instruction window. This window displays instructions only";
+        QTest::newRow("Quit") << "quitButton" << QAccessible::Description << "Ends the program";
+        QTest::newRow("day count") << "dayCountBox" << QAccessible::Name << "Interval in days";
+        QTest::newRow("calendar") << "calendar" << QAccessible::Name << "Calendar";
     }
 
     void namesAndDescriptionsGivenForScreenReaders()
@@ -98,30 +103,36 @@ private slots:
 
     void theHeadingsLabelTheirControls()
     {
-        for (const auto &[heading, control] : {std::pair("Label1", "Combo1"), std::pair("Label4", "Text1")}) {
+        for (const auto &[heading, control] :
+             {std::pair("calculationTypeHeading", "calculationTypeBox"),
+              std::pair("resultsHeading", "resultsBox")}) {
             const auto labels = accessible(control)->relations(QAccessible::Label);
             QVERIFY2(std::any_of(labels.cbegin(), labels.cend(),
-                                 [&](const auto &relation) { return relation.first == accessible(heading); }),
+                                 [&](const auto &relation) {
+                                     return relation.first == accessible(heading);
+                                 }),
                      control);
         }
     }
 
     void newResultsAndInstructionsAreAnnounced()
     {
-        auto *dayCount = window->findChild<QLineEdit *>(QStringLiteral("Text2"));
-        auto *calculate = window->findChild<QPushButton *>(QStringLiteral("Command2"));
+        auto *dayCount = window->findChild<QLineEdit *>(QStringLiteral("dayCountBox"));
+        auto *calculate = window->findChild<QPushButton *>(QStringLiteral("calculateButton"));
         dayCount->setText(QStringLiteral("2.5"));
         QTest::mouseClick(calculate, Qt::LeftButton);
-        QVERIFY(wasHeard(QAccessible::NameChanged, QStringLiteral("Label2")));
+        QVERIFY(wasHeard(QAccessible::NameChanged, QStringLiteral("instructionLabel")));
 
         dayCount->setText(QStringLiteral("7"));
         QTest::mouseClick(calculate, Qt::LeftButton);
-        QVERIFY(wasHeard(QAccessible::TextInserted, QStringLiteral("Text1")));
-        QAccessibleTextInterface *results = accessible("Text1")->textInterface();
+        QVERIFY(wasHeard(QAccessible::TextInserted, QStringLiteral("resultsBox")));
+        QAccessibleTextInterface *results = accessible("resultsBox")->textInterface();
         QCOMPARE(results->text(0, results->characterCount()),
-                 QStringLiteral("12/12/2026 is  7 days from 05/12/2026\nThat is 1 Weeks and 0 Days."));
-        QCOMPARE(accessible("MonthView1")->text(QAccessible::Value), QStringLiteral("Saturday, 12 December 2026"));
-        QVERIFY(wasHeard(QAccessible::ValueChanged, QStringLiteral("MonthView1")));
+                 QStringLiteral(
+                         "12/12/2026 is  7 days from 05/12/2026\nThat is 1 Weeks and 0 Days."));
+        QCOMPARE(accessible("calendar")->text(QAccessible::Value),
+                 QStringLiteral("Saturday, 12 December 2026"));
+        QVERIFY(wasHeard(QAccessible::ValueChanged, QStringLiteral("calendar")));
     }
 };
 

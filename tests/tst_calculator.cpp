@@ -18,14 +18,15 @@ class CalculatorTest : public QObject
 {
     Q_OBJECT
 
-    QDate today{2026, 12, 5};
+    QDate today {2026, 12, 5};
     FakeControls controls;
     std::unique_ptr<Calculator> calculator;
 
     void startCalculator(const QLocale &locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
     {
         controls = FakeControls();
-        calculator = std::make_unique<Calculator>(controls, [this] { return today; }, locale);
+        calculator = std::make_unique<Calculator>(
+                controls, [this] { return today; }, locale);
         calculator->load();
     }
     void choose(int type)
@@ -58,8 +59,7 @@ private slots:
 
     void loadStartsInDaysFromNow()
     {
-        QCOMPARE(controls.calculationTypes,
-                 QStringList({"Days from now", "Days between 2 dates"}));
+        QCOMPARE(controls.calculationTypes, QStringList({"Days from now", "Days between 2 dates"}));
         QCOMPARE(controls.selectedType, int(DaysFromNow));
         QCOMPARE(controls.calendar, today);
         QCOMPARE(controls.results, resultsPlaceholder);
@@ -67,8 +67,8 @@ private slots:
         QCOMPARE(controls.instructionColour, InstructionColour::White);
         QCOMPARE(controls.dayCount, QStringLiteral("0"));
         QVERIFY(controls.calculateEnabled);
-        QVERIFY(!calculator->state().TwoDatesMode);
-        QVERIFY(!calculator->state().FirstDatePicked);
+        QVERIFY(!calculator->state().twoDatesMode);
+        QVERIFY(!calculator->state().firstDatePicked);
     }
 
     void choosingTypesSwitchesInstructionResultsAndCalculate()
@@ -77,13 +77,13 @@ private slots:
         QCOMPARE(controls.instruction, selectFirstDate);
         QCOMPARE(controls.results, QString());
         QVERIFY(!controls.calculateEnabled);
-        QVERIFY(calculator->state().TwoDatesMode);
+        QVERIFY(calculator->state().twoDatesMode);
 
         choose(DaysFromNow);
         QCOMPARE(controls.instruction, daysFromNowInstruction);
         QCOMPARE(controls.results, resultsPlaceholder);
         QVERIFY(controls.calculateEnabled);
-        QVERIFY(!calculator->state().TwoDatesMode);
+        QVERIFY(!calculator->state().twoDatesMode);
     }
 
     void switchingAwayAndBackDropsTheHeldFirstDate()
@@ -97,7 +97,7 @@ private slots:
 
         pick(QDate(2026, 4, 1));
         QCOMPARE(controls.results, QStringLiteral("First date selected is 01/04/2026"));
-        QCOMPARE(calculator->state().FirstDate, QDate(2026, 4, 1));
+        QCOMPARE(calculator->state().firstDate, QDate(2026, 4, 1));
     }
 
     void redBackgroundOutlastsTypeChanges()
@@ -115,12 +115,15 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("dayCount");
-        QTest::newRow("today") << 0
-            << "05/12/2026 is  0 days from 05/12/2026\r\nThat is 0 Weeks and 0 Days." << "0";
-        QTest::newRow("ten days back") << -10
-            << "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days." << "-10";
-        QTest::newRow("two weeks ahead") << 14
-            << "19/12/2026 is  14 days from 05/12/2026\r\nThat is 2 Weeks and 0 Days." << "14";
+        QTest::newRow("today")
+                << 0 << "05/12/2026 is  0 days from 05/12/2026\r\nThat is 0 Weeks and 0 Days."
+                << "0";
+        QTest::newRow("ten days back")
+                << -10 << "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days."
+                << "-10";
+        QTest::newRow("two weeks ahead")
+                << 14 << "19/12/2026 is  14 days from 05/12/2026\r\nThat is 2 Weeks and 0 Days."
+                << "14";
     }
 
     void pickFromToday()
@@ -130,7 +133,7 @@ private slots:
         QTEST(controls.results, "results");
         QTEST(controls.dayCount, "dayCount");
         QCOMPARE(controls.instruction, startInstruction);
-        QVERIFY(!calculator->state().FirstDatePicked);
+        QVERIFY(!calculator->state().firstDatePicked);
     }
 
     void pickFromTodayClearsRedButKeepsTheMessage()
@@ -147,15 +150,21 @@ private slots:
         QTest::addColumn<QDate>("second");
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("dayCount");
-        QTest::newRow("later second date") << QDate(2026, 1, 1) << QDate(2026, 12, 5)
-            << "The number of days from 01/01/2026 to 05/12/2026 is  338\r\n"
-               "That is 48 Weeks and 2 Days." << "338";
-        QTest::newRow("same date twice") << QDate(2026, 3, 15) << QDate(2026, 3, 15)
-            << "The number of days from 15/03/2026 to 15/03/2026 is  0\r\n"
-               "That is 0 Weeks and 0 Days." << "0";
-        QTest::newRow("earlier second date") << QDate(2026, 3, 15) << QDate(2026, 3, 1)
-            << "The number of days from 15/03/2026 to 01/03/2026 is -14\r\n"
-               "That is -2 Weeks and 0 Days." << "-14";
+        QTest::newRow("later second date")
+                << QDate(2026, 1, 1) << QDate(2026, 12, 5)
+                << "The number of days from 01/01/2026 to 05/12/2026 is  338\r\n"
+                   "That is 48 Weeks and 2 Days."
+                << "338";
+        QTest::newRow("same date twice")
+                << QDate(2026, 3, 15) << QDate(2026, 3, 15)
+                << "The number of days from 15/03/2026 to 15/03/2026 is  0\r\n"
+                   "That is 0 Weeks and 0 Days."
+                << "0";
+        QTest::newRow("earlier second date")
+                << QDate(2026, 3, 15) << QDate(2026, 3, 1)
+                << "The number of days from 15/03/2026 to 01/03/2026 is -14\r\n"
+                   "That is -2 Weeks and 0 Days."
+                << "-14";
     }
 
     void pickingAPairOfDates()
@@ -169,14 +178,14 @@ private slots:
         QCOMPARE(controls.instruction, selectSecondDate);
         QVERIFY(controls.calculateEnabled);
         QCOMPARE(controls.dayCount, QStringLiteral("0"));
-        QVERIFY(calculator->state().FirstDatePicked);
+        QVERIFY(calculator->state().firstDatePicked);
 
         pick(second);
         QTEST(controls.results, "results");
         QTEST(controls.dayCount, "dayCount");
         QCOMPARE(controls.instruction, selectNewFirstDate);
         QVERIFY(!controls.calculateEnabled);
-        QVERIFY(!calculator->state().FirstDatePicked);
+        QVERIFY(!calculator->state().firstDatePicked);
 
         pick(second);
         QCOMPARE(controls.instruction, selectSecondDate);
@@ -197,11 +206,12 @@ private slots:
     void withNoTypeSelectedPicksPairUp()
     {
         choose(NoType);
-        QVERIFY(!calculator->state().TwoDatesMode);
+        QVERIFY(!calculator->state().twoDatesMode);
         pick(QDate(2026, 3, 1));
         QCOMPARE(controls.results, QStringLiteral("First date selected is 01/03/2026"));
         pick(QDate(2026, 3, 8));
-        QVERIFY(controls.results.startsWith("The number of days from 01/03/2026 to 08/03/2026 is  7"));
+        QVERIFY(controls.results.startsWith(
+                "The number of days from 01/03/2026 to 08/03/2026 is  7"));
 
         calculate(QStringLiteral("1"));
         QCOMPARE(controls.calendar, today.addDays(1));
@@ -217,11 +227,11 @@ private slots:
 
         const auto accepted = [](const char *locale, const QString &typed, int days) {
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
-                << locale << typed << afterCalculationInstruction << days;
+                    << locale << typed << afterCalculationInstruction << days;
         };
         const auto rejected = [](const char *locale, const QString &typed, const QString &message) {
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
-                << locale << typed << message << 0;
+                    << locale << typed << message << 0;
         };
         for (const char *locale : {"en_GB", "de_DE"}) {
             accepted(locale, "0", 0);
@@ -285,11 +295,12 @@ private slots:
         controls.calendar = QDate(2026, 6, 1); // the user paged elsewhere
         calculate(QStringLiteral("30"));
         QCOMPARE(controls.calendar, QDate(2026, 2, 9));
-        QCOMPARE(controls.results, QStringLiteral("The number of days from 10/01/2026 to 09/02/2026 "
-                                                  "is  30\r\nThat is 4 Weeks and 2 Days."));
+        QCOMPARE(controls.results,
+                 QStringLiteral("The number of days from 10/01/2026 to 09/02/2026 "
+                                "is  30\r\nThat is 4 Weeks and 2 Days."));
         QCOMPARE(controls.instruction, selectNewFirstDate);
         QVERIFY(!controls.calculateEnabled);
-        QVERIFY(!calculator->state().FirstDatePicked);
+        QVERIFY(!calculator->state().firstDatePicked);
         QCOMPARE(controls.dayCount, QStringLiteral("30"));
     }
 
@@ -314,7 +325,7 @@ private slots:
         QCOMPARE(controls.results, notice);
         QCOMPARE(controls.calendar, QDate(2026, 1, 10));
         QVERIFY(controls.calculateEnabled);
-        QVERIFY(calculator->state().FirstDatePicked);
+        QVERIFY(calculator->state().firstDatePicked);
 
         calculate(QStringLiteral("2"));
         QCOMPARE(controls.instructionColour, InstructionColour::White);
@@ -336,8 +347,8 @@ private slots:
             QTest::addRow("%s, before first day", name) << type << nearFirst << "-10" << QDate();
             QTest::addRow("%s, last day", name) << type << nearLast << "11" << QDate(9999, 12, 31);
             QTest::addRow("%s, after last day", name) << type << nearLast << "12" << QDate();
-            QTest::addRow("%s, whole range", name) << type << QDate(1753, 1, 1) << "3012153"
-                                                   << QDate(9999, 12, 31);
+            QTest::addRow("%s, whole range", name)
+                    << type << QDate(1753, 1, 1) << "3012153" << QDate(9999, 12, 31);
         }
     }
 
@@ -366,7 +377,7 @@ private slots:
         QCOMPARE(controls.calendar, before.calendar);
         QCOMPARE(controls.results, before.results);
         QCOMPARE(controls.calculateEnabled, before.calculateEnabled);
-        QCOMPARE(calculator->state().FirstDatePicked, type == DaysBetween);
+        QCOMPARE(calculator->state().firstDatePicked, type == DaysBetween);
     }
 };
 

@@ -14,7 +14,7 @@ class MonthCalendarTest : public QObject
 {
     Q_OBJECT
 
-    const QDate today{2026, 12, 5};
+    const QDate today {2026, 12, 5};
     std::unique_ptr<QWidget> window;
     MonthCalendar *calendar = nullptr;
     std::unique_ptr<QSignalSpy> picks;
@@ -86,9 +86,12 @@ private slots:
     void clicksBesideTheDaysPickNothing()
     {
         const QRect firstDay = calendar->dayRect(QDate(2026, 12, 1));
-        QTest::mouseClick(calendar, Qt::LeftButton, {}, firstDay.center() - QPoint(firstDay.width(), 0));
-        QTest::mouseClick(calendar, Qt::LeftButton, {}, firstDay.center() - QPoint(0, 2 * firstDay.height()));
-        QTest::mouseClick(calendar, Qt::RightButton, {}, calendar->dayRect(QDate(2026, 12, 9)).center());
+        QTest::mouseClick(calendar, Qt::LeftButton, {},
+                          firstDay.center() - QPoint(firstDay.width(), 0));
+        QTest::mouseClick(calendar, Qt::LeftButton, {},
+                          firstDay.center() - QPoint(0, 2 * firstDay.height()));
+        QTest::mouseClick(calendar, Qt::RightButton, {},
+                          calendar->dayRect(QDate(2026, 12, 9)).center());
         QCOMPARE(picks->count(), 0);
         QCOMPARE(calendar->value(), today);
     }
@@ -122,7 +125,8 @@ private slots:
         click(QDate(2027, 3, 17));
         const QImage image = calendar->grab().toImage();
         const QColor highlight = calendar->palette().color(QPalette::Active, QPalette::Highlight);
-        const QColor highlightInactive = calendar->palette().color(QPalette::Inactive, QPalette::Highlight);
+        const QColor highlightInactive
+                = calendar->palette().color(QPalette::Inactive, QPalette::Highlight);
         int selected = 0;
         for (QDate day(2026, 12, 1); day < QDate(2027, 12, 1); day = day.addDays(1)) {
             const QColor pixel = image.pixelColor(calendar->dayRect(day).topLeft() + QPoint(2, 2));
@@ -215,8 +219,8 @@ private slots:
                                            << QDate(2026, 11, 30) << QDate(2026, 11, 1);
         QTest::newRow("down off the page") << QDate(2027, 11, 28) << int(Qt::Key_Down) << false
                                            << QDate(2027, 12, 5) << QDate(2027, 1, 1);
-        QTest::newRow("up") << QDate(2027, 3, 3) << int(Qt::Key_Up) << false
-                            << QDate(2027, 2, 24) << QDate(2026, 12, 1);
+        QTest::newRow("up") << QDate(2027, 3, 3) << int(Qt::Key_Up) << false << QDate(2027, 2, 24)
+                            << QDate(2026, 12, 1);
         QTest::newRow("page up") << QDate(2027, 3, 31) << int(Qt::Key_PageUp) << false
                                  << QDate(2027, 2, 28) << QDate(2026, 12, 1);
         QTest::newRow("page down") << QDate(2027, 1, 31) << int(Qt::Key_PageDown) << false
@@ -227,8 +231,8 @@ private slots:
                                          << QDate(2027, 2, 28) << QDate(2027, 2, 1);
         QTest::newRow("home") << QDate(2027, 5, 9) << int(Qt::Key_Home) << false
                               << QDate(2027, 5, 1) << QDate(2026, 12, 1);
-        QTest::newRow("end") << QDate(2027, 2, 9) << int(Qt::Key_End) << false
-                             << QDate(2027, 2, 28) << QDate(2026, 12, 1);
+        QTest::newRow("end") << QDate(2027, 2, 9) << int(Qt::Key_End) << false << QDate(2027, 2, 28)
+                             << QDate(2026, 12, 1);
         QTest::newRow("left at the first day") << QDate(1753, 1, 1) << int(Qt::Key_Left) << false
                                                << QDate(1753, 1, 1) << QDate(1753, 1, 1);
         QTest::newRow("down at the last week") << QDate(9999, 12, 30) << int(Qt::Key_Down) << false

@@ -6,7 +6,7 @@ class ResultTextsTest : public QObject
 {
     Q_OBJECT
 
-    const ResultTexts british{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    const ResultTexts british {QLocale(QLocale::English, QLocale::UnitedKingdom)};
 
 private slots:
     void sentencesForDayCounts_data()
@@ -14,17 +14,28 @@ private slots:
         QTest::addColumn<qint64>("count");
         QTest::addColumn<QString>("countInSentence");
         QTest::addColumn<QString>("breakdown");
-        QTest::newRow("0") << qint64(0) << " 0" << "That is 0 Weeks and 0 Days.";
-        QTest::newRow("1") << qint64(1) << " 1" << "That is 0 Weeks and 1 Days.";
-        QTest::newRow("-1") << qint64(-1) << "-1" << "That is 0 Weeks and -1 Days.";
-        QTest::newRow("6") << qint64(6) << " 6" << "That is 0 Weeks and 6 Days.";
-        QTest::newRow("-6") << qint64(-6) << "-6" << "That is 0 Weeks and -6 Days.";
-        QTest::newRow("7") << qint64(7) << " 7" << "That is 1 Weeks and 0 Days.";
-        QTest::newRow("-7") << qint64(-7) << "-7" << "That is -1 Weeks and 0 Days.";
-        QTest::newRow("14") << qint64(14) << " 14" << "That is 2 Weeks and 0 Days.";
-        QTest::newRow("15") << qint64(15) << " 15" << "That is 2 Weeks and 1 Days.";
-        QTest::newRow("-10") << qint64(-10) << "-10" << "That is -1 Weeks and -3 Days.";
-        QTest::newRow("338") << qint64(338) << " 338" << "That is 48 Weeks and 2 Days.";
+        QTest::newRow("0") << qint64(0) << " 0"
+                           << "That is 0 Weeks and 0 Days.";
+        QTest::newRow("1") << qint64(1) << " 1"
+                           << "That is 0 Weeks and 1 Days.";
+        QTest::newRow("-1") << qint64(-1) << "-1"
+                            << "That is 0 Weeks and -1 Days.";
+        QTest::newRow("6") << qint64(6) << " 6"
+                           << "That is 0 Weeks and 6 Days.";
+        QTest::newRow("-6") << qint64(-6) << "-6"
+                            << "That is 0 Weeks and -6 Days.";
+        QTest::newRow("7") << qint64(7) << " 7"
+                           << "That is 1 Weeks and 0 Days.";
+        QTest::newRow("-7") << qint64(-7) << "-7"
+                            << "That is -1 Weeks and 0 Days.";
+        QTest::newRow("14") << qint64(14) << " 14"
+                            << "That is 2 Weeks and 0 Days.";
+        QTest::newRow("15") << qint64(15) << " 15"
+                            << "That is 2 Weeks and 1 Days.";
+        QTest::newRow("-10") << qint64(-10) << "-10"
+                             << "That is -1 Weeks and -3 Days.";
+        QTest::newRow("338") << qint64(338) << " 338"
+                             << "That is 48 Weeks and 2 Days.";
         QTest::newRow("whole range") << qint64(3012153) << " 3012153"
                                      << "That is 430307 Weeks and 4 Days.";
         QTest::newRow("whole range back") << qint64(-3012153) << "-3012153"
@@ -42,8 +53,8 @@ private slots:
         QCOMPARE(british.fromToday(QDate(2026, 12, 19), count, today),
                  "19/12/2026 is " + countInSentence + " days from 05/12/2026\r\n" + breakdown);
         QCOMPARE(british.betweenDates(first, today, count),
-                 "The number of days from 01/01/2026 to 05/12/2026 is " + countInSentence
-                     + "\r\n" + breakdown);
+                 "The number of days from 01/01/2026 to 05/12/2026 is " + countInSentence + "\r\n"
+                         + breakdown);
         QCOMPARE(ResultTexts::dayCountBox(count), countInSentence.trimmed());
     }
 
@@ -78,11 +89,16 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("widened");
-        QTest::newRow("month first") << "M/d/yy" << "M/d/yyyy";
-        QTest::newRow("year first") << "yy. M. d." << "yyyy. M. d.";
-        QTest::newRow("four digits already") << "dd/MM/yyyy" << "dd/MM/yyyy";
-        QTest::newRow("quoted letters") << "d 'yy' yy" << "d 'yy' yyyy";
-        QTest::newRow("quoted apostrophe") << "d''yy" << "d''yyyy";
+        QTest::newRow("month first") << "M/d/yy"
+                                     << "M/d/yyyy";
+        QTest::newRow("year first") << "yy. M. d."
+                                    << "yyyy. M. d.";
+        QTest::newRow("four digits already") << "dd/MM/yyyy"
+                                             << "dd/MM/yyyy";
+        QTest::newRow("quoted letters") << "d 'yy' yy"
+                                        << "d 'yy' yyyy";
+        QTest::newRow("quoted apostrophe") << "d''yy"
+                                           << "d''yyyy";
     }
 
     void onlyTwoDigitYearFieldsAreWidened()

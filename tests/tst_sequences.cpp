@@ -1,6 +1,6 @@
 #include "Calculator.h"
+#include "CalculatorWindow.h"
 #include "FakeControls.h"
-#include "Form1.h"
 #include "UserSequences.h"
 
 #include <QAbstractItemView>
@@ -10,9 +10,12 @@ namespace {
 
 ReferenceModel::Screen screenOf(const FakeControls &controls)
 {
-    return {controls.instruction.toStdString(), controls.instructionColour == InstructionColour::Red,
-            controls.results.toStdString(),      controls.dayCount.toStdString(),
-            controls.calculateEnabled,           toDays(controls.calendar),
+    return {controls.instruction.toStdString(),
+            controls.instructionColour == InstructionColour::Red,
+            controls.results.toStdString(),
+            controls.dayCount.toStdString(),
+            controls.calculateEnabled,
+            toDays(controls.calendar),
             controls.selectedType};
 }
 
@@ -21,8 +24,10 @@ class CalculatorOnFake : public ProgramUnderTest
 {
 public:
     explicit CalculatorOnFake(QDate today)
-        : m_today(today), m_calculator(m_controls, [this] { return m_today; },
-                                       QLocale(QLocale::English, QLocale::UnitedKingdom))
+        : m_today(today)
+        , m_calculator(
+                  m_controls, [this] { return m_today; },
+                  QLocale(QLocale::English, QLocale::UnitedKingdom))
     {
         m_calculator.load();
     }
@@ -44,8 +49,8 @@ public:
     }
     std::string hover(int) override { return {}; }
     ReferenceModel::Screen screen() const override { return screenOf(m_controls); }
-    bool firstDatePicked() const override { return m_calculator.state().FirstDatePicked; }
-    QDate firstDate() const override { return m_calculator.state().FirstDate; }
+    bool firstDatePicked() const override { return m_calculator.state().firstDatePicked; }
+    QDate firstDate() const override { return m_calculator.state().firstDate; }
 
 protected:
     QDate m_today;
@@ -72,7 +77,9 @@ public:
 class WindowUnderTest : public ProgramUnderTest
 {
 public:
-    explicit WindowUnderTest(QDate today) : m_today(today), m_window([this] { return m_today; })
+    explicit WindowUnderTest(QDate today)
+        : m_today(today)
+        , m_window([this] { return m_today; })
     {
         m_window.show();
         m_window.activateWindow();
@@ -121,7 +128,8 @@ public:
         QTest::mouseMove(m_instruction); // from elsewhere, so that the pointer really moves
         QTest::mouseMove(targets[target]);
         QWidget *expected = target == 3 || !targets[target]->isEnabled() ? before : targets[target];
-        return QApplication::focusWidget() == expected ? std::string() : "the hover moved the focus wrongly";
+        return QApplication::focusWidget() == expected ? std::string()
+                                                       : "the hover moved the focus wrongly";
     }
     ReferenceModel::Screen screen() const override
     {
@@ -133,26 +141,27 @@ public:
                 toDays(m_calendar->value()),
                 m_types->currentIndex()};
     }
-    bool firstDatePicked() const override { return m_window.calculator().state().FirstDatePicked; }
-    QDate firstDate() const override { return m_window.calculator().state().FirstDate; }
+    bool firstDatePicked() const override { return m_window.calculator().state().firstDatePicked; }
+    QDate firstDate() const override { return m_window.calculator().state().firstDate; }
 
 private:
-    template <typename Control>
-    Control *control(const char *name) { return m_window.findChild<Control *>(QString::fromLatin1(name)); }
+    template<typename Control> Control *control(const char *name)
+    {
+        return m_window.findChild<Control *>(QString::fromLatin1(name));
+    }
 
     QDate m_today;
-    Form1 m_window;
-    QLabel *m_instruction = control<QLabel>("Label2");
-    QPlainTextEdit *m_results = control<QPlainTextEdit>("Text1");
-    QLineEdit *m_dayCount = control<QLineEdit>("Text2");
-    QPushButton *m_calculateButton = control<QPushButton>("Command2");
-    QPushButton *m_quit = control<QPushButton>("Command1");
-    QComboBox *m_types = control<QComboBox>("Combo1");
-    MonthCalendar *m_calendar = control<MonthCalendar>("MonthView1");
+    CalculatorWindow m_window;
+    QLabel *m_instruction = control<QLabel>("instructionLabel");
+    QPlainTextEdit *m_results = control<QPlainTextEdit>("resultsBox");
+    QLineEdit *m_dayCount = control<QLineEdit>("dayCountBox");
+    QPushButton *m_calculateButton = control<QPushButton>("calculateButton");
+    QPushButton *m_quit = control<QPushButton>("quitButton");
+    QComboBox *m_types = control<QComboBox>("calculationTypeBox");
+    MonthCalendar *m_calendar = control<MonthCalendar>("calendar");
 };
 
-template <typename Program>
-std::unique_ptr<ProgramUnderTest> start(QDate today)
+template<typename Program> std::unique_ptr<ProgramUnderTest> start(QDate today)
 {
     return std::make_unique<Program>(today);
 }

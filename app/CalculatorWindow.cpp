@@ -1,0 +1,205 @@
+#include "CalculatorWindow.h"
+
+#include <QFontMetricsF>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <limits>
+
+#include "icons/daywright-16.xpm"
+#include "icons/daywright-32.xpm"
+
+namespace {
+
+const QString headingTooltip
+        = QStringLiteral("Visit our web site for links to many more useful free applications");
+
+// The window is designed in twips, 15 to a pixel at 96 dpi with the design's 8-point font.
+constexpr double twipsPerPixel = 15.0;
+constexpr double designLineHeight = 13.0;
+constexpr int designWidth = 10920;
+constexpr int designHeight = 7965;
+
+void makeHeading(QLabel *label)
+{
+    label->setToolTip(headingTooltip);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Button);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(Calculator::Today today, QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint)
+    , m_today(std::move(today))
+{
+    setObjectName(QStringLiteral("CalculatorWindow"));
+    setWindowTitle(QStringLiteral("Daywright and days calulator v5.0"));
+    QIcon icon;
+    icon.addPixmap(QPixmap(daywright_32_xpm));
+    icon.addPixmap(QPixmap(daywright_16_xpm));
+    setWindowIcon(icon);
+
+    setUpControls();
+    wireEvents();
+    m_calculator.load();
+    layOutControls();
+    m_resultsBox->setFocus();
+
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+}
+
+void CalculatorWindow::setUpControls()
+{
+    m_instructionHeading->setObjectName(QStringLiteral("instructionHeading"));
+    m_calculationTypeHeading->setObjectName(QStringLiteral("calculationTypeHeading"));
+    m_resultsHeading->setObjectName(QStringLiteral("resultsHeading"));
+    m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));
+    m_calculationTypeBox->setObjectName(QStringLiteral("calculationTypeBox"));
+    m_calculateButton->setObjectName(QStringLiteral("calculateButton"));
+    m_dayCountBox->setObjectName(QStringLiteral("dayCountBox"));
+    m_resultsBox->setObjectName(QStringLiteral("resultsBox"));
+    m_quitButton->setObjectName(QStringLiteral("quitButton"));
+    m_calendar->setObjectName(QStringLiteral("calendar"));
+
+    for (QLabel *heading : {m_instructionHeading, m_calculationTypeHeading, m_resultsHeading})
+        makeHeading(heading);
+    m_resultsHeading->setAlignment(Qt::AlignCenter);
+
+    m_instructionLabel->setToolTip(QStringLiteral("This window displays instructions only"));
+    // The instruction itself is the label's accessible name, so that every new instruction is
+    // announced; what the label is for goes into its description.
+    m_instructionLabel->setAccessibleDescription(QStringLiteral("Instruction window. ")
+                                                 + m_instructionLabel->toolTip());
+    m_instructionLabel->setTextFormat(Qt::PlainText);
+    m_instructionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_instructionLabel->setWordWrap(true);
+    m_instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instructionLabel->setAutoFillBackground(true);
+    m_controls.setInstructionColour(InstructionColour::White);
+
+    m_calculationTypeBox->setToolTip(QStringLiteral("Select calculation type"));
+    // Screen readers take the drop-down's and the results' purpose from their headings.
+    m_calculationTypeHeading->setBuddy(m_calculationTypeBox);
+    m_resultsHeading->setBuddy(m_resultsBox);
+    m_calculationTypeBox->setEditText(QStringLiteral("Combo1"));
+
+    m_quitButton->setAccessibleDescription(QStringLiteral("Ends the program"));
+    m_calculateButton->setToolTip(
+            QStringLiteral("Click to work out the date from the number on the right"));
+
+    m_dayCountBox->setToolTip(QStringLiteral("Enter an interval in days"));
+    m_dayCountBox->setAccessibleName(QStringLiteral("Interval in days"));
+    m_dayCountBox->setMaxLength(std::numeric_limits<int>::max());
+
+    m_resultsBox->setToolTip(QStringLiteral(
+            "Select the results and copy them to the clip board if desired (press CTRL and C)"));
+    m_resultsBox->setAccessibleName(m_resultsHeading->text());
+    m_resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultsBox->setTabChangesFocus(true);
+
+    m_calendar->setToolTip(QStringLiteral(
+            "Click on a month or a year to move quickly to a date not currently in the display"));
+}
+
+// The text field is made at once, so that it joins the focus chain in the drop-down's place.
+QComboBox *CalculatorWindow::makeEditableComboBox(QWidget *parent)
+{
+    auto *comboBox = new QComboBox(parent);
+    comboBox->setEditable(true);
+    // Enter in the text field must not add what was typed as a new calculation type.
+    comboBox->setInsertPolicy(QComboBox::NoInsert);
+    return comboBox;
+}
+
+// The design in twips, and for each control whose one-line text must never be clipped, the
+// pixels that text needs beside it at the design's font.
+QList<CalculatorWindow::DesignedControl> CalculatorWindow::design() const
+{
+    return {
+            {m_instructionHeading, QRect(120, 0, 2535, 255), 4},
+            {m_calculationTypeHeading, QRect(2880, 0, 2415, 255), 4},
+            {m_resultsHeading, QRect(5520, 0, 4815, 255), 4},
+            {m_instructionLabel, QRect(120, 360, 2535, 855), 0},
+            {m_calculationTypeBox, QRect(2880, 360, 2295, 315), 32},
+            {m_calculateButton, QRect(2880, 840, 1455, 375), 16},
+            {m_dayCountBox, QRect(4440, 840, 735, 375), 0},
+            {m_resultsBox, QRect(5280, 360, 4935, 855), 0},
+            {m_quitButton, QRect(10320, 360, 495, 855), 8},
+            {m_calendar, QRect(0, 1320, 10890, 6660), 0},
+    };
+}
+
+namespace {
+
+// The longest one-line text a control shows.
+QString widestText(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text();
+    QString widest;
+    if (const auto *comboBox = qobject_cast<const QComboBox *>(control)) {
+        const QFontMetrics metrics(comboBox->font());
+        for (int i = 0; i < comboBox->count(); ++i) {
+            if (metrics.horizontalAdvance(comboBox->itemText(i))
+                > metrics.horizontalAdvance(widest))
+                widest = comboBox->itemText(i);
+        }
+    }
+    return widest;
+}
+
+} // namespace
+
+// The design's 8-point font has 13-pixel lines. A larger default font scales the whole design,
+// as far as the longest fixed one-line text needs, so that nothing is clipped.
+double CalculatorWindow::designScale() const
+{
+    const QFontMetricsF metrics(font());
+    double scale = std::max(1.0, metrics.height() / designLineHeight);
+    for (const DesignedControl &designed : design()) {
+        if (designed.textPadding == 0)
+            continue;
+        const double width
+                = metrics.horizontalAdvance(widestText(designed.control)) + designed.textPadding;
+        scale = std::max(scale, width * twipsPerPixel / designed.twips.width());
+    }
+    return scale;
+}
+
+void CalculatorWindow::layOutControls()
+{
+    const double scale = designScale();
+    const auto pixels = [scale](int twips) { return qRound(twips * scale / twipsPerPixel); };
+    setFixedSize(pixels(designWidth), pixels(designHeight));
+    // Each edge is rounded on its own, so that neighbours never overlap after scaling.
+    for (const DesignedControl &designed : design()) {
+        const QRect &twips = designed.twips;
+        designed.control->setGeometry(
+                QRect(QPoint(pixels(twips.left()), pixels(twips.top())),
+                      QPoint(pixels(twips.right() + 1) - 1, pixels(twips.bottom() + 1) - 1)));
+    }
+}
+
+void CalculatorWindow::wireEvents()
+{
+    connect(m_calculationTypeBox, &QComboBox::activated, this,
+            [this] { m_calculator.calculationTypeChosen(); });
+    connect(m_calendar, &MonthCalendar::dateClicked, this, [this] { m_calculator.datePicked(); });
+    connect(m_calculateButton, &QPushButton::clicked, this,
+            [this] { m_calculator.calculateDate(); });
+    connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    for (QWidget *control :
+         {static_cast<QWidget *>(m_quitButton), static_cast<QWidget *>(m_calculateButton),
+          static_cast<QWidget *>(m_dayCountBox)})
+        m_hoverFocus.watch(control);
+}
