@@ -31,11 +31,13 @@ void makeHeading(QLabel *label)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(Calculator::Today today, QWidget *parent)
+CalculatorWindow::CalculatorWindow(Calculator::Today today, const RegionalSettings &regions,
+                                   QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowCloseButtonHint)
     , m_today(std::move(today))
+    , m_regions(regions)
 {
     setObjectName(QStringLiteral("CalculatorWindow"));
     setWindowTitle(QStringLiteral("Daywright and days calulator v5.0"));
@@ -66,6 +68,11 @@ void CalculatorWindow::setUpControls()
     m_resultsBox->setObjectName(QStringLiteral("resultsBox"));
     m_quitButton->setObjectName(QStringLiteral("quitButton"));
     m_calendar->setObjectName(QStringLiteral("calendar"));
+
+    // A fixed design in English: left to right in every region, whatever the desktop's
+    // direction. Only the calendar's names and dates follow the region.
+    setLayoutDirection(Qt::LeftToRight);
+    m_calendar->setLocale(m_regions.dates);
 
     for (QLabel *heading : {m_instructionHeading, m_calculationTypeHeading, m_resultsHeading})
         makeHeading(heading);
@@ -103,6 +110,11 @@ void CalculatorWindow::setUpControls()
     m_resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setTabChangesFocus(true);
+    // A sentence that starts with a right-to-left date (Arabic formats begin with a
+    // right-to-left mark) must still read from the left.
+    QTextOption resultsOption = m_resultsBox->document()->defaultTextOption();
+    resultsOption.setTextDirection(Qt::LeftToRight);
+    m_resultsBox->document()->setDefaultTextOption(resultsOption);
 
     m_calendar->setToolTip(QStringLiteral(
             "Click on a month or a year to move quickly to a date not currently in the display"));

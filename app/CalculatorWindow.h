@@ -19,8 +19,8 @@ class CalculatorWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit CalculatorWindow(Calculator::Today today = &QDate::currentDate,
-                              QWidget *parent = nullptr);
+    CalculatorWindow(Calculator::Today today, const RegionalSettings &regions,
+                     QWidget *parent = nullptr);
 
     const Calculator &calculator() const { return m_calculator; }
 
@@ -40,6 +40,7 @@ private:
     static QComboBox *makeEditableComboBox(QWidget *parent);
 
     const Calculator::Today m_today;
+    const RegionalSettings m_regions;
 
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);
@@ -56,6 +57,6 @@ private:
 
     WidgetControls m_controls {{m_instructionLabel, m_resultsBox, m_dayCountBox, m_calculateButton,
                                 m_calendar, m_calculationTypeBox}};
-    Calculator m_calculator {m_controls, m_today};
+    Calculator m_calculator {m_controls, m_today, m_regions};
     HoverFocus m_hoverFocus;
 };

@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    CalculatorWindow window;
+    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment());
     window.show();
     return app.exec();
 }

@@ -7,6 +7,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    CalculatorWindow window;
+    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment());
     return showAndReportFirstPaint(window);
 }

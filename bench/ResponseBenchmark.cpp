@@ -16,7 +16,7 @@ private slots:
 
     void calendarPick()
     {
-        CalculatorWindow window([this] { return today; });
+        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("calendar"));
@@ -31,7 +31,7 @@ private slots:
 
     void calculateDate()
     {
-        CalculatorWindow window([this] { return today; });
+        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *dayCount = window.findChild<QLineEdit *>(QStringLiteral("dayCountBox"));

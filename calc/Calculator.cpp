@@ -30,12 +30,13 @@ const QString resultsPlaceholder = QStringLiteral("Results will appear in this w
 
 } // namespace
 
-Calculator::Calculator(Controls &controls, Today today, const QLocale &locale)
+Calculator::Calculator(Controls &controls, Today today, const RegionalSettings &regions)
     : m_controls(controls)
     , m_today(std::move(today))
-    , m_locale(locale)
-    , m_texts(locale)
-{ }
+    , m_numbers(regions.numbers)
+    , m_texts(regions.dates)
+{
+}
 
 void Calculator::load()
 {
@@ -92,7 +93,7 @@ void Calculator::datePicked()
 
 void Calculator::calculateDate()
 {
-    const DayCountInput typed(m_controls.dayCountText(), m_locale);
+    const DayCountInput typed(m_controls.dayCountText(), m_numbers);
     if (typed.status() == DayCountInput::Status::NotWholeNumber) {
         showInputError(notWholeNumber);
         return;

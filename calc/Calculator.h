@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Controls.h"
+#include "RegionalSettings.h"
 #include "ResultTexts.h"
 
 #include <QDate>
-#include <QLocale>
 
 #include <functional>
 
@@ -24,7 +24,7 @@ public:
 
     enum CalculationType { DaysFromNow = 0, DaysBetweenTwoDates = 1 };
 
-    Calculator(Controls &controls, Today today, const QLocale &locale = QLocale());
+    Calculator(Controls &controls, Today today, const RegionalSettings &regions);
 
     // Once, before the window is first shown.
     void load();
@@ -43,7 +43,7 @@ private:
 
     Controls &m_controls;
     Today m_today;
-    QLocale m_locale;
+    QLocale m_numbers;
     ResultTexts m_texts;
     CalculatorState m_state;
 };

@@ -4,12 +4,37 @@
 
 #include <cmath>
 
+namespace {
+
+// Input methods write digits of other scripts and full-width forms (Japanese and Chinese ones
+// type "１，０００" and "－５"); the regional conversion reads only the locale's own digits and
+// plain forms. The exponent is read in either case, as every locale writes it in one.
+QString plainNumberText(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            c = U'0' + QChar::digitValue(c);
+        else if (c >= 0xFF01 && c <= 0xFF5E) // the full-width forms of ASCII
+            c -= 0xFEE0;
+        else if (c == 0x3000) // the ideographic space
+            c = U' ';
+        if (c == U'e')
+            c = U'E';
+        plain += QString::fromUcs4(&c, 1);
+    }
+    return plain;
+}
+
+} // namespace
+
 DayCountInput::DayCountInput(const QString &text, const QLocale &locale)
 {
     // Double precision keeps every count the calendar can use exact, so that "1000000.01" is
     // not taken for a whole number and "16777217" is not rounded to a neighbour.
     bool ok = false;
-    const double value = locale.toDouble(text, &ok);
+    const double value = locale.toDouble(plainNumberText(text), &ok);
     if (!ok) {
         // A number too large for a double comes back as infinity: it is still a number, just
         // far too many days, unlike the "inf" that Qt reads as a valid infinity.

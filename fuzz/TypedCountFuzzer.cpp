@@ -4,7 +4,8 @@
 #include "Calculator.h"
 #include "FakeControls.h"
 #include "SystemTexts.h"
-#include "UserSequences.h"
+
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,8 @@ void check(const QString &typed, bool fromFirstDate)
     const QDate firstDate(1800, 6, 30);
     FakeControls controls;
     Calculator calculator(
-            controls, [&] { return today; }, QLocale(QLocale::English, QLocale::UnitedKingdom));
+            controls, [&] { return today; },
+            RegionalSettings::of(QLocale(QLocale::English, QLocale::UnitedKingdom)));
     calculator.load();
     if (fromFirstDate) {
         controls.selectedType = Calculator::DaysBetweenTwoDates;
@@ -49,17 +51,22 @@ void check(const QString &typed, bool fromFirstDate)
                 "a refused count changed more than the instruction", typed);
         return;
     }
-    const QDate base = fromFirstDate ? firstDate : today;
-    bool ok = false;
-    const double value = QLocale(QLocale::English, QLocale::UnitedKingdom).toDouble(typed, &ok);
-    require(ok && double(base.daysTo(controls.calendar)) == value,
-            "an accepted count that was not typed", typed);
     require(controls.instructionColour == InstructionColour::White, "an answer on red", typed);
     require(CalendarRange::contains(controls.calendar), "the calendar left its range", typed);
     require(!calculator.state().firstDatePicked && controls.calculateEnabled == !fromFirstDate,
             "the pair was not closed", typed);
-    require(sentenceComplaint(controls.results.toStdString(), toDays(today)).empty(),
-            "the sentence's arithmetic is wrong", typed);
+
+    // The sentence names the count the calendar moved by, and splits it into weeks and days.
+    static const QRegularExpression sentence(QStringLiteral(
+            R"(is ( |-)(\d+)(?: days from [^\r]*)?\r\nThat is (-?\d+) Weeks and (-?\d+) Days\.$)"));
+    const QRegularExpressionMatch parts = sentence.match(controls.results);
+    require(parts.hasMatch(), "a sentence of another shape", typed);
+    const qint64 count = (parts.captured(1) == u"-" ? -1 : 1) * parts.captured(2).toLongLong();
+    const QDate base = fromFirstDate ? firstDate : today;
+    require(base.daysTo(controls.calendar) == count, "the sentence's count is not the move", typed);
+    require(parts.captured(3).toLongLong() == count / 7
+                    && parts.captured(4).toLongLong() == count % 7,
+            "the weeks and days do not add up", typed);
 }
 
 } // namespace

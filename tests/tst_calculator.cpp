@@ -7,6 +7,7 @@
 #include <memory>
 
 using namespace SystemTexts;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,7 +27,7 @@ class CalculatorTest : public QObject
     {
         controls = FakeControls();
         calculator = std::make_unique<Calculator>(
-                controls, [this] { return today; }, locale);
+                controls, [this] { return today; }, RegionalSettings::of(locale));
         calculator->load();
     }
     void choose(int type)
@@ -265,6 +266,77 @@ private slots:
         rejected("de_DE", "1000000,01", notWholeNumber);
         accepted("de_DE", "1.000", 1000);
         accepted("de_DE", "1,000", 1);
+        // What input methods and other scripts type.
+        accepted("ja_JP", u"\uFF11\uFF12"_s, 12);
+        accepted("ja_JP", u"\uFF0D\uFF15"_s, -5);
+        accepted("zh_CN", u"\uFF11\uFF0C\uFF10\uFF10\uFF10"_s, 1000);
+        accepted("ja_JP", u"\u3000\uFF0B\uFF11\uFF14\u3000"_s, 14);
+        rejected("ja_JP", u"\uFF12\uFF0E\uFF15"_s, notWholeNumber);
+        accepted("hi_IN", u"\u0967\u0968"_s, 12);
+        accepted("ar_EG", u"\u0661\u066C\u0660\u0660\u0660"_s, 1000);
+        accepted("sv_SE", "1e3", 1000);
+        accepted("sv_SE", "1E3", 1000);
+    }
+
+    void regionsFollowTheirCategories_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("numeric");
+        QTest::addColumn<QString>("all");
+        QTest::addColumn<QString>("dates");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("time alone") << "C.UTF-8"
+                                    << "de_DE.UTF-8"
+                                    << ""
+                                    << ""
+                                    << "de_DE"
+                                    << "C";
+        QTest::newRow("time is C") << "en_GB.UTF-8"
+                                   << "C"
+                                   << ""
+                                   << ""
+                                   << "C"
+                                   << "en_GB";
+        QTest::newRow("numbers alone") << "en_GB.UTF-8"
+                                       << ""
+                                       << "de_DE.UTF-8"
+                                       << ""
+                                       << "en_GB"
+                                       << "de_DE";
+        QTest::newRow("all overrides") << "en_GB.UTF-8"
+                                       << "de_DE.UTF-8"
+                                       << "ja_JP.UTF-8"
+                                       << "POSIX"
+                                       << "C"
+                                       << "C";
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << ""
+                                     << ""
+                                     << "C"
+                                     << "C";
+    }
+
+    void regionsFollowTheirCategories()
+    {
+        const auto set = [](const char *variable, const QString &value) {
+            if (value.isEmpty())
+                qunsetenv(variable);
+            else
+                qputenv(variable, value.toLatin1());
+        };
+        QFETCH(QString, lang);
+        QFETCH(QString, time);
+        QFETCH(QString, numeric);
+        QFETCH(QString, all);
+        set("LANG", lang);
+        set("LC_TIME", time);
+        set("LC_NUMERIC", numeric);
+        set("LC_ALL", all);
+        const RegionalSettings regions = RegionalSettings::fromEnvironment();
+        QTEST(regions.dates.name(), "dates");
+        QTEST(regions.numbers.name(), "numbers");
     }
 
     void typedCount()

@@ -102,7 +102,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void init()
     {
-        window = std::make_unique<CalculatorWindow>([] { return today; });
+        window = std::make_unique<CalculatorWindow>([] { return today; }, RegionalSettings::of(QLocale()));
     }
     void cleanup() { window.reset(); }
 
@@ -132,7 +132,7 @@ private slots:
         QFont designFont(QStringLiteral("DejaVu Sans"));
         designFont.setPixelSize(9);
         QApplication::setFont(designFont);
-        window = std::make_unique<CalculatorWindow>([] { return today; });
+        window = std::make_unique<CalculatorWindow>([] { return today; }, RegionalSettings::of(QLocale()));
         QApplication::setFont(defaultFont);
 
         QCOMPARE(window->size(), QSize(728, 531));

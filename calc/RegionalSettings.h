@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLocale>
+
+// The regions the program follows, chosen as the C library chooses its categories: dates (the
+// results, the calendar's names and first weekday) by the time category, typed numbers by the
+// numeric category.
+struct RegionalSettings
+{
+    QLocale dates;
+    QLocale numbers;
+
+    // From LC_ALL, else LC_TIME or LC_NUMERIC, else LANG; C where none is set.
+    static RegionalSettings fromEnvironment();
+    static RegionalSettings of(const QLocale &locale) { return {locale, locale}; }
+};
