@@ -52,8 +52,31 @@ CalculatorWindow::CalculatorWindow(Calculator::Today today, const RegionalSettin
     layOutControls();
     m_resultsBox->setFocus();
 
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    fitToScreen(screen()->availableGeometry());
+}
+
+void CalculatorWindow::fitToScreen(const QRect &available)
+{
+    // The window manager's title bar and border are unknown until the window is shown.
+    constexpr int frameAllowance = 48;
+    const QRect designed = m_calendarDesign;
+    const int rowHeight
+            = (designed.height() - m_calendar->titleBarHeight()) / MonthGrid::maximumMonthRows;
+    int rows = MonthGrid::maximumMonthRows;
+    while (rows > 1
+           && m_designedHeight - (3 - rows) * rowHeight + frameAllowance > available.height())
+        --rows;
+    const int droppedHeight = (MonthGrid::maximumMonthRows - rows) * rowHeight;
+    m_calendar->setMonthRows(rows);
+    m_calendar->setGeometry(designed.adjusted(0, 0, 0, -droppedHeight));
+    setFixedSize(width(), m_designedHeight - droppedHeight);
+
+    // Centred, but with the title bar and the left edge on the screen whatever the window's size.
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                       size() + QSize(0, frameAllowance / 2), available);
+    placed.moveTopLeft(QPoint(std::max(placed.left(), available.left()),
+                              std::max(placed.top(), available.top())));
+    move(placed.topLeft());
 }
 
 void CalculatorWindow::setUpControls()
@@ -127,6 +150,10 @@ QComboBox *CalculatorWindow::makeEditableComboBox(QWidget *parent)
     comboBox->setEditable(true);
     // Enter in the text field must not add what was typed as a new calculation type.
     comboBox->setInsertPolicy(QComboBox::NoInsert);
+    // Only choosing from the list chooses a calculation type. Qt's editable drop-down would also
+    // choose the item whose text was typed or completed, once the field takes Return or loses the
+    // focus.
+    QObject::disconnect(comboBox->lineEdit(), &QLineEdit::editingFinished, comboBox, nullptr);
     return comboBox;
 }
 
@@ -192,6 +219,7 @@ void CalculatorWindow::layOutControls()
     const double scale = designScale();
     const auto pixels = [scale](int twips) { return qRound(twips * scale / twipsPerPixel); };
     setFixedSize(pixels(designWidth), pixels(designHeight));
+    m_designedHeight = height();
     // Each edge is rounded on its own, so that neighbours never overlap after scaling.
     for (const DesignedControl &designed : design()) {
         const QRect &twips = designed.twips;
@@ -199,6 +227,7 @@ void CalculatorWindow::layOutControls()
                 QRect(QPoint(pixels(twips.left()), pixels(twips.top())),
                       QPoint(pixels(twips.right() + 1) - 1, pixels(twips.bottom() + 1) - 1)));
     }
+    m_calendarDesign = m_calendar->geometry();
 }
 
 void CalculatorWindow::wireEvents()

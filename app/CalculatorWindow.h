@@ -24,6 +24,10 @@ public:
 
     const Calculator &calculator() const { return m_calculator; }
 
+    // Fits the window into a screen's available area: on a short screen the calendar shows
+    // fewer rows of months, and the title bar and left edge always stay on the screen.
+    void fitToScreen(const QRect &available);
+
 private:
     struct DesignedControl
     {
@@ -41,6 +45,8 @@ private:
 
     const Calculator::Today m_today;
     const RegionalSettings m_regions;
+    int m_designedHeight = 0;
+    QRect m_calendarDesign;
 
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);

@@ -2,9 +2,10 @@
 
 #include "CalendarRange.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -31,18 +32,13 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
     , m_previous(makeArrowButton(QStringLiteral("\u25C0"), tr("Previous month"), this))
     , m_month(new QToolButton(this))
-    , m_monthMenu(new QMenu(m_month))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
     , m_next(makeArrowButton(QStringLiteral("\u25B6"), tr("Next month"), this))
 {
     m_month->setAutoRaise(true);
     m_month->setFocusPolicy(Qt::NoFocus);
-    m_month->setPopupMode(QToolButton::InstantPopup);
-    m_month->setAccessibleName(tr("First month shown"));
-    m_month->setMenu(m_monthMenu);
-    // The month names are needed only once the menu opens.
-    connect(m_monthMenu, &QMenu::aboutToShow, this, &CalendarTitleBar::fillMonthMenu);
+    m_month->setAccessibleDescription(tr("Moves quickly to another month or year"));
 
     m_year->setRange(CalendarRange::first().year(), CalendarRange::last().year());
     m_year->setFrame(false);
@@ -50,6 +46,7 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     m_year->setAlignment(Qt::AlignCenter);
     m_year->setFocusPolicy(Qt::ClickFocus);
     m_year->setAccessibleName(tr("Year of the first month shown"));
+    m_year->installEventFilter(this);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,29 +63,61 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
             [this] { emit pageRequested(m_firstMonth.addMonths(-1)); });
     connect(m_next, &QToolButton::clicked, this,
             [this] { emit pageRequested(m_firstMonth.addMonths(1)); });
+    connect(m_month, &QToolButton::clicked, this, &CalendarTitleBar::monthJumpRequested);
     connect(m_year, &QSpinBox::valueChanged, this,
             [this](int year) { emit pageRequested(QDate(year, m_firstMonth.month(), 1)); });
 }
 
-void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth)
+void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts)
 {
     m_firstMonth = firstMonth;
-    m_month->setText(locale().standaloneMonthName(firstMonth.month()));
+    const QString monthName = texts.monthName(firstMonth.month());
+    m_month->setText(monthName);
+    m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
     m_year->setValue(firstMonth.year());
-    m_lastMonth->setText(QStringLiteral("\u2013 ") + locale().standaloneMonthName(lastMonth.month())
-                         + u' ' + QString::number(lastMonth.year()));
+    m_lastMonth->setText(QStringLiteral("\u2013 ") + texts.monthTitle(lastMonth));
     m_previous->setEnabled(firstMonth > CalendarRange::first());
     m_next->setEnabled(lastMonth.addMonths(1) <= CalendarRange::last());
 }
 
-void CalendarTitleBar::fillMonthMenu()
+QPoint CalendarTitleBar::monthJumpPosition() const
 {
-    if (!m_monthMenu->isEmpty())
-        return;
-    for (int month = 1; month <= 12; ++month) {
-        m_monthMenu->addAction(locale().standaloneMonthName(month), this, [this, month] {
-            emit pageRequested(QDate(m_firstMonth.year(), month, 1));
-        });
+    return m_month->mapToGlobal(m_month->rect().bottomLeft());
+}
+
+void CalendarTitleBar::editYear()
+{
+    m_year->setFocus(Qt::ShortcutFocusReason);
+    m_year->selectAll();
+}
+
+bool CalendarTitleBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // A spin box turns back on a wheel turned down, while the calendar pages forward: over the
+    // year too, the wheel pages the calendar.
+    if (watched == m_year && event->type() == QEvent::Wheel && parentWidget())
+        return QCoreApplication::sendEvent(parentWidget(), event);
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalendarTitleBar::keyPressEvent(QKeyEvent *event)
+{
+    // The year box leaves Return, Enter and Escape to its parents; none of them may reach the
+    // calendar's own keys, where Return picks a day.
+    switch (event->key()) {
+    case Qt::Key_Escape: {
+        const QSignalBlocker quiet(m_year);
+        m_year->setValue(m_firstMonth.year());
+        emit editingDone();
+        break;
     }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit editingDone();
+        break;
+    default:
+        break;
+    }
+    event->accept();
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "CalendarTexts.h"
+
 #include <QDate>
 #include <QWidget>
 
 class QLabel;
-class QMenu;
 class QSpinBox;
 class QToolButton;
 
 // The calendar's title row: names the months on the page, pages back and forth, and moves
-// quickly to another month or year through the first month's name and year.
+// quickly to another month or year through the first month's name and year. Keys typed into it
+// stay in it: Return, Enter and Escape hand the keyboard back to the days.
 class CalendarTitleBar : public QWidget
 {
     Q_OBJECT
@@ -17,18 +19,25 @@ class CalendarTitleBar : public QWidget
 public:
     explicit CalendarTitleBar(QWidget *parent = nullptr);
 
-    void showPage(QDate firstMonth, QDate lastMonth);
+    void showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts);
+    // Where the month jump opens, in global coordinates.
+    QPoint monthJumpPosition() const;
+    // Takes the keyboard into the year box.
+    void editYear();
 
 signals:
     // The page should start at the month of this date.
     void pageRequested(QDate firstMonth);
+    void monthJumpRequested();
+    void editingDone();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void fillMonthMenu();
-
     QToolButton *const m_previous;
     QToolButton *const m_month;
-    QMenu *const m_monthMenu;
     QSpinBox *const m_year;
     QLabel *const m_lastMonth;
     QToolButton *const m_next;

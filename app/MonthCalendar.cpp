@@ -1,55 +1,30 @@
 #include "MonthCalendar.h"
 
+#include "AccessibleMonthCalendar.h"
 #include "CalendarRange.h"
 #include "CalendarTitleBar.h"
+#include "MonthJumpMenu.h"
+#include "ReadableColour.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
 
+constexpr int wheelNotch = 120; // QWheelEvent's angle delta of one notch
+
 QDate firstOfMonth(QDate date)
 {
     return QDate(date.year(), date.month(), 1);
 }
 
-// The first page starts in January 1753 and the last ends in December 9999.
-QDate clampedPageStart(QDate month)
+// The next day's start, a second late so that the clock has surely turned.
+int msecsToNextDay()
 {
-    const QDate lastPageStart
-            = firstOfMonth(CalendarRange::last()).addMonths(1 - MonthGrid::monthsPerPage);
-    return std::clamp(firstOfMonth(month), CalendarRange::first(), lastPageStart);
-}
-
-QString spokenDate(const MonthCalendar *calendar)
-{
-    return calendar->locale().toString(calendar->value(), QLocale::LongFormat);
-}
-
-// Tells assistive technology the selected date as the calendar's value.
-class AccessibleMonthCalendar : public QAccessibleWidget
-{
-public:
-    explicit AccessibleMonthCalendar(MonthCalendar *calendar)
-        : QAccessibleWidget(calendar, QAccessible::Client)
-    { }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Value)
-            return spokenDate(static_cast<MonthCalendar *>(widget()));
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *accessibleMonthCalendar(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("MonthCalendar"))
-        return new AccessibleMonthCalendar(static_cast<MonthCalendar *>(object));
-    return nullptr;
+    const QDateTime now = QDateTime::currentDateTime();
+    return int(now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000);
 }
 
 } // namespace
@@ -58,21 +33,33 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     : QWidget(parent)
     , m_today(std::move(today))
     , m_titleBar(new CalendarTitleBar(this))
+    , m_texts(locale())
 {
-    static const bool accessibleFactoryInstalled
-            = (QAccessible::installFactory(accessibleMonthCalendar), true);
-    Q_UNUSED(accessibleFactoryInstalled);
+    installAccessibleMonthCalendar();
 
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    // The grid is drawn left to right in every region; so is the title over it.
+    setLayoutDirection(Qt::LeftToRight);
     setAccessibleName(tr("Calendar"));
+    setAccessibleDescription(
+            tr("Arrow keys move the selection, Page Up and Page Down by a month, with Control by a "
+               "year; Return picks the day. Alt+M opens the month menu, Alt+Y the year box."));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_titleBar);
     layout->addStretch();
     connect(m_titleBar, &CalendarTitleBar::pageRequested, this, &MonthCalendar::showPageStartingAt);
+    connect(m_titleBar, &CalendarTitleBar::monthJumpRequested, this,
+            [this] { openMonthJump(0, m_titleBar->monthJumpPosition()); });
+    connect(m_titleBar, &CalendarTitleBar::editingDone, this,
+            [this] { setFocus(Qt::OtherFocusReason); });
+
+    // Today's outline moves on at midnight, also while nothing else repaints.
+    m_midnight.setSingleShot(true);
+    connect(&m_midnight, &QTimer::timeout, this, &MonthCalendar::refreshToday);
 
     const QDate start = m_today();
     m_selected = CalendarRange::contains(start) ? start : CalendarRange::first();
@@ -81,8 +68,22 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
 
 MonthGrid MonthCalendar::grid() const
 {
-    const QRect area = rect().adjusted(0, m_titleBar->sizeHint().height(), 0, 0);
-    return MonthGrid(area, m_pageStart, locale().firstDayOfWeek());
+    const QRect area = rect().adjusted(0, titleBarHeight(), 0, 0);
+    return MonthGrid(area, m_pageStart, locale().firstDayOfWeek(), m_monthRows);
+}
+
+int MonthCalendar::titleBarHeight() const
+{
+    return m_titleBar->sizeHint().height();
+}
+
+void MonthCalendar::setMonthRows(int rows)
+{
+    m_monthRows = std::clamp(rows, 1, int(MonthGrid::maximumMonthRows));
+    const QDate start = m_pageStart;
+    m_pageStart = QDate(); // the page ends elsewhere now: lay it out anew
+    showPageStartingAt(start);
+    select(m_selected);
 }
 
 bool MonthCalendar::setValue(QDate date)
@@ -96,37 +97,68 @@ bool MonthCalendar::setValue(QDate date)
 void MonthCalendar::select(QDate date)
 {
     const QDate chosen = std::clamp(date, CalendarRange::first(), CalendarRange::last());
-    const QDate lastShown = m_pageStart.addMonths(MonthGrid::monthsPerPage);
+    const int monthsPerPage = grid().monthsPerPage();
     // Turn the page as little as it takes to show the chosen month.
     if (chosen < m_pageStart)
         showPageStartingAt(chosen);
-    else if (chosen >= lastShown)
-        showPageStartingAt(chosen.addMonths(1 - MonthGrid::monthsPerPage));
+    else if (chosen >= m_pageStart.addMonths(monthsPerPage))
+        showPageStartingAt(chosen.addMonths(1 - monthsPerPage));
     if (chosen == m_selected)
         return;
     m_selected = chosen;
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, spokenDate(this));
-        QAccessible::updateAccessibility(&changed);
-    }
+    announceSelection();
 }
 
 void MonthCalendar::showPageStartingAt(QDate month)
 {
-    const QDate start = clampedPageStart(month);
+    const int monthsPerPage = grid().monthsPerPage();
+    // The first page starts in January 1753 and the last ends in December 9999.
+    const QDate lastPageStart = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage);
+    const QDate start = std::clamp(firstOfMonth(month), CalendarRange::first(), lastPageStart);
     if (start == m_pageStart)
         return;
     m_pageStart = start;
-    m_titleBar->showPage(start, start.addMonths(MonthGrid::monthsPerPage - 1));
+    m_titleBar->showPage(start, start.addMonths(monthsPerPage - 1), m_texts);
     update();
+}
+
+void MonthCalendar::openMonthJump(int index, QPoint position)
+{
+    if (!m_monthJump) {
+        m_monthJump = new MonthJumpMenu(this);
+        connect(m_monthJump, &MonthJumpMenu::monthChosen, this,
+                [this](QDate month) { showPageStartingAt(month.addMonths(-m_monthJumpIndex)); });
+    }
+    m_monthJumpIndex = index;
+    m_monthJump->prepare(m_pageStart.addMonths(index), locale());
+    m_monthJump->popup(position);
+}
+
+void MonthCalendar::announceSelection()
+{
+    if (QAccessible::isActive())
+        announceSelectedDate(this);
+}
+
+void MonthCalendar::refreshToday()
+{
+    if (m_today() != m_todayShown)
+        update();
+    m_midnight.start(msecsToNextDay());
 }
 
 void MonthCalendar::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    const MonthGrid months = grid();
+    const QPoint point = event->position().toPoint();
+    if (const int title = months.titleAt(point); title >= 0)
+        return openMonthJump(title, mapToGlobal(months.titleRect(title).bottomLeft()));
     // A double click arrives as a second press and release, and so picks a second time.
-    const QDate date = grid().dateAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || !date.isValid())
+    const QDate date = months.dateAt(point);
+    if (!date.isValid())
         return QWidget::mouseReleaseEvent(event);
     select(date);
     emit dateClicked();
@@ -135,10 +167,18 @@ void MonthCalendar::mouseReleaseEvent(QMouseEvent *event)
 void MonthCalendar::keyPressEvent(QKeyEvent *event)
 {
     const bool byYear = event->modifiers() & Qt::ControlModifier;
+    if (event->modifiers() & Qt::AltModifier) {
+        if (event->key() == Qt::Key_M)
+            return openMonthJump(0, m_titleBar->monthJumpPosition());
+        if (event->key() == Qt::Key_Y)
+            return m_titleBar->editYear();
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Select:
+        // The pick is the day the user sees selected, even after paging away from it.
+        select(m_selected);
         emit dateClicked();
         return;
     case Qt::Key_Left:
@@ -164,17 +204,72 @@ void MonthCalendar::keyPressEvent(QKeyEvent *event)
 
 void MonthCalendar::wheelEvent(QWheelEvent *event)
 {
-    const int months = -event->angleDelta().y() / 120;
-    if (months != 0)
-        showPageStartingAt(m_pageStart.addMonths(months));
+    // Touchpads and fine wheels send fractions of a notch; they add up, as in Qt's own scrolling
+    // widgets. Where only pixels come, a row of days counts as a notch.
+    const bool pixels = event->angleDelta().isNull();
+    const int notch = pixels ? std::max(1, dayRect(m_pageStart).height()) : wheelNotch;
+    const QPoint delta = pixels ? event->pixelDelta() : event->angleDelta();
+    const int turn = delta.y() != 0 ? delta.y() : delta.x();
+    // A turn the other way starts afresh.
+    if ((turn > 0) != (m_wheelRest > 0) || pixels != m_wheelInPixels)
+        m_wheelRest = 0;
+    m_wheelInPixels = pixels;
+    m_wheelRest += turn;
+    const int notches = m_wheelRest / notch;
+    m_wheelRest -= notches * notch;
+    // Turning down goes forward in time.
+    if (notches != 0)
+        showPageStartingAt(m_pageStart.addMonths(-notches));
     event->accept();
+}
+
+void MonthCalendar::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update(dayRect(m_selected));
+    // After Qt has told assistive technology of the calendar's focus, tell it of the day's.
+    QMetaObject::invokeMethod(this, &MonthCalendar::announceSelection, Qt::QueuedConnection);
+}
+
+void MonthCalendar::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(dayRect(m_selected));
+}
+
+void MonthCalendar::showEvent(QShowEvent *event)
+{
+    // Shown again, perhaps after a suspend that outlasted midnight.
+    refreshToday();
+    QWidget::showEvent(event);
 }
 
 void MonthCalendar::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+    switch (event->type()) {
+    case QEvent::LocaleChange:
+        m_texts = CalendarTexts(locale());
+        m_titleBar->showPage(m_pageStart, m_pageStart.addMonths(grid().monthsPerPage() - 1),
+                             m_texts);
         m_textsPrepared = false;
+        break;
+    case QEvent::FontChange:
+        m_textsPrepared = false;
+        break;
+    case QEvent::ActivationChange:
+        if (isActiveWindow())
+            refreshToday();
+        break;
+    default:
+        break;
+    }
     QWidget::changeEvent(event);
+}
+
+void MonthCalendar::resizeEvent(QResizeEvent *event)
+{
+    m_textsPrepared = false; // the weekday names may need another length
+    QWidget::resizeEvent(event);
 }
 
 void MonthCalendar::prepareTexts(const MonthGrid &months)
@@ -189,20 +284,11 @@ void MonthCalendar::prepareTexts(const MonthGrid &months)
         return staticText;
     };
     for (int day = 1; day <= 31; ++day)
-        m_dayNumbers[day - 1] = prepared(QString::number(day));
-    const bool shortNamesFit = fontMetrics().horizontalAdvance(QStringLiteral("Wed"))
-            < months.weekdayRect(0, 0).width();
-    for (int column = 0; column < 7; ++column) {
-        m_weekdayNames[column] = prepared(
-                locale().dayName(months.weekdayInColumn(column),
-                                 shortNamesFit ? QLocale::ShortFormat : QLocale::NarrowFormat));
-    }
-}
-
-void MonthCalendar::resizeEvent(QResizeEvent *event)
-{
-    m_textsPrepared = false; // the weekday names may need another length
-    QWidget::resizeEvent(event);
+        m_dayNumbers[day - 1] = prepared(m_texts.number(day));
+    const std::array<QString, 7> names = m_texts.weekdayNames(
+            months.weekdayInColumn(0), QFontMetricsF(font()), months.weekdayRect(0, 0).width());
+    for (int column = 0; column < 7; ++column)
+        m_weekdayNames[column] = prepared(names[column]);
 }
 
 namespace {
@@ -215,6 +301,15 @@ void drawCentred(QPainter &painter, const QRect &cell, const QStaticText &text)
                            text);
 }
 
+// A frame of the given width just inside the rectangle.
+void drawFrame(QPainter &painter, const QRect &rect, const QColor &colour, int width)
+{
+    painter.fillRect(rect.left(), rect.top(), rect.width(), width, colour);
+    painter.fillRect(rect.left(), rect.bottom() - width + 1, rect.width(), width, colour);
+    painter.fillRect(rect.left(), rect.top(), width, rect.height(), colour);
+    painter.fillRect(rect.right() - width + 1, rect.top(), width, rect.height(), colour);
+}
+
 } // namespace
 
 void MonthCalendar::paintEvent(QPaintEvent *)
@@ -222,42 +317,49 @@ void MonthCalendar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const MonthGrid months = grid();
     prepareTexts(months);
-    const QDate today = m_today();
-    for (int index = 0; index < MonthGrid::monthsPerPage; ++index)
-        paintMonth(painter, months, index, today);
+    m_todayShown = m_today();
+    for (int index = 0; index < months.monthsPerPage(); ++index)
+        paintMonth(painter, months, index);
 }
 
-void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index,
-                               QDate today) const
+void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int index) const
 {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
+    const QColor base = palette().color(group, QPalette::Base);
+    const QColor highlight = palette().color(group, QPalette::Highlight);
+    const QColor highlightedText = palette().color(group, QPalette::HighlightedText);
     const QDate first = months.month(index);
 
     const QRect title = months.titleRect(index);
-    painter.fillRect(title, palette().color(group, QPalette::AlternateBase));
-    painter.setPen(palette().color(group, QPalette::Text));
-    painter.drawText(title, Qt::AlignCenter,
-                     locale().standaloneMonthName(first.month()) + u' '
-                             + QString::number(first.year()));
+    const QColor titleBackground = palette().color(group, QPalette::AlternateBase);
+    painter.fillRect(title, titleBackground);
+    painter.setPen(readableOn(palette().color(group, QPalette::Text), titleBackground));
+    painter.drawText(title, Qt::AlignCenter, m_texts.monthTitle(first));
 
-    painter.setPen(palette().color(group, QPalette::PlaceholderText));
+    painter.setPen(readableOn(palette().color(group, QPalette::PlaceholderText), base));
     for (int column = 0; column < 7; ++column)
         drawCentred(painter, months.weekdayRect(index, column), m_weekdayNames[column]);
 
     const QList<Qt::DayOfWeek> workingDays = locale().weekdays();
+    const QColor workingDay = palette().color(group, QPalette::Text);
+    const QColor restDay = readableOn(QColor(200, 0, 0), base);
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
         const QRect cell = months.dayRect(day);
-        QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
-                ? palette().color(group, QPalette::Text)
-                : QColor(200, 0, 0);
-        if (day == m_selected) {
-            painter.fillRect(cell, palette().color(group, QPalette::Highlight));
-            text = palette().color(group, QPalette::HighlightedText);
+        QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) ? workingDay : restDay;
+        const bool selected = day == m_selected;
+        if (selected) {
+            painter.fillRect(cell, highlight);
+            text = highlightedText;
+            if (hasFocus()) {
+                painter.setPen(QPen(highlightedText, 1, Qt::DotLine));
+                painter.drawRect(cell.adjusted(3, 3, -4, -4));
+            }
         }
-        if (day == today) {
-            painter.setPen(palette().color(group, QPalette::Highlight));
-            painter.drawRect(cell.adjusted(0, 0, -1, -1));
-        }
+        // Today keeps its outline on the selection too: a ring in the selection's text colour.
+        if (day == m_todayShown && selected)
+            drawFrame(painter, cell.adjusted(1, 1, -1, -1), highlightedText, 1);
+        else if (day == m_todayShown)
+            drawFrame(painter, cell, highlight, 2);
         painter.setPen(text);
         drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
     }

@@ -1,20 +1,23 @@
 #pragma once
 
+#include "CalendarTexts.h"
 #include "MonthGrid.h"
 
 #include <QDate>
 #include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
-
 #include <functional>
 
 class CalendarTitleBar;
+class MonthJumpMenu;
 
 // A year's worth of months at a glance. Exactly one date is selected across them all. Every pick
 // of a day, by mouse or by Return, is reported as dateClicked; setting the date from code or
-// moving the selection with the keys reports nothing.
+// moving the selection with the keys reports nothing. The layout is left to right in every
+// region; names and numbers are the region's.
 class MonthCalendar : public QWidget
 {
     Q_OBJECT
@@ -27,35 +30,61 @@ public:
     // range and keeps the current one.
     bool setValue(QDate date);
 
+    // Rows of four months on a page, 1 to 3: fewer where the screen is too short for three.
+    int monthRows() const { return m_monthRows; }
+    void setMonthRows(int rows);
+    int titleBarHeight() const;
+
     // The first day of the first month on the page.
     QDate firstMonthShown() const { return m_pageStart; }
     // Where a day is drawn; null where it is not on the page.
     QRect dayRect(QDate date) const { return grid().dayRect(date); }
+    // Where the first month's weekday name in a column is drawn, and the name drawn there.
+    QRect weekdayRect(int column) const { return grid().weekdayRect(0, column); }
+    QString weekdayName(int column) const { return m_weekdayNames[column].text(); }
+    // The date outlined as today.
+    QDate todayShown() const { return m_todayShown; }
 
 signals:
     void dateClicked();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     MonthGrid grid() const;
     void select(QDate date);
     void showPageStartingAt(QDate month);
-    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, QDate today) const;
+    void openMonthJump(int index, QPoint position);
+    void announceSelection();
+    void refreshToday();
+    void paintMonth(QPainter &painter, const MonthGrid &grid, int index) const;
     void prepareTexts(const MonthGrid &grid);
 
     std::function<QDate()> m_today;
     CalendarTitleBar *const m_titleBar;
+    MonthJumpMenu *m_monthJump = nullptr; // made when first opened
+    int m_monthJumpIndex = 0;
     QDate m_selected;
     QDate m_pageStart;
+    QDate m_todayShown;
+    int m_monthRows = MonthGrid::maximumMonthRows;
+    // Wheel turns smaller than a notch add up until they make one.
+    int m_wheelRest = 0;
+    bool m_wheelInPixels = false;
+    QTimer m_midnight {this};
+
+    CalendarTexts m_texts;
     // Laying out text is most of the cost of painting a page; the texts every month repeats are
-    // laid out once, for the current font and locale.
+    // laid out once, for the current font, locale and size.
     std::array<QStaticText, 31> m_dayNumbers;
     std::array<QStaticText, 7> m_weekdayNames;
     bool m_textsPrepared = false;

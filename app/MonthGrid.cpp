@@ -10,10 +10,11 @@ int edge(int length, int parts, int i)
 
 } // namespace
 
-MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek)
+MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, int monthRows)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
+    , m_monthRows(monthRows)
 { }
 
 QRect MonthGrid::monthRect(int index) const
@@ -23,9 +24,9 @@ QRect MonthGrid::monthRect(int index) const
     const int width = m_area.width() - gap;
     const int height = m_area.height() - gap;
     const QPoint topLeft(m_area.left() + gap + edge(width, monthColumns, column),
-                         m_area.top() + gap + edge(height, monthRows, row));
+                         m_area.top() + gap + edge(height, m_monthRows, row));
     const QPoint bottomRight(m_area.left() + edge(width, monthColumns, column + 1) - 1,
-                             m_area.top() + edge(height, monthRows, row + 1) - 1);
+                             m_area.top() + edge(height, m_monthRows, row + 1) - 1);
     return QRect(topLeft, bottomRight);
 }
 
@@ -53,7 +54,7 @@ QRect MonthGrid::dayRect(QDate date) const
 {
     const int index
             = int((date.year() - m_pageStart.year()) * 12 + date.month() - m_pageStart.month());
-    if (index < 0 || index >= monthsPerPage)
+    if (index < 0 || index >= monthsPerPage())
         return QRect();
     const int position = leadingBlanks(month(index)) + date.day() - 1;
     return cellRect(index, 2 + position / 7, position % 7, 1);
@@ -61,7 +62,7 @@ QRect MonthGrid::dayRect(QDate date) const
 
 QDate MonthGrid::dateAt(QPoint point) const
 {
-    for (int index = 0; index < monthsPerPage; ++index) {
+    for (int index = 0; index < monthsPerPage(); ++index) {
         if (!monthRect(index).contains(point))
             continue;
         // Asking each day for its cell keeps hit testing exactly in step with painting.
@@ -73,4 +74,13 @@ QDate MonthGrid::dateAt(QPoint point) const
         return QDate();
     }
     return QDate();
+}
+
+int MonthGrid::titleAt(QPoint point) const
+{
+    for (int index = 0; index < monthsPerPage(); ++index) {
+        if (titleRect(index).contains(point))
+            return index;
+    }
+    return -1;
 }

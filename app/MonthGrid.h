@@ -4,17 +4,18 @@
 #include <QRect>
 
 // Where the months of one calendar page, and the days within them, lie in the calendar's area:
-// four months across and three down, each a title row, a row of weekday names and six weeks.
+// four months across and up to three down, each a title row, a row of weekday names and six
+// weeks.
 class MonthGrid
 {
 public:
     static constexpr int monthColumns = 4;
-    static constexpr int monthRows = 3;
-    static constexpr int monthsPerPage = monthColumns * monthRows;
+    static constexpr int maximumMonthRows = 3;
 
-    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek);
+    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, int monthRows);
 
-    // The first day of the page's month at index 0 to 11.
+    int monthsPerPage() const { return monthColumns * m_monthRows; }
+    // The first day of the page's month at index 0 to monthsPerPage() - 1.
     QDate month(int index) const { return m_pageStart.addMonths(index); }
     QRect monthRect(int index) const;
     QRect titleRect(int index) const { return cellRect(index, 0, 0, 7); }
@@ -25,6 +26,8 @@ public:
     QRect dayRect(QDate date) const;
     // Null where the point is on no day.
     QDate dateAt(QPoint point) const;
+    // The index of the month whose title holds the point, or -1.
+    int titleAt(QPoint point) const;
 
 private:
     static constexpr int rowsPerMonth = 8;
@@ -36,4 +39,5 @@ private:
     QRect m_area;
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
+    int m_monthRows;
 };

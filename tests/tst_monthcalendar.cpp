@@ -1,10 +1,16 @@
+#include "CalendarTexts.h"
 #include "MonthCalendar.h"
+#include "ReadableColour.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -33,6 +39,13 @@ class MonthCalendarTest : public QObject
         QWheelEvent wheel(centre, calendar->mapToGlobal(centre), QPoint(), QPoint(0, degrees * 8),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(calendar, &wheel);
+    }
+    QMenu *openMenu() const
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            qFatal("no menu open");
+        return menu;
     }
     QToolButton *titleButton(const QString &accessibleName) const
     {
@@ -197,13 +210,115 @@ private slots:
         QTest::keyClicks(year, "1999");
         QCOMPARE(calendar->firstMonthShown(), QDate(1999, 12, 1));
 
-        QMenu *months = titleButton("First month shown")->menu();
-        emit months->aboutToShow();
-        QCOMPARE(months->actions().size(), 12);
-        QCOMPARE(months->actions().at(2)->text(), QStringLiteral("March"));
-        months->actions().at(2)->trigger();
+        QTest::mouseClick(titleButton("December, first month shown"), Qt::LeftButton);
+        QMenu *months = openMenu();
+        QCOMPARE(months->actions().at(2 + 2)->text(), QStringLiteral("March"));
+        months->actions().at(2 + 2)->trigger();
         QCOMPARE(calendar->firstMonthShown(), QDate(1999, 3, 1));
         QCOMPARE(calendar->value(), today);
+        QCOMPARE(picks->count(), 0);
+    }
+
+    // Return, Enter and Escape end the year's editing; none of them picks a day.
+    void keysInTheYearBoxNeverPick_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("firstYear");
+        QTest::newRow("return") << int(Qt::Key_Return) << 2030;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << 2030;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 2030;
+    }
+
+    void keysInTheYearBoxNeverPick()
+    {
+        QFETCH(int, key);
+        calendar->setFocus();
+        press(Qt::Key_Y, Qt::AltModifier);
+        auto *year = calendar->findChild<QSpinBox *>();
+        QVERIFY(year->hasFocus());
+        QTest::keyClicks(year, "2030");
+        QTest::keyClick(year, Qt::Key(key));
+        QCOMPARE(calendar->firstMonthShown(), QDate(2030, 12, 1));
+        QCOMPARE(picks->count(), 0);
+        QVERIFY(calendar->hasFocus());
+        QCOMPARE(calendar->value(), today);
+    }
+
+    void theMonthMenuOpensFromTheKeyboardAndFromEveryHeading_data()
+    {
+        QTest::addColumn<int>("heading"); // -1: Alt+M on the days
+        QTest::addColumn<QDate>("firstMonth");
+        QTest::newRow("alt+m") << -1 << QDate(2026, 3, 1);
+        QTest::newRow("first heading") << 0 << QDate(2026, 3, 1);
+        QTest::newRow("sixth heading") << 5 << QDate(2026, 10, 1);
+    }
+
+    void theMonthMenuOpensFromTheKeyboardAndFromEveryHeading()
+    {
+        QFETCH(int, heading);
+        if (heading < 0) {
+            calendar->setFocus();
+            press(Qt::Key_M, Qt::AltModifier);
+        } else {
+            const QDate month = calendar->firstMonthShown().addMonths(heading);
+            const QRect firstDay = calendar->dayRect(month);
+            // The heading sits two rows above the first week.
+            QTest::mouseClick(calendar, Qt::LeftButton, {},
+                              QPoint(calendar->dayRect(month.addDays(3)).center().x(),
+                                     firstDay.top() - firstDay.height() * 3 / 2));
+        }
+        QMenu *months = openMenu();
+        // March of the heading's year, in the heading's place.
+        months->actions().at(2 + 2)->trigger();
+        QTEST(calendar->firstMonthShown(), "firstMonth");
+        QCOMPARE(picks->count(), 0);
+    }
+
+    void returnBringsThePickedDayIntoView()
+    {
+        QTest::mouseClick(titleButton("Next month"), Qt::LeftButton);
+        QTest::mouseClick(titleButton("Next month"), Qt::LeftButton);
+        QVERIFY(calendar->dayRect(today).isNull());
+        calendar->setFocus();
+        press(Qt::Key_Return);
+        QCOMPARE(picks->count(), 1);
+        QCOMPARE(calendar->value(), today);
+        QVERIFY(!calendar->dayRect(today).isNull());
+    }
+
+    void wheelTurnsAddUp_data()
+    {
+        QTest::addColumn<int>("events");
+        QTest::addColumn<QPoint>("angle");
+        QTest::addColumn<QPoint>("pixels");
+        QTest::addColumn<bool>("overTheYear");
+        QTest::addColumn<int>("monthsForward");
+        QTest::newRow("notch down") << 1 << QPoint(0, -120) << QPoint() << false << 1;
+        QTest::newRow("touchpad down") << 48 << QPoint(0, -15) << QPoint() << false << 6;
+        QTest::newRow("touchpad up") << 9 << QPoint(0, 15) << QPoint() << false << -1;
+        QTest::newRow("sideways") << 16 << QPoint(-15, 0) << QPoint() << false << 2;
+        // A row of days in pixels counts as a notch.
+        QTest::newRow("pixels only") << 8 << QPoint() << QPoint(0, -1) << false << 2;
+        QTest::newRow("down over the year") << 2 << QPoint(0, -120) << QPoint() << true << 2;
+    }
+
+    void wheelTurnsAddUp()
+    {
+        QFETCH(int, events);
+        QFETCH(QPoint, angle);
+        QFETCH(QPoint, pixels);
+        QFETCH(bool, overTheYear);
+        QWidget *target = overTheYear ? static_cast<QWidget *>(calendar->findChild<QSpinBox *>())
+                                      : calendar;
+        const QPointF centre = target->rect().center();
+        pixels *= calendar->dayRect(today).height() / 4;
+        for (int i = 0; i < events; ++i) {
+            QWheelEvent wheel(centre, target->mapToGlobal(centre), pixels, angle, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
+        }
+        QFETCH(int, monthsForward);
+        QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1).addMonths(monthsForward));
     }
 
     void keysMoveTheSelectionAcrossMonthsAndYears_data()
@@ -258,6 +373,143 @@ private slots:
         press(Qt::Key_Enter);
         QCOMPARE(picks->count(), 2);
         QCOMPARE(calendar->value(), today.addDays(1));
+    }
+
+    void focusIsShownOnTheSelectedDayOnlyWhileFocused()
+    {
+        const QRect cell = calendar->dayRect(today.addDays(3));
+        calendar->setValue(today.addDays(3));
+        // The ring runs down the cell's left side, clear of the day's number.
+        const auto ringPixels = [&] {
+            const QImage image = calendar->grab().toImage();
+            const QColor ring
+                    = calendar->palette().color(QPalette::Active, QPalette::HighlightedText);
+            int count = 0;
+            for (int y = cell.top() + 3; y < cell.bottom() - 3; ++y)
+                count += image.pixelColor(cell.left() + 3, y) == ring;
+            return count;
+        };
+        calendar->clearFocus();
+        QCOMPARE(ringPixels(), 0);
+        calendar->setFocus();
+        QVERIFY(ringPixels() > 0);
+    }
+
+    void todaysOutlineStaysVisibleWhenSelected()
+    {
+        const QRect cell = calendar->dayRect(today);
+        const QImage image = calendar->grab().toImage();
+        QCOMPARE(calendar->value(), today);
+        QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(1, cell.height() / 2)),
+                 calendar->palette().color(QPalette::Inactive, QPalette::HighlightedText));
+    }
+
+    void todaysOutlineMovesOnWithTheClock()
+    {
+        QDate clock = today;
+        MonthCalendar watched([&clock] { return clock; });
+        watched.resize(842, 515);
+        watched.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&watched));
+        QTRY_COMPARE(watched.todayShown(), today);
+        auto *midnight = watched.findChild<QTimer *>();
+        QVERIFY(midnight->isActive());
+        QVERIFY(midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
+
+        clock = today.addDays(1); // midnight passed
+        QVERIFY(QMetaObject::invokeMethod(midnight, "timeout"));
+        QTRY_COMPARE(watched.todayShown(), clock);
+
+        clock = today.addDays(2); // a suspend outlasted midnight
+        watched.hide();
+        watched.show();
+        QTRY_COMPARE(watched.todayShown(), clock);
+    }
+
+    void theLayoutIsLeftToRightInEveryDirection()
+    {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        MonthCalendar mirrored([this] { return today; });
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        mirrored.resize(842, 515);
+        QVERIFY(mirrored.findChild<QWidget *>()->layout());
+        mirrored.findChild<QWidget *>()->layout()->activate();
+        const QToolButton *previous = nullptr;
+        const QToolButton *next = nullptr;
+        for (auto *button : mirrored.findChildren<QToolButton *>()) {
+            if (button->accessibleName() == "Previous month")
+                previous = button;
+            if (button->accessibleName() == "Next month")
+                next = button;
+        }
+        QVERIFY(previous->x() < next->x());
+        QVERIFY(mirrored.dayRect(today).x() < mirrored.dayRect(today.addDays(1)).x());
+    }
+
+    // Every number the calendar writes in the region's own digits, as the results write dates.
+    void numbersUseTheRegionsDigits()
+    {
+        calendar->setLocale(QLocale(QLocale::Arabic, QLocale::Egypt));
+        auto *year = calendar->findChild<QSpinBox *>();
+        QCOMPARE(year->text(), QStringLiteral("\u0662\u0660\u0662\u0666"));
+        const auto *lastMonth = calendar->findChild<QLabel *>();
+        QVERIFY2(lastMonth->text().endsWith(QStringLiteral(" \u0662\u0660\u0662\u0667")),
+                 qPrintable(lastMonth->text()));
+        CalendarTexts texts(calendar->locale());
+        QCOMPARE(texts.number(31), QStringLiteral("\u0663\u0661"));
+        QCOMPARE(texts.monthTitle(QDate(1999, 1, 1)).right(4),
+                 QStringLiteral("\u0661\u0669\u0669\u0669"));
+    }
+
+    void weekdayNamesFitTheirColumnsAndSitOverTheirDays_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        for (const char *name : {"en_GB", "en_US", "ar_EG", "fa_IR", "he_IL", "ja_JP", "de_DE"})
+            QTest::newRow(name) << QLocale(QString::fromLatin1(name));
+    }
+
+    void weekdayNamesFitTheirColumnsAndSitOverTheirDays()
+    {
+        QFETCH(QLocale, locale);
+        calendar->setLocale(locale);
+        calendar->grab(); // the names are chosen when first painted
+        const QFontMetricsF metrics(calendar->font());
+        for (int column = 0; column < 7; ++column) {
+            const QRect header = calendar->weekdayRect(column);
+            QVERIFY2(metrics.horizontalAdvance(calendar->weekdayName(column)) <= header.width(),
+                     qPrintable(calendar->weekdayName(column)));
+            // The first month's days below the header share its column and weekday.
+            for (QDate day = calendar->firstMonthShown(); day.day() <= 7; day = day.addDays(1)) {
+                if (calendar->dayRect(day).center().x() < header.left()
+                    || calendar->dayRect(day).center().x() > header.right())
+                    continue;
+                const QStringList forms = {locale.dayName(day.dayOfWeek(), QLocale::LongFormat),
+                                           locale.dayName(day.dayOfWeek(), QLocale::ShortFormat),
+                                           locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)};
+                QVERIFY2(forms.contains(calendar->weekdayName(column)),
+                         qPrintable(calendar->weekdayName(column)));
+            }
+        }
+    }
+
+    void ownColoursReadOnLightAndDarkBackgrounds_data()
+    {
+        QTest::addColumn<QColor>("wanted");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("weekend on white") << QColor(200, 0, 0) << QColor(Qt::white);
+        QTest::newRow("weekend on dark grey") << QColor(200, 0, 0) << QColor(0x24, 0x24, 0x24);
+        QTest::newRow("weekend on black") << QColor(200, 0, 0) << QColor(Qt::black);
+        QTest::newRow("grey on mid grey") << QColor(128, 128, 128) << QColor(110, 110, 110);
+    }
+
+    void ownColoursReadOnLightAndDarkBackgrounds()
+    {
+        QFETCH(QColor, wanted);
+        QFETCH(QColor, background);
+        const QColor readable = readableOn(wanted, background);
+        QVERIFY2(contrastRatio(readable, background) >= 4.5, qPrintable(readable.name()));
+        if (contrastRatio(wanted, background) >= 4.5)
+            QCOMPARE(readable, wanted);
     }
 
     void aScreenReaderHearsTheSelectedDate()

@@ -1,0 +1,50 @@
+#include "CalendarTexts.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+// A little air between neighbouring names.
+constexpr double namePadding = 2;
+
+} // namespace
+
+CalendarTexts::CalendarTexts(const QLocale &locale)
+    : m_locale(locale)
+{
+    // Years are numbers too, and "2,026" is no year.
+    m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
+QString CalendarTexts::number(int value) const
+{
+    return m_locale.toString(value);
+}
+
+QString CalendarTexts::monthTitle(QDate month) const
+{
+    return monthName(month.month()) + u' ' + number(month.year());
+}
+
+std::array<QString, 7> CalendarTexts::weekdayNames(Qt::DayOfWeek first,
+                                                   const QFontMetricsF &metrics, double width) const
+{
+    std::array<QString, 7> names;
+    const auto fill = [&](QLocale::FormatType format) {
+        bool allFit = true;
+        for (int column = 0; column < 7; ++column) {
+            names[column] = m_locale.dayName((first - 1 + column) % 7 + 1, format);
+            allFit = allFit && metrics.horizontalAdvance(names[column]) + namePadding <= width;
+        }
+        return allFit;
+    };
+    for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+        if (fill(format))
+            return names;
+    }
+    if (!fill(QLocale::NarrowFormat)) {
+        for (QString &name : names)
+            name = metrics.elidedText(name, Qt::ElideRight, std::max(0.0, width - namePadding));
+    }
+    return names;
+}

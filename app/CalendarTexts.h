@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+class QFontMetricsF;
+
+// The words and numbers the calendar draws: in its region's language and in the region's own
+// digits, as the dates in the results are.
+class CalendarTexts
+{
+public:
+    explicit CalendarTexts(const QLocale &locale);
+
+    QString number(int value) const;
+    QString monthTitle(QDate month) const;
+    QString monthName(int month) const { return m_locale.standaloneMonthName(month); }
+
+    // The names of seven weekdays from the first, in the longest of the region's forms (full,
+    // short, narrow) in which every name fits the width; elided where not even narrow ones do.
+    std::array<QString, 7> weekdayNames(Qt::DayOfWeek first, const QFontMetricsF &metrics,
+                                        double width) const;
+
+private:
+    QLocale m_locale;
+};

@@ -1,0 +1,43 @@
+#include "MonthJumpMenu.h"
+
+#include "CalendarRange.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QWidgetAction>
+
+MonthJumpMenu::MonthJumpMenu(QWidget *parent)
+    : QMenu(parent)
+    , m_year(new QSpinBox(this))
+{
+    m_year->setRange(CalendarRange::first().year(), CalendarRange::last().year());
+    m_year->setAccessibleName(tr("Year"));
+    auto *yearAction = new QWidgetAction(this);
+    yearAction->setDefaultWidget(m_year);
+    addAction(yearAction);
+    addSeparator();
+    // Return in the year box keeps the month and moves to the year.
+    connect(m_year->findChild<QLineEdit *>(), &QLineEdit::returnPressed, this, [this] {
+        emit monthChosen(QDate(m_year->value(), m_month.month(), 1));
+        close();
+    });
+    for (int month = 1; month <= 12; ++month) {
+        m_months << addAction(QString(), this, [this, month] {
+            emit monthChosen(QDate(m_year->value(), month, 1));
+        });
+        m_months.last()->setCheckable(true);
+    }
+}
+
+void MonthJumpMenu::prepare(QDate month, const QLocale &locale)
+{
+    m_month = month;
+    setLocale(locale);
+    m_year->setLocale(locale);
+    m_year->setValue(month.year());
+    for (int index = 0; index < 12; ++index) {
+        m_months[index]->setText(locale.standaloneMonthName(index + 1));
+        m_months[index]->setChecked(index + 1 == month.month());
+    }
+    setActiveAction(m_months[month.month() - 1]);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QMenu>
+
+class QSpinBox;
+
+// Moves quickly to another month or year: a year box over the twelve months of the region.
+class MonthJumpMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    explicit MonthJumpMenu(QWidget *parent);
+
+    // Before the menu opens: the month it starts from, and the region whose names it shows.
+    void prepare(QDate month, const QLocale &locale);
+
+signals:
+    void monthChosen(QDate firstOfMonth);
+
+private:
+    QSpinBox *const m_year;
+    QList<QAction *> m_months;
+    QDate m_month;
+};
