@@ -35,8 +35,7 @@ Calculator::Calculator(Controls &controls, Today today, const RegionalSettings &
     , m_today(std::move(today))
     , m_numbers(regions.numbers)
     , m_texts(regions.dates)
-{
-}
+{ }
 
 void Calculator::load()
 {

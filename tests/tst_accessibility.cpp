@@ -60,7 +60,7 @@ private slots:
     void init()
     {
         window = std::make_unique<CalculatorWindow>([] { return QDate(2026, 12, 5); },
- RegionalSettings::of(QLocale()));
+                                                    RegionalSettings::of(QLocale()));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         heard.clear();
