@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -429,8 +430,9 @@ private slots:
     void theLayoutIsLeftToRightInEveryDirection()
     {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto restore
+                = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         MonthCalendar mirrored([this] { return today; });
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         mirrored.resize(842, 515);
         QVERIFY(mirrored.findChild<QWidget *>()->layout());
         mirrored.findChild<QWidget *>()->layout()->activate();
