@@ -62,6 +62,7 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     connect(&m_midnight, &QTimer::timeout, this, &MonthCalendar::refreshToday);
 
     const QDate start = m_today();
+    m_todayShown = start;
     m_selected = CalendarRange::contains(start) ? start : CalendarRange::first();
     showPageStartingAt(m_selected);
 }
@@ -143,8 +144,11 @@ void MonthCalendar::announceSelection()
 
 void MonthCalendar::refreshToday()
 {
-    if (m_today() != m_todayShown)
+    const QDate today = m_today();
+    if (today != m_todayShown) {
+        m_todayShown = today;
         update();
+    }
     m_midnight.start(msecsToNextDay());
 }
 
@@ -317,7 +321,6 @@ void MonthCalendar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const MonthGrid months = grid();
     prepareTexts(months);
-    m_todayShown = m_today();
     for (int index = 0; index < months.monthsPerPage(); ++index)
         paintMonth(painter, months, index);
 }

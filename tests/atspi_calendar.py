@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Reads the running program's calendar as a screen reader does, over the AT-SPI bus: the
-selected day is named by its date and weekday, it takes the focus when the calendar does, and
-the name follows the selection. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session
+"""Reads the running program as a screen reader does, over the AT-SPI bus: the calendar's
+selected day is named by its date and weekday, it takes the focus when the calendar does, its
+name follows the selection, and a pick announces the new results and instruction. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session
 and LANG=en_GB.UTF-8)."""
 import datetime
 import os
@@ -43,7 +43,9 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
-        pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(
+            listen, "object:state-changed:focused", "object:text-changed:insert",
+            "object:property-change:accessible-name")
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the program on the bus",
                        lambda: next((a for a in desktop if a and a.name == "daywright"), None))
@@ -67,6 +69,18 @@ def main():
         subprocess.check_call(["xdotool", "key", "Right"])
         tomorrow = today + datetime.timedelta(days=1)
         wait_for("the name to follow the selection", lambda: day.name == spoken(tomorrow))
+
+        # Days between two dates: the first pick changes the instruction and the results.
+        types = find(app, "combo box", "Days from now")
+        types.queryAction().doAction(0)
+        subprocess.check_call(["xdotool", "key", "Down", "Return"])
+        calendar.queryComponent().grabFocus()
+        subprocess.check_call(["xdotool", "key", "Return"])
+        wait_for("the new instruction and results",
+                 lambda: ("object:property-change:accessible-name",
+                          "Select second date or enter a number of days in the Calculate Date box")
+                 in heard and any(kind == "object:text-changed:insert"
+                                  and name == "Results window" for kind, name in heard))
         failed = [(what, got, wanted) for what, got, wanted in checks if got != wanted]
         for what, got, wanted in failed:
             print(f"atspi: {what}: got {got!r}, wanted {wanted!r}")

@@ -122,9 +122,6 @@ private slots:
         QTest::newRow("ten days back")
                 << -10 << "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days."
                 << "-10";
-        QTest::newRow("two weeks ahead")
-                << 14 << "19/12/2026 is  14 days from 05/12/2026\r\nThat is 2 Weeks and 0 Days."
-                << "14";
     }
 
     void pickFromToday()
@@ -151,11 +148,6 @@ private slots:
         QTest::addColumn<QDate>("second");
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("dayCount");
-        QTest::newRow("later second date")
-                << QDate(2026, 1, 1) << QDate(2026, 12, 5)
-                << "The number of days from 01/01/2026 to 05/12/2026 is  338\r\n"
-                   "That is 48 Weeks and 2 Days."
-                << "338";
         QTest::newRow("same date twice")
                 << QDate(2026, 3, 15) << QDate(2026, 3, 15)
                 << "The number of days from 15/03/2026 to 15/03/2026 is  0\r\n"
@@ -234,48 +226,37 @@ private slots:
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
                     << locale << typed << message << 0;
         };
-        for (const char *locale : {"en_GB", "de_DE"}) {
-            accepted(locale, "0", 0);
-            accepted(locale, "14", 14);
-            accepted(locale, "-10", -10);
-            accepted(locale, " 14 ", 14);
-            accepted(locale, "+14", 14);
-            accepted(locale, "1e1", 10);
-            rejected(locale, "abc", notWholeNumber);
-            rejected(locale, "", notWholeNumber);
-            rejected(locale, " ", notWholeNumber);
-            rejected(locale, "inf", notWholeNumber);
-            rejected(locale, "-inf", notWholeNumber);
-            rejected(locale, "nan", notWholeNumber);
-            rejected(locale, "1e-1", notWholeNumber);
-            rejected(locale, "14x", notWholeNumber);
-            rejected(locale, "1e39", outsideCalendar);
-            rejected(locale, "16777217", outsideCalendar);
-            rejected(locale, QString(10000, u'9'), outsideCalendar);
-        }
+        accepted("en_GB", "0", 0);
+        accepted("en_GB", "-10", -10);
+        accepted("en_GB", " +14 ", 14);
+        accepted("en_GB", "1e1", 10);
+        rejected("en_GB", "abc", notWholeNumber);
+        rejected("en_GB", "", notWholeNumber);
+        rejected("en_GB", "inf", notWholeNumber);
+        rejected("en_GB", "nan", notWholeNumber);
+        rejected("en_GB", "1e-1", notWholeNumber);
+        rejected("en_GB", "14x", notWholeNumber);
+        rejected("en_GB", "1e39", outsideCalendar);
+        rejected("en_GB", "16777217", outsideCalendar);
+        rejected("en_GB", QString(10000, u'9'), outsideCalendar);
         accepted("en_GB", "3.0", 3);
         rejected("en_GB", "2.5", notWholeNumber);
-        rejected("en_GB", "-2.5", notWholeNumber);
         rejected("en_GB", "1000000.01", notWholeNumber);
         accepted("en_GB", "1,000", 1000);
         rejected("en_GB", "1,5", notWholeNumber);
         accepted("de_DE", "3,0", 3);
         rejected("de_DE", "2,5", notWholeNumber);
-        rejected("de_DE", "-2,5", notWholeNumber);
         rejected("de_DE", "3.5", notWholeNumber);
-        rejected("de_DE", "1000000,01", notWholeNumber);
         accepted("de_DE", "1.000", 1000);
         accepted("de_DE", "1,000", 1);
         // What input methods and other scripts type.
         accepted("ja_JP", u"\uFF11\uFF12"_s, 12);
         accepted("ja_JP", u"\uFF0D\uFF15"_s, -5);
         accepted("zh_CN", u"\uFF11\uFF0C\uFF10\uFF10\uFF10"_s, 1000);
-        accepted("ja_JP", u"\u3000\uFF0B\uFF11\uFF14\u3000"_s, 14);
         rejected("ja_JP", u"\uFF12\uFF0E\uFF15"_s, notWholeNumber);
         accepted("hi_IN", u"\u0967\u0968"_s, 12);
         accepted("ar_EG", u"\u0661\u066C\u0660\u0660\u0660"_s, 1000);
         accepted("sv_SE", "1e3", 1000);
-        accepted("sv_SE", "1E3", 1000);
     }
 
     void regionsFollowTheirCategories_data()

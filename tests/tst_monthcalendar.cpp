@@ -2,7 +2,6 @@
 #include "MonthCalendar.h"
 #include "ReadableColour.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -26,20 +25,17 @@ class MonthCalendarTest : public QObject
     MonthCalendar *calendar = nullptr;
     std::unique_ptr<QSignalSpy> picks;
 
-    void click(QDate date)
+    void click(QPoint point) { QTest::mouseClick(calendar, Qt::LeftButton, {}, point); }
+    void press(int key, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(date).center());
+        QTest::keyClick(calendar, Qt::Key(key), modifiers);
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    void turnWheel(QWidget *target, QPoint angle, QPoint pixels = {})
     {
-        QTest::keyClick(calendar, key, modifiers);
-    }
-    void turnWheel(int degrees)
-    {
-        const QPointF centre = calendar->rect().center();
-        QWheelEvent wheel(centre, calendar->mapToGlobal(centre), QPoint(), QPoint(0, degrees * 8),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(calendar, &wheel);
+        const QPointF centre = target->rect().center();
+        QWheelEvent wheel(centre, target->mapToGlobal(centre), pixels, angle, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
     }
     QMenu *openMenu() const
     {
@@ -48,13 +44,18 @@ class MonthCalendarTest : public QObject
             qFatal("no menu open");
         return menu;
     }
-    QToolButton *titleButton(const QString &accessibleName) const
+    QToolButton *titleButton(MonthCalendar *of, const QString &accessibleName) const
     {
-        for (auto *button : calendar->findChildren<QToolButton *>()) {
+        for (auto *button : of->findChildren<QToolButton *>()) {
             if (button->accessibleName() == accessibleName)
                 return button;
         }
         qFatal("no title button %s", qPrintable(accessibleName));
+    }
+    // The weekday a column of the first month shows, from the region's first day of the week.
+    int column(QDate day) const
+    {
+        return (day.dayOfWeek() - calendar->locale().firstDayOfWeek() + 7) % 7;
     }
 
 private slots:
@@ -70,153 +71,158 @@ private slots:
         picks = std::make_unique<QSignalSpy>(calendar, &MonthCalendar::dateClicked);
     }
 
-    void startsOnTodayWithTwelveMonthsAhead()
-    {
-        QCOMPARE(calendar->value(), today);
-        QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1));
-        QVERIFY(!calendar->dayRect(QDate(2027, 11, 30)).isNull());
-        QVERIFY(calendar->dayRect(QDate(2027, 12, 1)).isNull());
-        QVERIFY(calendar->dayRect(QDate(2026, 11, 30)).isNull());
-    }
-
-    void clickingAnyMonthPicksThatDay_data()
+    void clicksPickTheDayUnderThePointer_data()
     {
         QTest::addColumn<QDate>("date");
-        QTest::newRow("first month") << QDate(2026, 12, 1);
-        QTest::newRow("middle month") << QDate(2027, 6, 15);
-        QTest::newRow("last month") << QDate(2027, 11, 30);
-        QTest::newRow("selected day") << today;
+        QTest::addColumn<QPoint>("offset"); // in cells from the day's centre
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QDate>("picked");
+        QTest::newRow("first month")
+                << QDate(2026, 12, 1) << QPoint() << Qt::LeftButton << QDate(2026, 12, 1);
+        QTest::newRow("last month")
+                << QDate(2027, 11, 30) << QPoint() << Qt::LeftButton << QDate(2027, 11, 30);
+        QTest::newRow("selected day") << today << QPoint() << Qt::LeftButton << today;
+        QTest::newRow("blank before the 1st")
+                << QDate(2026, 12, 1) << QPoint(-1, 0) << Qt::LeftButton << QDate();
+        QTest::newRow("weekday names")
+                << QDate(2026, 12, 1) << QPoint(0, -1) << Qt::LeftButton << QDate();
+        QTest::newRow("right button")
+                << QDate(2026, 12, 9) << QPoint() << Qt::RightButton << QDate();
     }
 
-    void clickingAnyMonthPicksThatDay()
+    void clicksPickTheDayUnderThePointer()
     {
         QFETCH(QDate, date);
-        click(date);
-        QCOMPARE(picks->count(), 1);
-        QCOMPARE(calendar->value(), date);
+        QFETCH(QPoint, offset);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QDate, picked);
+        const QRect cell = calendar->dayRect(date);
+        QTest::mouseClick(calendar, button, {},
+                          cell.center()
+                                  + QPoint(offset.x() * cell.width(), offset.y() * cell.height()));
+        QCOMPARE(picks->count(), picked.isValid() ? 1 : 0);
+        QCOMPARE(calendar->value(), picked.isValid() ? picked : today);
         QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1));
     }
 
-    void clicksBesideTheDaysPickNothing()
+    // Each day sits in its weekday's column under the region's names, inside its month's six
+    // weeks, and a click anywhere in its cell finds it.
+    void everyDayIsDrawnAndFoundInItsPlace_data()
     {
-        const QRect firstDay = calendar->dayRect(QDate(2026, 12, 1));
-        QTest::mouseClick(calendar, Qt::LeftButton, {},
-                          firstDay.center() - QPoint(firstDay.width(), 0));
-        QTest::mouseClick(calendar, Qt::LeftButton, {},
-                          firstDay.center() - QPoint(0, 2 * firstDay.height()));
-        QTest::mouseClick(calendar, Qt::RightButton, {},
-                          calendar->dayRect(QDate(2026, 12, 9)).center());
-        QCOMPARE(picks->count(), 0);
-        QCOMPARE(calendar->value(), today);
+        QTest::addColumn<QLocale>("locale");
+        for (const char *name : {"en_GB", "en_US", "ar_EG"})
+            QTest::newRow(name) << QLocale(QString::fromLatin1(name));
     }
 
-    void everyDayOnThePageIsFoundWhereItIsDrawn()
+    void everyDayIsDrawnAndFoundInItsPlace()
     {
+        QFETCH(QLocale, locale);
+        calendar->setLocale(locale);
+        calendar->grab();
+        const QRect header = calendar->weekdayRect(0);
+        QCOMPARE(calendar->dayRect(QDate(2026, 12, 1)).top(), header.bottom() + 1);
+        for (QDate day(2026, 12, 1); day.month() == 12; day = day.addDays(1)) {
+            QCOMPARE(calendar->dayRect(day).left(), calendar->weekdayRect(column(day)).left());
+            QVERIFY(calendar->weekdayName(column(day))
+                            .startsWith(locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)));
+        }
         for (QDate day(2026, 12, 1); day < QDate(2027, 12, 1); day = day.addDays(1)) {
             const QRect cell = calendar->dayRect(day);
             QVERIFY(cell.width() > calendar->fontMetrics().horizontalAdvance(QStringLiteral("31")));
-            QVERIFY(cell.height() >= calendar->fontMetrics().height());
             for (QPoint corner : {cell.topLeft(), cell.bottomRight()}) {
-                QTest::mouseClick(calendar, Qt::LeftButton, {}, corner);
+                click(corner);
                 QCOMPARE(calendar->value(), day);
             }
         }
     }
 
-    void weeksStartOnTheRegionsFirstDay()
-    {
-        // 6 December 2026 is a Sunday: the last column in Britain, the first in the United States.
-        const QDate sunday(2026, 12, 6);
-        const QDate monday(2026, 12, 7);
-        QVERIFY(calendar->dayRect(sunday).x() > calendar->dayRect(monday).x());
-        calendar->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        QVERIFY(calendar->dayRect(sunday).x() < calendar->dayRect(monday).x());
-        QCOMPARE(calendar->dayRect(sunday).y(), calendar->dayRect(monday).y());
-    }
-
     void exactlyTheSelectedDayIsDrawnSelected()
     {
-        click(QDate(2027, 3, 17));
+        click(calendar->dayRect(QDate(2027, 3, 17)).center());
         const QImage image = calendar->grab().toImage();
-        const QColor highlight = calendar->palette().color(QPalette::Active, QPalette::Highlight);
-        const QColor highlightInactive
-                = calendar->palette().color(QPalette::Inactive, QPalette::Highlight);
-        int selected = 0;
+        const QColor highlight = calendar->palette().color(QPalette::Highlight);
         for (QDate day(2026, 12, 1); day < QDate(2027, 12, 1); day = day.addDays(1)) {
             const QColor pixel = image.pixelColor(calendar->dayRect(day).topLeft() + QPoint(2, 2));
-            if (pixel == highlight || pixel == highlightInactive) {
-                QCOMPARE(day, QDate(2027, 3, 17));
-                ++selected;
+            QCOMPARE(pixel == highlight, day == QDate(2027, 3, 17));
+        }
+    }
+
+    // Rest days in red, working days in the text colour, by the region's working week.
+    void restDaysAreDrawnRed_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<bool>("red");
+        const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
+        const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
+        QTest::newRow("British Saturday") << britain << QDate(2026, 12, 12) << true;
+        QTest::newRow("British Monday") << britain << QDate(2026, 12, 14) << false;
+        QTest::newRow("Egyptian Friday") << egypt << QDate(2026, 12, 11) << true;
+        QTest::newRow("Egyptian Sunday") << egypt << QDate(2026, 12, 13) << false;
+    }
+
+    void restDaysAreDrawnRed()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDate, day);
+        calendar->setLocale(locale);
+        const QImage image = calendar->grab().toImage();
+        const QRect cell = calendar->dayRect(day);
+        int redPixels = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                redPixels += pixel.red() - pixel.green() > 100;
             }
         }
-        QCOMPARE(selected, 1);
+        QTEST(redPixels > 0, "red");
     }
 
     void settingTheDateTurnsThePageAsLittleAsNeeded_data()
     {
         QTest::addColumn<QDate>("date");
+        QTest::addColumn<QDate>("selected");
         QTest::addColumn<QDate>("firstMonth");
-        QTest::newRow("on the page") << QDate(2027, 8, 31) << QDate(2026, 12, 1);
-        QTest::newRow("a month later") << QDate(2027, 12, 24) << QDate(2027, 1, 1);
-        QTest::newRow("years later") << QDate(2040, 2, 29) << QDate(2039, 3, 1);
-        QTest::newRow("a month earlier") << QDate(2026, 11, 30) << QDate(2026, 11, 1);
-        QTest::newRow("first day") << QDate(1753, 1, 1) << QDate(1753, 1, 1);
-        QTest::newRow("last day") << QDate(9999, 12, 31) << QDate(9999, 1, 1);
+        QTest::newRow("on the page")
+                << QDate(2027, 8, 31) << QDate(2027, 8, 31) << QDate(2026, 12, 1);
+        QTest::newRow("first day after the page")
+                << QDate(2027, 12, 1) << QDate(2027, 12, 1) << QDate(2027, 1, 1);
+        QTest::newRow("a month earlier")
+                << QDate(2026, 11, 30) << QDate(2026, 11, 30) << QDate(2026, 11, 1);
+        QTest::newRow("first day") << QDate(1753, 1, 1) << QDate(1753, 1, 1) << QDate(1753, 1, 1);
+        QTest::newRow("last day") << QDate(9999, 12, 31) << QDate(9999, 12, 31)
+                                  << QDate(9999, 1, 1);
+        QTest::newRow("before the first") << QDate(1752, 12, 31) << today << QDate(2026, 12, 1);
+        QTest::newRow("after the last") << QDate(10000, 1, 1) << today << QDate(2026, 12, 1);
     }
 
     void settingTheDateTurnsThePageAsLittleAsNeeded()
     {
         QFETCH(QDate, date);
-        QVERIFY(calendar->setValue(date));
-        QCOMPARE(calendar->value(), date);
+        QFETCH(QDate, selected);
+        QCOMPARE(calendar->setValue(date), date == selected);
+        QCOMPARE(calendar->value(), selected);
         QTEST(calendar->firstMonthShown(), "firstMonth");
         QCOMPARE(picks->count(), 0);
     }
 
-    void datesOutsideTheRangeAreRefused()
-    {
-        QVERIFY(!calendar->setValue(QDate(1752, 12, 31)));
-        QVERIFY(!calendar->setValue(QDate(10000, 1, 1)));
-        QVERIFY(!calendar->setValue(QDate()));
-        QCOMPARE(calendar->value(), today);
-        QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1));
-    }
-
     void pagingStopsAtBothEndsOfTheRange()
     {
-        QToolButton *previous = titleButton("Previous month");
-        QToolButton *next = titleButton("Next month");
+        QToolButton *previous = titleButton(calendar, "Previous month");
+        QToolButton *next = titleButton(calendar, "Next month");
         calendar->setValue(QDate(1753, 1, 15));
         QVERIFY(!previous->isEnabled());
         QTest::mouseClick(previous, Qt::LeftButton);
-        turnWheel(15);
+        turnWheel(calendar, QPoint(0, 120));
         QCOMPARE(calendar->firstMonthShown(), QDate(1753, 1, 1));
 
         calendar->setValue(QDate(9999, 12, 1));
         QVERIFY(!next->isEnabled());
-        QVERIFY(previous->isEnabled());
         QTest::mouseClick(next, Qt::LeftButton);
-        turnWheel(-15);
+        turnWheel(calendar, QPoint(0, -120));
         QCOMPARE(calendar->firstMonthShown(), QDate(9999, 1, 1));
         QTest::mouseClick(previous, Qt::LeftButton);
         QCOMPARE(calendar->firstMonthShown(), QDate(9998, 12, 1));
-        QCOMPARE(picks->count(), 0);
-    }
-
-    void theTitleMovesQuicklyToAnotherMonthOrYear()
-    {
-        auto *year = calendar->findChild<QSpinBox *>();
-        year->setFocus();
-        year->selectAll();
-        QTest::keyClicks(year, "1999");
-        QCOMPARE(calendar->firstMonthShown(), QDate(1999, 12, 1));
-
-        QTest::mouseClick(titleButton("December, first month shown"), Qt::LeftButton);
-        QMenu *months = openMenu();
-        QCOMPARE(months->actions().at(2 + 2)->text(), QStringLiteral("March"));
-        months->actions().at(2 + 2)->trigger();
-        QCOMPARE(calendar->firstMonthShown(), QDate(1999, 3, 1));
-        QCOMPARE(calendar->value(), today);
         QCOMPARE(picks->count(), 0);
     }
 
@@ -224,10 +230,9 @@ private slots:
     void keysInTheYearBoxNeverPick_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("firstYear");
-        QTest::newRow("return") << int(Qt::Key_Return) << 2030;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << 2030;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 2030;
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter);
+        QTest::newRow("escape") << int(Qt::Key_Escape);
     }
 
     void keysInTheYearBoxNeverPick()
@@ -242,64 +247,51 @@ private slots:
         QCOMPARE(calendar->firstMonthShown(), QDate(2030, 12, 1));
         QCOMPARE(picks->count(), 0);
         QVERIFY(calendar->hasFocus());
-        QCOMPARE(calendar->value(), today);
     }
 
-    void theMonthMenuOpensFromTheKeyboardAndFromEveryHeading_data()
+    void theMonthJumpOpensFromTheTitleTheKeysAndEveryHeading_data()
     {
-        QTest::addColumn<int>("heading"); // -1: Alt+M on the days
+        QTest::addColumn<int>("heading"); // -1: the title's month, -2: Alt+M on the days
         QTest::addColumn<QDate>("firstMonth");
-        QTest::newRow("alt+m") << -1 << QDate(2026, 3, 1);
-        QTest::newRow("first heading") << 0 << QDate(2026, 3, 1);
+        QTest::newRow("title") << -1 << QDate(2026, 3, 1);
+        QTest::newRow("alt+m") << -2 << QDate(2026, 3, 1);
         QTest::newRow("sixth heading") << 5 << QDate(2026, 10, 1);
     }
 
-    void theMonthMenuOpensFromTheKeyboardAndFromEveryHeading()
+    void theMonthJumpOpensFromTheTitleTheKeysAndEveryHeading()
     {
         QFETCH(int, heading);
-        if (heading < 0) {
+        if (heading == -1) {
+            QTest::mouseClick(titleButton(calendar, "December, first month shown"), Qt::LeftButton);
+        } else if (heading == -2) {
             calendar->setFocus();
             press(Qt::Key_M, Qt::AltModifier);
         } else {
-            const QDate month = calendar->firstMonthShown().addMonths(heading);
-            const QRect firstDay = calendar->dayRect(month);
-            // The heading sits two rows above the first week.
-            QTest::mouseClick(calendar, Qt::LeftButton, {},
-                              QPoint(calendar->dayRect(month.addDays(3)).center().x(),
-                                     firstDay.top() - firstDay.height() * 3 / 2));
+            // The heading sits a row above the weekday names.
+            const QRect firstDay
+                    = calendar->dayRect(calendar->firstMonthShown().addMonths(heading));
+            click(firstDay.center() - QPoint(0, firstDay.height() * 2));
         }
         QMenu *months = openMenu();
+        QCOMPARE(months->actions().at(2 + 2)->text(), QStringLiteral("March"));
         // March of the heading's year, in the heading's place.
         months->actions().at(2 + 2)->trigger();
         QTEST(calendar->firstMonthShown(), "firstMonth");
         QCOMPARE(picks->count(), 0);
     }
 
-    void returnBringsThePickedDayIntoView()
-    {
-        QTest::mouseClick(titleButton("Next month"), Qt::LeftButton);
-        QTest::mouseClick(titleButton("Next month"), Qt::LeftButton);
-        QVERIFY(calendar->dayRect(today).isNull());
-        calendar->setFocus();
-        press(Qt::Key_Return);
-        QCOMPARE(picks->count(), 1);
-        QCOMPARE(calendar->value(), today);
-        QVERIFY(!calendar->dayRect(today).isNull());
-    }
-
     void wheelTurnsAddUp_data()
     {
         QTest::addColumn<int>("events");
         QTest::addColumn<QPoint>("angle");
-        QTest::addColumn<QPoint>("pixels");
+        QTest::addColumn<QPoint>("pixels"); // in quarters of a row of days
         QTest::addColumn<bool>("overTheYear");
         QTest::addColumn<int>("monthsForward");
         QTest::newRow("notch down") << 1 << QPoint(0, -120) << QPoint() << false << 1;
         QTest::newRow("touchpad down") << 48 << QPoint(0, -15) << QPoint() << false << 6;
         QTest::newRow("touchpad up") << 9 << QPoint(0, 15) << QPoint() << false << -1;
         QTest::newRow("sideways") << 16 << QPoint(-15, 0) << QPoint() << false << 2;
-        // A row of days in pixels counts as a notch.
-        QTest::newRow("pixels only") << 8 << QPoint() << QPoint(0, -1) << false << 2;
+        QTest::newRow("pixels only") << 3 << QPoint() << QPoint(0, -3) << false << 2;
         QTest::newRow("down over the year") << 2 << QPoint(0, -120) << QPoint() << true << 2;
     }
 
@@ -311,69 +303,63 @@ private slots:
         QFETCH(bool, overTheYear);
         QWidget *target = overTheYear ? static_cast<QWidget *>(calendar->findChild<QSpinBox *>())
                                       : calendar;
-        const QPointF centre = target->rect().center();
-        pixels *= calendar->dayRect(today).height() / 4;
-        for (int i = 0; i < events; ++i) {
-            QWheelEvent wheel(centre, target->mapToGlobal(centre), pixels, angle, Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &wheel);
-        }
+        const int rowHeight = calendar->dayRect(today).height();
+        for (int i = 0; i < events; ++i)
+            turnWheel(target, angle, pixels * rowHeight / 4);
         QFETCH(int, monthsForward);
         QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1).addMonths(monthsForward));
     }
 
-    void keysMoveTheSelectionAcrossMonthsAndYears_data()
+    void keysMoveTheSelectionAndReturnPicksIt_data()
     {
         QTest::addColumn<QDate>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("control");
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QDate>("firstMonth");
-        QTest::newRow("right into a new year") << QDate(2026, 12, 31) << int(Qt::Key_Right) << false
-                                               << QDate(2027, 1, 1) << QDate(2026, 12, 1);
-        QTest::newRow("left off the page") << QDate(2026, 12, 1) << int(Qt::Key_Left) << false
-                                           << QDate(2026, 11, 30) << QDate(2026, 11, 1);
-        QTest::newRow("down off the page") << QDate(2027, 11, 28) << int(Qt::Key_Down) << false
-                                           << QDate(2027, 12, 5) << QDate(2027, 1, 1);
-        QTest::newRow("up") << QDate(2027, 3, 3) << int(Qt::Key_Up) << false << QDate(2027, 2, 24)
-                            << QDate(2026, 12, 1);
-        QTest::newRow("page up") << QDate(2027, 3, 31) << int(Qt::Key_PageUp) << false
-                                 << QDate(2027, 2, 28) << QDate(2026, 12, 1);
-        QTest::newRow("page down") << QDate(2027, 1, 31) << int(Qt::Key_PageDown) << false
-                                   << QDate(2027, 2, 28) << QDate(2026, 12, 1);
-        QTest::newRow("control page down") << QDate(2027, 5, 9) << int(Qt::Key_PageDown) << true
-                                           << QDate(2028, 5, 9) << QDate(2027, 6, 1);
-        QTest::newRow("control page up") << QDate(2028, 2, 29) << int(Qt::Key_PageUp) << true
-                                         << QDate(2027, 2, 28) << QDate(2027, 2, 1);
-        QTest::newRow("home") << QDate(2027, 5, 9) << int(Qt::Key_Home) << false
-                              << QDate(2027, 5, 1) << QDate(2026, 12, 1);
-        QTest::newRow("end") << QDate(2027, 2, 9) << int(Qt::Key_End) << false << QDate(2027, 2, 28)
-                             << QDate(2026, 12, 1);
-        QTest::newRow("left at the first day") << QDate(1753, 1, 1) << int(Qt::Key_Left) << false
-                                               << QDate(1753, 1, 1) << QDate(1753, 1, 1);
-        QTest::newRow("down at the last week") << QDate(9999, 12, 30) << int(Qt::Key_Down) << false
-                                               << QDate(9999, 12, 31) << QDate(9999, 1, 1);
+        QTest::addColumn<int>("picked");
+        const auto row = [](const char *name, QDate from, int key, bool control, QDate to,
+                            QDate firstMonth, int picked = 0) {
+            QTest::newRow(name) << from << key << control << to << firstMonth << picked;
+        };
+        row("right into a new year", {2026, 12, 31}, Qt::Key_Right, false, {2027, 1, 1},
+            {2026, 12, 1});
+        row("right off the page", {2027, 11, 30}, Qt::Key_Right, false, {2027, 12, 1},
+            {2027, 1, 1});
+        row("left off the page", {2026, 12, 1}, Qt::Key_Left, false, {2026, 11, 30}, {2026, 11, 1});
+        row("down off the page", {2027, 11, 28}, Qt::Key_Down, false, {2027, 12, 5}, {2027, 1, 1});
+        row("up", {2027, 3, 3}, Qt::Key_Up, false, {2027, 2, 24}, {2026, 12, 1});
+        row("page up", {2027, 3, 31}, Qt::Key_PageUp, false, {2027, 2, 28}, {2026, 12, 1});
+        row("control page down", {2027, 5, 9}, Qt::Key_PageDown, true, {2028, 5, 9}, {2027, 6, 1});
+        row("control page up", {2028, 2, 29}, Qt::Key_PageUp, true, {2027, 2, 28}, {2027, 2, 1});
+        row("home", {2027, 5, 9}, Qt::Key_Home, false, {2027, 5, 1}, {2026, 12, 1});
+        row("end", {2027, 2, 9}, Qt::Key_End, false, {2027, 2, 28}, {2026, 12, 1});
+        row("left at the first day", {1753, 1, 1}, Qt::Key_Left, false, {1753, 1, 1}, {1753, 1, 1});
+        row("down at the last week", {9999, 12, 30}, Qt::Key_Down, false, {9999, 12, 31},
+            {9999, 1, 1});
+        row("return", {2027, 1, 9}, Qt::Key_Return, false, {2027, 1, 9}, {2026, 12, 1}, 1);
+        row("keypad enter", {2027, 1, 9}, Qt::Key_Enter, false, {2027, 1, 9}, {2026, 12, 1}, 1);
     }
 
-    void keysMoveTheSelectionAcrossMonthsAndYears()
+    void keysMoveTheSelectionAndReturnPicksIt()
     {
         QFETCH(QDate, from);
         QFETCH(int, key);
         QFETCH(bool, control);
         calendar->setValue(from);
-        press(Qt::Key(key), control ? Qt::ControlModifier : Qt::NoModifier);
+        press(key, control ? Qt::ControlModifier : Qt::NoModifier);
         QTEST(calendar->value(), "to");
         QTEST(calendar->firstMonthShown(), "firstMonth");
-        QCOMPARE(picks->count(), 0);
+        QTEST(int(picks->count()), "picked");
     }
 
-    void returnAndEnterPickTheSelectedDay()
+    void returnBringsThePickedDayIntoView()
     {
-        press(Qt::Key_Right);
+        QTest::mouseClick(titleButton(calendar, "Next month"), Qt::LeftButton);
+        QVERIFY(calendar->dayRect(today).isNull());
         press(Qt::Key_Return);
-        press(Qt::Key_Enter);
-        QCOMPARE(picks->count(), 2);
-        QCOMPARE(calendar->value(), today.addDays(1));
+        QCOMPARE(picks->count(), 1);
+        QVERIFY(!calendar->dayRect(today).isNull());
     }
 
     void focusIsShownOnTheSelectedDayOnlyWhileFocused()
@@ -399,9 +385,9 @@ private slots:
     void todaysOutlineStaysVisibleWhenSelected()
     {
         const QRect cell = calendar->dayRect(today);
-        const QImage image = calendar->grab().toImage();
-        QCOMPARE(calendar->value(), today);
-        QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(1, cell.height() / 2)),
+        calendar->clearFocus();
+        QCOMPARE(calendar->grab().toImage().pixelColor(cell.topLeft()
+                                                       + QPoint(1, cell.height() / 2)),
                  calendar->palette().color(QPalette::Inactive, QPalette::HighlightedText));
     }
 
@@ -414,8 +400,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&watched));
         QTRY_COMPARE(watched.todayShown(), today);
         auto *midnight = watched.findChild<QTimer *>();
-        QVERIFY(midnight->isActive());
-        QVERIFY(midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
+        QVERIFY(midnight->isActive() && midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
 
         clock = today.addDays(1); // midnight passed
         QVERIFY(QMetaObject::invokeMethod(midnight, "timeout"));
@@ -434,94 +419,61 @@ private slots:
                 = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         MonthCalendar mirrored([this] { return today; });
         mirrored.resize(842, 515);
-        QVERIFY(mirrored.findChild<QWidget *>()->layout());
         mirrored.findChild<QWidget *>()->layout()->activate();
-        const QToolButton *previous = nullptr;
-        const QToolButton *next = nullptr;
-        for (auto *button : mirrored.findChildren<QToolButton *>()) {
-            if (button->accessibleName() == "Previous month")
-                previous = button;
-            if (button->accessibleName() == "Next month")
-                next = button;
-        }
-        QVERIFY(previous->x() < next->x());
-        QVERIFY(mirrored.dayRect(today).x() < mirrored.dayRect(today.addDays(1)).x());
+        QVERIFY(titleButton(&mirrored, "Previous month")->x()
+                < titleButton(&mirrored, "Next month")->x());
     }
 
     // Every number the calendar writes in the region's own digits, as the results write dates.
     void numbersUseTheRegionsDigits()
     {
         calendar->setLocale(QLocale(QLocale::Arabic, QLocale::Egypt));
-        auto *year = calendar->findChild<QSpinBox *>();
-        QCOMPARE(year->text(), QStringLiteral("\u0662\u0660\u0662\u0666"));
-        const auto *lastMonth = calendar->findChild<QLabel *>();
-        QVERIFY2(lastMonth->text().endsWith(QStringLiteral(" \u0662\u0660\u0662\u0667")),
-                 qPrintable(lastMonth->text()));
-        CalendarTexts texts(calendar->locale());
+        QCOMPARE(calendar->findChild<QSpinBox *>()->text(),
+                 QStringLiteral("\u0662\u0660\u0662\u0666"));
+        QVERIFY(calendar->findChild<QLabel *>()->text().endsWith(
+                QStringLiteral(" \u0662\u0660\u0662\u0667")));
+        const CalendarTexts texts(calendar->locale());
         QCOMPARE(texts.number(31), QStringLiteral("\u0663\u0661"));
         QCOMPARE(texts.monthTitle(QDate(1999, 1, 1)).right(4),
                  QStringLiteral("\u0661\u0669\u0669\u0669"));
     }
 
-    void weekdayNamesFitTheirColumnsAndSitOverTheirDays_data()
+    void weekdayNamesFitTheirColumns_data()
     {
         QTest::addColumn<QLocale>("locale");
-        for (const char *name : {"en_GB", "en_US", "ar_EG", "fa_IR", "he_IL", "ja_JP", "de_DE"})
+        for (const char *name : {"en_GB", "ar_EG", "fa_IR", "he_IL", "ja_JP"})
             QTest::newRow(name) << QLocale(QString::fromLatin1(name));
     }
 
-    void weekdayNamesFitTheirColumnsAndSitOverTheirDays()
+    void weekdayNamesFitTheirColumns()
     {
         QFETCH(QLocale, locale);
         calendar->setLocale(locale);
         calendar->grab(); // the names are chosen when first painted
         const QFontMetricsF metrics(calendar->font());
         for (int column = 0; column < 7; ++column) {
-            const QRect header = calendar->weekdayRect(column);
-            QVERIFY2(metrics.horizontalAdvance(calendar->weekdayName(column)) <= header.width(),
+            QVERIFY2(metrics.horizontalAdvance(calendar->weekdayName(column))
+                             <= calendar->weekdayRect(column).width(),
                      qPrintable(calendar->weekdayName(column)));
-            // The first month's days below the header share its column and weekday.
-            for (QDate day = calendar->firstMonthShown(); day.day() <= 7; day = day.addDays(1)) {
-                if (calendar->dayRect(day).center().x() < header.left()
-                    || calendar->dayRect(day).center().x() > header.right())
-                    continue;
-                const QStringList forms = {locale.dayName(day.dayOfWeek(), QLocale::LongFormat),
-                                           locale.dayName(day.dayOfWeek(), QLocale::ShortFormat),
-                                           locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)};
-                QVERIFY2(forms.contains(calendar->weekdayName(column)),
-                         qPrintable(calendar->weekdayName(column)));
-            }
         }
     }
 
     void ownColoursReadOnLightAndDarkBackgrounds_data()
     {
-        QTest::addColumn<QColor>("wanted");
         QTest::addColumn<QColor>("background");
-        QTest::newRow("weekend on white") << QColor(200, 0, 0) << QColor(Qt::white);
-        QTest::newRow("weekend on dark grey") << QColor(200, 0, 0) << QColor(0x24, 0x24, 0x24);
-        QTest::newRow("weekend on black") << QColor(200, 0, 0) << QColor(Qt::black);
-        QTest::newRow("grey on mid grey") << QColor(128, 128, 128) << QColor(110, 110, 110);
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("dark grey") << QColor(0x24, 0x24, 0x24);
+        QTest::newRow("black") << QColor(Qt::black);
     }
 
     void ownColoursReadOnLightAndDarkBackgrounds()
     {
-        QFETCH(QColor, wanted);
         QFETCH(QColor, background);
-        const QColor readable = readableOn(wanted, background);
+        const QColor weekend(200, 0, 0);
+        const QColor readable = readableOn(weekend, background);
         QVERIFY2(contrastRatio(readable, background) >= 4.5, qPrintable(readable.name()));
-        if (contrastRatio(wanted, background) >= 4.5)
-            QCOMPARE(readable, wanted);
-    }
-
-    void aScreenReaderHearsTheSelectedDate()
-    {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(calendar);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Calendar"));
-        QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("Saturday, 5 December 2026"));
-        press(Qt::Key_Right);
-        QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("Sunday, 6 December 2026"));
+        if (contrastRatio(weekend, background) >= 4.5)
+            QCOMPARE(readable, weekend);
     }
 };
 

@@ -16,26 +16,16 @@ private slots:
         QTest::addColumn<QString>("breakdown");
         QTest::newRow("0") << qint64(0) << " 0"
                            << "That is 0 Weeks and 0 Days.";
-        QTest::newRow("1") << qint64(1) << " 1"
-                           << "That is 0 Weeks and 1 Days.";
         QTest::newRow("-1") << qint64(-1) << "-1"
                             << "That is 0 Weeks and -1 Days.";
-        QTest::newRow("6") << qint64(6) << " 6"
-                           << "That is 0 Weeks and 6 Days.";
-        QTest::newRow("-6") << qint64(-6) << "-6"
-                            << "That is 0 Weeks and -6 Days.";
         QTest::newRow("7") << qint64(7) << " 7"
                            << "That is 1 Weeks and 0 Days.";
         QTest::newRow("-7") << qint64(-7) << "-7"
                             << "That is -1 Weeks and 0 Days.";
-        QTest::newRow("14") << qint64(14) << " 14"
-                            << "That is 2 Weeks and 0 Days.";
         QTest::newRow("15") << qint64(15) << " 15"
                             << "That is 2 Weeks and 1 Days.";
         QTest::newRow("-10") << qint64(-10) << "-10"
                              << "That is -1 Weeks and -3 Days.";
-        QTest::newRow("338") << qint64(338) << " 338"
-                             << "That is 48 Weeks and 2 Days.";
         QTest::newRow("whole range") << qint64(3012153) << " 3012153"
                                      << "That is 430307 Weeks and 4 Days.";
         QTest::newRow("whole range back") << qint64(-3012153) << "-3012153"
@@ -58,12 +48,6 @@ private slots:
         QCOMPARE(ResultTexts::dayCountBox(count), countInSentence.trimmed());
     }
 
-    void firstDateNotice()
-    {
-        QCOMPARE(british.firstDateNotice(QDate(2026, 12, 5)),
-                 QStringLiteral("First date selected is 05/12/2026"));
-    }
-
     void datesFollowTheRegionWithFourDigitYears_data()
     {
         QTest::addColumn<QString>("locale");
@@ -71,9 +55,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("en_GB") << "en_GB" << QDate(1753, 1, 1) << "01/01/1753";
         QTest::newRow("en_US") << "en_US" << QDate(1753, 1, 1) << "1/1/1753";
-        QTest::newRow("en_US last day") << "en_US" << QDate(9999, 12, 31) << "12/31/9999";
         QTest::newRow("de_DE") << "de_DE" << QDate(1753, 1, 1) << "01.01.1753";
-        QTest::newRow("ja_JP") << "ja_JP" << QDate(1753, 1, 1) << "1753/01/01";
         QTest::newRow("ko_KR") << "ko_KR" << QDate(2026, 12, 5) << "2026. 12. 5.";
         QTest::newRow("C") << "C" << QDate(1753, 1, 1) << "1753-01-01";
     }
@@ -93,8 +75,6 @@ private slots:
                                      << "M/d/yyyy";
         QTest::newRow("year first") << "yy. M. d."
                                     << "yyyy. M. d.";
-        QTest::newRow("four digits already") << "dd/MM/yyyy"
-                                             << "dd/MM/yyyy";
         QTest::newRow("quoted letters") << "d 'yy' yy"
                                         << "d 'yy' yyyy";
         QTest::newRow("quoted apostrophe") << "d''yy"
