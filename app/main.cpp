@@ -1,10 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculatorWindow.h"
+#include "CommandLine.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    switch (command.action) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::printf("daywright %s\n", DAYWRIGHT_VERSION);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "daywright: %s\n\n%s", qPrintable(command.error),
+                     qPrintable(CommandLine::usage()));
+        return 2;
+    case CommandLine::Action::ShowWindow:
+        break;
+    }
+
     QApplication app(argc, argv);
+    // Wayland matches the window to its launcher by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.daywright.Daywright"));
     CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment());
     window.show();
     return app.exec();

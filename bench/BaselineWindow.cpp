@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for this window: the same kinds of widgets in the same places, no logic.
 #include "FirstPaint.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, as in main, with the first frame reported.
 #include "CalculatorWindow.h"
 #include "FirstPaint.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the program's own work takes for a calendar pick and for Calculate Date on the real
 // window, and for building a result sentence alone.
 #include "CalculatorWindow.h"

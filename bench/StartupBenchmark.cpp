@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts two programs alternately, each reporting the moment of its first painted frame, and
 // prints how long each took from the start of the process (before exec, so loading the shared
 // libraries counts) and its peak resident memory.

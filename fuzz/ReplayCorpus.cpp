@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target once on every file of the corpus folders given, for the normal test run.
 #include <cstdint>
 #include <cstdio>

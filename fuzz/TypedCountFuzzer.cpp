@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any text to the day-count box and presses Calculate Date, from today and from a held
 // first date, and checks that the calculator either refuses the text and changes nothing else, or
 // answers with a date inside the calendar and a sentence whose arithmetic holds.

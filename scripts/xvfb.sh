@@ -1,9 +1,24 @@
-# Sourced by the scripts that need a display: starts a private X server on display :$1 with a
-# screen of $2, waits until it answers, and stops it and every other background job on exit.
+# SPDX-FileCopyrightText: 2026 The Daywright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the scripts that need a display: starts a private X server with a screen of $1 on
+# the first free display, waits until it answers, and on exit stops it and every other
+# background job and removes what it made.
 start_private_display() {
-    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    export DISPLAY=:$1
-    Xvfb "$DISPLAY" -screen 0 "$2" -nolisten tcp >/dev/null 2>&1 &
-    trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null' EXIT
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    private_files=()
+    if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR
+        private_files+=("$XDG_RUNTIME_DIR")
+    fi
+    local display_file
+    display_file=$(mktemp)
+    private_files+=("$display_file")
+    trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "${private_files[@]}"' EXIT
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.05; done
+    if [[ ! -s $display_file ]]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=:$(<"$display_file")
 }

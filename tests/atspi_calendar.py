@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Daywright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running program as a screen reader does, over the AT-SPI bus: the calendar's
 selected day is named by its date and weekday, it takes the focus when the calendar does, its
 name follows the selection, and a pick announces the new results and instruction. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session

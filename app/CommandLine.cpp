@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+// The options QGuiApplication and QApplication take for themselves.
+const QStringList qtOptionsWithValue
+        = {"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+           "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+           "style",       "stylesheet",         "qmljsdebugger"};
+const QStringList qtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options come with one dash; ours with two, as GNU programs take them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList {"h", "help"});
+    const QCommandLineOption version(QStringList {"v", "version"});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QString &name : qtOptionsWithValue)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    for (const QString &name : qtFlags)
+        parser.addOption(QCommandLineOption(name));
+
+    CommandLine command;
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        command.action = Action::Refuse;
+        command.error = parser.positionalArguments().isEmpty()
+                ? parser.errorText()
+                : QStringLiteral("Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().first());
+    } else if (parser.isSet(help)) {
+        command.action = Action::ShowHelp;
+    } else if (parser.isSet(version)) {
+        command.action = Action::ShowVersion;
+    }
+    return command;
+}
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+            "Usage: daywright [--help] [--version] [Qt options such as -style NAME]\n"
+            "A date calculator: days from today to a date, or between two dates, in weeks and "
+            "days.\n"
+            "\n"
+            "Options:\n"
+            "  -h, --help     Show this help and exit.\n"
+            "  -v, --version  Show the version and exit.\n"
+            "\n"
+            "Keys on the calendar: arrows move the selection by a day or a week, Page Up and\n"
+            "Page Down by a month (with Ctrl by a year), Home and End to the month's ends,\n"
+            "Return picks the day, Alt+M opens the month menu, Alt+Y edits the year.\n"
+            "\n"
+            "Environment: LC_TIME (or LANG) sets the date format and calendar names, LC_NUMERIC\n"
+            "the decimal and thousands separators of typed counts, LC_ALL both;\n"
+            "QT_SCALE_FACTOR scales the window.\n");
+}

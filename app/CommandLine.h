@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for, read before any window exists, so that --help and --version
+// answer without a display. Qt's own options (-style, -platform, ...) are left to Qt.
+struct CommandLine
+{
+    enum class Action { ShowWindow, ShowHelp, ShowVersion, Refuse };
+
+    Action action = Action::ShowWindow;
+    QString error;
+
+    static CommandLine parse(const QStringList &arguments);
+    static QString usage();
+};
