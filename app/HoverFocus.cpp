@@ -13,11 +13,8 @@ void HoverFocus::watch(QWidget *widget)
 
 bool HoverFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        // Filters still see moves over a disabled widget, which must not take the focus.
-        auto *widget = static_cast<QWidget *>(watched);
-        if (widget->isEnabled())
-            widget->setFocus(Qt::MouseFocusReason);
-    }
+    // Filters still see moves over a disabled widget; setFocus refuses it the focus.
+    if (event->type() == QEvent::MouseMove)
+        static_cast<QWidget *>(watched)->setFocus(Qt::MouseFocusReason);
     return QObject::eventFilter(watched, event);
 }

@@ -46,8 +46,6 @@ void Calculator::load()
     m_controls.addCalculationType(daysBetweenItem);
     m_controls.selectCalculationType(DaysFromNow);
     calculationTypeChosen();
-    m_state.twoDatesMode = false;
-    m_state.firstDatePicked = false;
     m_controls.setInstruction(startInstruction);
 }
 
@@ -106,11 +104,13 @@ void Calculator::calculateDate()
     }
 
     const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_today();
+    // The reader keeps the target inside the calendar's range, so the calendar takes it.
     const std::optional<QDate> target = typed.dateFrom(base);
-    if (!target || !m_controls.setCalendarDate(*target)) {
+    if (!target) {
         showInputError(outsideCalendar);
         return;
     }
+    m_controls.setCalendarDate(*target);
 
     const qint64 dayCount = base.daysTo(*target);
     m_controls.setInstructionColour(InstructionColour::White);
