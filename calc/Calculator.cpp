@@ -2,35 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calculator.h"
 
+#include "CalculatorTexts.h"
 #include "DayCountInput.h"
 
-namespace {
-
-const QString daysFromNowItem = QStringLiteral("Days from now");
-const QString daysBetweenItem = QStringLiteral("Days between 2 dates");
-
-const QString startInstruction = QStringLiteral("Click a date on the Calendar, alternatively enter "
-                                                "a number of days and click the Caluculate "
-                                                "Date button");
-const QString daysFromNowInstruction = QStringLiteral(
-        "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
-        "button");
-const QString afterCalculationInstruction = QStringLiteral(
-        "Click a date on the Calendar, alternatively enter a whole number of days and click the "
-        "Calculate Date button");
-const QString selectFirstDate = QStringLiteral("Select first date");
-const QString selectSecondDate
-        = QStringLiteral("Select second date or enter a number of days in the Calculate Date box");
-const QString selectNewFirstDate = QStringLiteral("Select a new first date");
-const QString mustSelectFirstDate
-        = QStringLiteral("You must select the first date on the calendar");
-const QString notWholeNumber = QStringLiteral("Date box error, please enter a whole number");
-const QString outsideCalendar
-        = QStringLiteral("Date box error, the date must lie between 1753 and 9999");
-
-const QString resultsPlaceholder = QStringLiteral("Results will appear in this window");
-
-} // namespace
+using namespace CalculatorTexts;
 
 Calculator::Calculator(Controls &controls, Today today, const RegionalSettings &regions)
     : m_controls(controls)

@@ -4,8 +4,8 @@
 // first date, and checks that the calculator either refuses the text and changes nothing else, or
 // answers with a date inside the calendar and a sentence whose arithmetic holds.
 #include "Calculator.h"
+#include "CalculatorTexts.h"
 #include "FakeControls.h"
-#include "SystemTexts.h"
 
 #include <QRegularExpression>
 
@@ -14,8 +14,8 @@
 
 namespace {
 
-using SystemTexts::notWholeNumber;
-using SystemTexts::outsideCalendar;
+using CalculatorTexts::notWholeNumber;
+using CalculatorTexts::outsideCalendar;
 
 void require(bool holds, const char *what, const QString &typed)
 {

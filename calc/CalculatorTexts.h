@@ -3,14 +3,16 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-// The program's own wording, written out once for all the suites.
-namespace SystemTexts {
+// The calculator's own wording: the calculation types, the instructions and the placeholder.
+namespace CalculatorTexts {
+
+inline const QString daysFromNowItem = QStringLiteral("Days from now");
+inline const QString daysBetweenItem = QStringLiteral("Days between 2 dates");
 
 inline const QString startInstruction
-        = QStringLiteral("Click a date on the Calendar, alternatively enter a number of days and "
-                         "click the Caluculate "
+        = QStringLiteral("Click a date on the Calendar, alternatively enter "
+                         "a number of days and click the Caluculate "
                          "Date button");
 inline const QString daysFromNowInstruction = QStringLiteral(
         "Click a date on the Calendar or enter a whole number of days and click the Calculate Date "
@@ -28,14 +30,6 @@ inline const QString notWholeNumber = QStringLiteral("Date box error, please ent
 inline const QString outsideCalendar
         = QStringLiteral("Date box error, the date must lie between 1753 and 9999");
 
-inline const QStringList instructions = {
-        startInstruction,    daysFromNowInstruction, afterCalculationInstruction,
-        selectFirstDate,     selectSecondDate,       selectNewFirstDate,
-        mustSelectFirstDate, notWholeNumber,         outsideCalendar,
-};
-
 inline const QString resultsPlaceholder = QStringLiteral("Results will appear in this window");
-inline const QString headingTooltip
-        = QStringLiteral("Visit our web site for links to many more useful free applications");
 
-} // namespace SystemTexts
+} // namespace CalculatorTexts
