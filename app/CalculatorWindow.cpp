@@ -63,7 +63,7 @@ void CalculatorWindow::fitToScreen(const QRect &available)
     constexpr int frameAllowance = 48;
     const QRect designed = m_calendarDesign;
     const int rowHeight
-            = (designed.height() - m_calendar->titleBarHeight()) / MonthGrid::maximumMonthRows;
+            = (designed.height() - m_calendar->heightBesideMonths()) / MonthGrid::maximumMonthRows;
     int rows = MonthGrid::maximumMonthRows;
     while (rows > 1
            && m_designedHeight - (3 - rows) * rowHeight + frameAllowance > available.height())

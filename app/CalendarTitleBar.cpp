@@ -49,6 +49,7 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     m_year->setFocusPolicy(Qt::ClickFocus);
     m_year->setAccessibleName(tr("Year of the first month shown"));
     m_year->installEventFilter(this);
+    m_lastMonth->setObjectName(QStringLiteral("lastMonthShown"));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,10 @@
 #include "ReadableColour.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -35,6 +38,7 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     : QWidget(parent)
     , m_today(std::move(today))
     , m_titleBar(new CalendarTitleBar(this))
+    , m_summary(new QLabel(this))
     , m_texts(locale())
 {
     installAccessibleMonthCalendar();
@@ -53,6 +57,14 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_titleBar);
     layout->addStretch();
+    // The span's summary, selectable and copyable, under the months.
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_summary->setAlignment(Qt::AlignCenter);
+    // Its text is its accessible name, so that screen readers hear every new span.
+    m_summary->setAccessibleDescription(tr("The span of days shaded on the calendar"));
+    m_summary->setObjectName(QStringLiteral("spanSummary"));
+    layout->addWidget(m_summary);
+    setMouseTracking(true);
     connect(m_titleBar, &CalendarTitleBar::pageRequested, this, &MonthCalendar::showPageStartingAt);
     connect(m_titleBar, &CalendarTitleBar::monthJumpRequested, this,
             [this] { openMonthJump(0, m_titleBar->monthJumpPosition()); });
@@ -71,13 +83,69 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
 
 MonthGrid MonthCalendar::grid() const
 {
-    const QRect area = rect().adjusted(0, titleBarHeight(), 0, 0);
+    const QRect area = rect().adjusted(0, m_titleBar->sizeHint().height(), 0,
+                                       -m_summary->sizeHint().height());
     return MonthGrid(area, m_pageStart, locale().firstDayOfWeek(), m_monthRows);
 }
 
-int MonthCalendar::titleBarHeight() const
+QString MonthCalendar::spanSummaryText() const
 {
-    return m_titleBar->sizeHint().height();
+    return m_summary->text();
+}
+
+int MonthCalendar::heightBesideMonths() const
+{
+    return m_titleBar->sizeHint().height() + m_summary->sizeHint().height();
+}
+
+void MonthCalendar::setSpan(const CalendarSpan &span)
+{
+    const QRegion before = spanRegion();
+    m_span = span;
+    refreshSpan(before);
+}
+
+// The span as counted, from its anchor (or the answer's first date) to its other end.
+std::pair<QDate, QDate> MonthCalendar::countedSpan() const
+{
+    if (m_span.anchor.isValid() && m_pointed.isValid())
+        return {m_span.anchor, m_pointed};
+    return {m_span.answerFrom, m_span.answerTo};
+}
+
+QRegion MonthCalendar::spanRegion() const
+{
+    const auto [from, to] = countedSpan();
+    const QDate first = std::min(from, to);
+    const QDate last = std::max(from, to);
+    QRegion region;
+    if (!first.isValid())
+        return region;
+    const MonthGrid months = grid();
+    const QDate pageEnd = m_pageStart.addMonths(months.monthsPerPage());
+    for (QDate day = std::max(first, m_pageStart); day <= last && day < pageEnd;
+         day = day.addDays(1))
+        region += months.dayRect(day);
+    if (m_span.anchorMarked)
+        region += months.dayRect(m_span.anchor);
+    return region;
+}
+
+void MonthCalendar::pointAt(QDate day)
+{
+    if (day == m_pointed)
+        return;
+    const QRegion before = spanRegion();
+    m_pointed = day;
+    refreshSpan(before);
+}
+
+// Repaints only the days whose shading changed, and states the span anew.
+void MonthCalendar::refreshSpan(const QRegion &before)
+{
+    update(before.xored(spanRegion()));
+    const auto [from, to] = countedSpan();
+    m_summary->setText(from.isValid() ? spanSummary(from, to, locale()) : QString());
 }
 
 void MonthCalendar::setMonthRows(int rows)
@@ -154,6 +222,19 @@ void MonthCalendar::refreshToday()
     m_midnight.start(msecsToNextDay());
 }
 
+void MonthCalendar::mouseMoveEvent(QMouseEvent *event)
+{
+    if (const QDate day = grid().dateAt(event->position().toPoint()); day.isValid())
+        pointAt(day);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MonthCalendar::leaveEvent(QEvent *event)
+{
+    pointAt(QDate());
+    QWidget::leaveEvent(event);
+}
+
 void MonthCalendar::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -179,6 +260,7 @@ void MonthCalendar::keyPressEvent(QKeyEvent *event)
         if (event->key() == Qt::Key_Y)
             return m_titleBar->editYear();
     }
+    QDate target;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -188,24 +270,36 @@ void MonthCalendar::keyPressEvent(QKeyEvent *event)
         emit dateClicked();
         return;
     case Qt::Key_Left:
-        return select(m_selected.addDays(-1));
+        target = m_selected.addDays(-1);
+        break;
     case Qt::Key_Right:
-        return select(m_selected.addDays(1));
+        target = m_selected.addDays(1);
+        break;
     case Qt::Key_Up:
-        return select(m_selected.addDays(-7));
+        target = m_selected.addDays(-7);
+        break;
     case Qt::Key_Down:
-        return select(m_selected.addDays(7));
+        target = m_selected.addDays(7);
+        break;
     case Qt::Key_PageUp:
-        return select(byYear ? m_selected.addYears(-1) : m_selected.addMonths(-1));
+        target = byYear ? m_selected.addYears(-1) : m_selected.addMonths(-1);
+        break;
     case Qt::Key_PageDown:
-        return select(byYear ? m_selected.addYears(1) : m_selected.addMonths(1));
+        target = byYear ? m_selected.addYears(1) : m_selected.addMonths(1);
+        break;
     case Qt::Key_Home:
-        return select(firstOfMonth(m_selected));
+        target = firstOfMonth(m_selected);
+        break;
     case Qt::Key_End:
-        return select(firstOfMonth(m_selected).addMonths(1).addDays(-1));
+        target = firstOfMonth(m_selected).addMonths(1).addDays(-1);
+        break;
     default:
-        QWidget::keyPressEvent(event);
+        if (event->matches(QKeySequence::Copy))
+            return QGuiApplication::clipboard()->setText(m_summary->text());
+        return QWidget::keyPressEvent(event);
     }
+    select(target);
+    pointAt(m_selected);
 }
 
 void MonthCalendar::wheelEvent(QWheelEvent *event)
@@ -345,12 +439,22 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
     for (int column = 0; column < 7; ++column)
         drawCentred(painter, months.weekdayRect(index, column), m_weekdayNames[column]);
 
+    // The span is shaded with a tint of the selection's colour; every colour drawn on it is
+    // made to read on it.
+    const QColor spanShade = blended(base, highlight, 0.3);
+    const auto [from, to] = countedSpan();
+    const QDate spanFirst = std::min(from, to);
+    const QDate spanLast = std::max(from, to);
     const QList<Qt::DayOfWeek> workingDays = locale().weekdays();
-    const QColor workingDay = palette().color(group, QPalette::Text);
-    const QColor restDay = readableOn(QColor(200, 0, 0), base);
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
         const QRect cell = months.dayRect(day);
-        QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) ? workingDay : restDay;
+        const bool inSpan = spanFirst.isValid() && day >= spanFirst && day <= spanLast;
+        const QColor background = inSpan ? spanShade : base;
+        if (inSpan)
+            painter.fillRect(cell, spanShade);
+        QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
+                ? readableOn(palette().color(group, QPalette::Text), background)
+                : readableOn(QColor(200, 0, 0), background);
         const bool selected = day == m_selected;
         if (selected) {
             painter.fillRect(cell, highlight);
@@ -365,6 +469,10 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
             drawFrame(painter, cell.adjusted(1, 1, -1, -1), highlightedText, 1);
         else if (day == m_todayShown)
             drawFrame(painter, cell, highlight, 2);
+        // The first date of a pair: a bar along the foot of its cell.
+        if (m_span.anchorMarked && day == m_span.anchor)
+            painter.fillRect(cell.left() + 3, cell.bottom() - 2, cell.width() - 6, 3,
+                             selected ? highlightedText : highlight);
         painter.setPen(text);
         drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
     }

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CalendarSpan.h"
 #include "CalendarTexts.h"
 #include "MonthGrid.h"
 
 #include <QDate>
+#include <QRegion>
 #include <QStaticText>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +16,7 @@
 #include <functional>
 
 class CalendarTitleBar;
+class QLabel;
 class MonthJumpMenu;
 
 // A year's worth of months at a glance. Exactly one date is selected across them all. Every pick
@@ -35,7 +38,12 @@ public:
     // Rows of four months on a page, 1 to 3: fewer where the screen is too short for three.
     int monthRows() const { return m_monthRows; }
     void setMonthRows(int rows);
-    int titleBarHeight() const;
+    // The height of the title above the months and of the span's summary below them.
+    int heightBesideMonths() const;
+
+    // The span to shade and sum up under the months.
+    void setSpan(const CalendarSpan &span);
+    QString spanSummaryText() const;
 
     // The first day of the first month on the page.
     QDate firstMonthShown() const { return m_pageStart; }
@@ -55,6 +63,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -68,16 +78,23 @@ private:
     void openMonthJump(int index, QPoint position);
     void announceSelection();
     void refreshToday();
+    std::pair<QDate, QDate> countedSpan() const;
+    QRegion spanRegion() const;
+    void pointAt(QDate day);
+    void refreshSpan(const QRegion &before);
     void paintMonth(QPainter &painter, const MonthGrid &grid, int index) const;
     void prepareTexts(const MonthGrid &grid);
 
     std::function<QDate()> m_today;
     CalendarTitleBar *const m_titleBar;
+    QLabel *const m_summary;
     MonthJumpMenu *m_monthJump = nullptr; // made when first opened
     int m_monthJumpIndex = 0;
     QDate m_selected;
     QDate m_pageStart;
     QDate m_todayShown;
+    CalendarSpan m_span;
+    QDate m_pointed; // the day last pointed at or moved to with the keys, while on the days
     int m_monthRows = MonthGrid::maximumMonthRows;
     // Wheel turns smaller than a notch add up until they make one.
     int m_wheelRest = 0;

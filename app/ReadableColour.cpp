@@ -19,14 +19,14 @@ double luminance(const QColor &colour)
             + 0.0722 * linear(colour.blueF());
 }
 
-QColor mixed(const QColor &from, const QColor &to, double share)
+} // namespace
+
+QColor blended(const QColor &from, const QColor &to, double share)
 {
     const auto channel = [share](float a, float b) { return a + (b - a) * float(share); };
     return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
                             channel(from.blueF(), to.blueF()));
 }
-
-} // namespace
 
 double contrastRatio(const QColor &a, const QColor &b)
 {
@@ -43,6 +43,6 @@ QColor readableOn(const QColor &wanted, const QColor &background)
             : QColor(Qt::white);
     QColor colour = wanted;
     for (int step = 1; step <= 20 && contrastRatio(colour, background) < textContrast; ++step)
-        colour = mixed(wanted, extreme, step / 20.0);
+        colour = blended(wanted, extreme, step / 20.0);
     return colour;
 }

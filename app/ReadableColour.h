@@ -7,6 +7,9 @@
 // Contrast as the Web Content Accessibility Guidelines measure it, from 1:1 to 21:1.
 double contrastRatio(const QColor &a, const QColor &b);
 
+// The share (0 to 1) of the way from one colour to another.
+QColor blended(const QColor &from, const QColor &to, double share);
+
 // The wanted colour, mixed toward black or white (whichever the background is further from)
 // just as far as it takes to read on the background: at least 4.5:1, as text needs.
 QColor readableOn(const QColor &wanted, const QColor &background);

@@ -58,6 +58,11 @@ bool WidgetControls::setCalendarDate(QDate date)
     return m_widgets.calendar->setValue(date);
 }
 
+void WidgetControls::setCalendarSpan(const CalendarSpan &span)
+{
+    m_widgets.calendar->setSpan(span);
+}
+
 void WidgetControls::addCalculationType(const QString &text)
 {
     m_widgets.calculationTypes->addItem(text);

@@ -37,6 +37,7 @@ public:
     void setCalculateEnabled(bool enabled) override;
     QDate calendarDate() const override;
     bool setCalendarDate(QDate date) override;
+    void setCalendarSpan(const CalendarSpan &span) override;
     void addCalculationType(const QString &text) override;
     int selectedCalculationType() const override;
     void selectCalculationType(int index) override;

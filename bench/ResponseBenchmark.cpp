@@ -47,6 +47,24 @@ private slots:
         }
     }
 
+    // Our own work for one step of the pointer over the days: the span follows it, the changed
+    // days are painted and the summary is written.
+    void hoverStep()
+    {
+        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("calendar"));
+        const QPoint days[] = {calendar->dayRect(QDate(2026, 12, 17)).center(),
+                               calendar->dayRect(QDate(2026, 12, 18)).center()};
+        int i = 0;
+        QBENCHMARK
+        {
+            QTest::mouseMove(calendar, days[i++ % 2]);
+            QCoreApplication::processEvents();
+        }
+    }
+
     void resultSentence()
     {
         const ResultTexts texts {QLocale()};

@@ -32,11 +32,14 @@ void Calculator::calculationTypeChosen()
         m_state.twoDatesMode = true;
         m_state.firstDatePicked = false;
         m_controls.setCalculateEnabled(false);
+        m_controls.setCalendarSpan({});
     } else {
         m_controls.setInstruction(daysFromNowInstruction);
         m_controls.setResults(resultsPlaceholder);
         m_state.twoDatesMode = false;
         m_controls.setCalculateEnabled(true);
+        // Days from now count from today: the span runs from today to wherever the user points.
+        m_controls.setCalendarSpan({m_today(), false, {}, {}});
     }
 }
 
@@ -51,6 +54,7 @@ void Calculator::datePicked()
         m_controls.setInstructionColour(InstructionColour::White);
         m_controls.setResults(m_texts.fromToday(picked, dayCount, today));
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
+        m_controls.setCalendarSpan({today, false, today, picked});
     } else if (m_state.firstDatePicked) {
         const qint64 dayCount = m_state.firstDate.daysTo(picked);
         m_controls.setInstructionColour(InstructionColour::White);
@@ -62,6 +66,7 @@ void Calculator::datePicked()
         m_controls.setCalculateEnabled(true);
         m_controls.setInstruction(selectSecondDate);
         m_controls.setResults(m_texts.firstDateNotice(picked));
+        m_controls.setCalendarSpan({picked, true, {}, {}});
     }
 }
 
@@ -94,6 +99,7 @@ void Calculator::calculateDate()
     } else {
         m_controls.setResults(m_texts.fromToday(*target, dayCount, base));
         m_controls.setInstruction(afterCalculationInstruction);
+        m_controls.setCalendarSpan({base, false, base, *target});
     }
 }
 
@@ -103,6 +109,7 @@ void Calculator::completePair(QDate second, qint64 dayCount)
     m_controls.setCalculateEnabled(false);
     m_controls.setResults(m_texts.betweenDates(m_state.firstDate, second, dayCount));
     m_controls.setInstruction(selectNewFirstDate);
+    m_controls.setCalendarSpan({{}, false, m_state.firstDate, second});
 }
 
 void Calculator::showInputError(const QString &message)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CalendarSpan.h"
+
 #include <QDate>
 #include <QString>
 
@@ -29,6 +31,7 @@ public:
     // Selects the date and brings its month into view; refuses (returns false and keeps the
     // current date) a date the calendar does not offer.
     virtual bool setCalendarDate(QDate date) = 0;
+    virtual void setCalendarSpan(const CalendarSpan &span) = 0;
 
     virtual void addCalculationType(const QString &text) = 0;
     // -1 while no calculation type is selected.

@@ -17,6 +17,7 @@ public:
     QString dayCount = QStringLiteral("0");
     bool calculateEnabled = true;
     QDate calendar;
+    CalendarSpan span;
     QStringList calculationTypes;
     int selectedType = -1;
 
@@ -34,6 +35,7 @@ public:
         calendar = date;
         return true;
     }
+    void setCalendarSpan(const CalendarSpan &shown) override { span = shown; }
     void addCalculationType(const QString &text) override { calculationTypes << text; }
     int selectedCalculationType() const override { return selectedType; }
     void selectCalculationType(int index) override { selectedType = index; }

@@ -308,6 +308,64 @@ private slots:
         }
     }
 
+    // The calendar shades from today, or from a first date, to where the user points; an answer
+    // leaves its span shaded until a new first date or another type.
+    void theCalendarIsToldTheSpan()
+    {
+        QCOMPARE(controls.span, (CalendarSpan {today, false, {}, {}}));
+        pick(QDate(2026, 12, 19));
+        QCOMPARE(controls.span, (CalendarSpan {today, false, today, QDate(2026, 12, 19)}));
+        choose(DaysBetween);
+        QCOMPARE(controls.span, CalendarSpan {});
+        pick(QDate(2026, 3, 1));
+        QCOMPARE(controls.span, (CalendarSpan {QDate(2026, 3, 1), true, {}, {}}));
+        calculate(QStringLiteral("-3"));
+        QCOMPARE(controls.span, (CalendarSpan {{}, false, QDate(2026, 3, 1), QDate(2026, 2, 26)}));
+    }
+
+    void workingDaysFollowTheRegionsWeek_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
+        const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
+        QTest::newRow("Monday to Friday") << britain << QDate(2026, 12, 7) << QDate(2026, 12, 11);
+        QTest::newRow("across a weekend") << britain << QDate(2026, 12, 11) << QDate(2026, 12, 14);
+        QTest::newRow("back in time") << britain << QDate(2026, 12, 14) << QDate(2026, 12, 4);
+        QTest::newRow("the same day") << britain << QDate(2026, 12, 12) << QDate(2026, 12, 12);
+        QTest::newRow("Sunday to Thursday week")
+                << egypt << QDate(2026, 12, 10) << QDate(2026, 12, 20);
+        QTest::newRow("the whole range") << britain << QDate(1753, 1, 1) << QDate(9999, 12, 31);
+        QTest::newRow("the whole range back") << egypt << QDate(9999, 12, 31) << QDate(1753, 1, 1);
+    }
+
+    // Counted as the day count is, against counting every day one by one.
+    void workingDaysFollowTheRegionsWeek()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        qint64 expected = 0;
+        const int step = from <= to ? 1 : -1;
+        for (QDate day = from; day != to; day = day.addDays(step)) {
+            const QDate counted = step > 0 ? day.addDays(1) : day;
+            expected += step * locale.weekdays().contains(Qt::DayOfWeek(counted.dayOfWeek()));
+        }
+        QCOMPARE(workingDaysBetween(from, to, locale.weekdays()), expected);
+    }
+
+    void spanSummaryStatesBothEndsAndTheCounts()
+    {
+        const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
+        QCOMPARE(spanSummary(QDate(2026, 12, 19), QDate(2027, 1, 6), britain),
+                 QStringLiteral(
+                         "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days"));
+        QCOMPARE(spanSummary(QDate(2026, 12, 14), QDate(2026, 12, 13), britain),
+                 QStringLiteral(
+                         "14/12/2026 to 13/12/2026: -1 day (0 weeks -1 day), -1 working day"));
+    }
+
     void sentencesSplitCountsIntoWeeksAndDays_data()
     {
         QTest::addColumn<qint64>("count");

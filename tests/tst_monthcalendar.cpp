@@ -5,6 +5,7 @@
 #include "ReadableColour.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -136,7 +137,9 @@ private slots:
         QLocale plain = locale;
         plain.setNumberOptions(QLocale::OmitGroupSeparator);
         QCOMPARE(regional.findChild<QSpinBox *>()->text(), plain.toString(2026));
-        QVERIFY(regional.findChild<QLabel *>()->text().endsWith(u' ' + plain.toString(2027)));
+        QVERIFY(regional.findChild<QLabel *>("lastMonthShown")
+                        ->text()
+                        .endsWith(u' ' + plain.toString(2027)));
         QCOMPARE(CalendarTexts(locale).number(31), plain.toString(31));
         QVERIFY(titleButton(&regional, "Previous month")->x()
                 < titleButton(&regional, "Next month")->x());
@@ -376,6 +379,32 @@ private slots:
         QCOMPARE(ring(3), 0);
         calendar->setFocus();
         QVERIFY(ring(3) > 0);
+    }
+
+    // From the anchor to the day pointed at, or moved to with the keys; the answer's span when
+    // the pointer leaves. The summary can be copied from the keyboard.
+    void theSpanFollowsThePointerAndTheKeys()
+    {
+        const QDate first(2026, 12, 19);
+        calendar->setSpan({first, true, QDate(2026, 12, 1), QDate(2026, 12, 3)});
+        QCOMPARE(calendar->spanSummaryText(),
+                 QStringLiteral("01/12/2026 to 03/12/2026: 2 days (0 "
+                                "weeks 2 days), 2 working days"));
+        QTest::mouseMove(calendar, calendar->dayRect(QDate(2027, 1, 6)).center());
+        QVERIFY(calendar->spanSummaryText().startsWith("19/12/2026 to 06/01/2027: 18 days"));
+        QCOMPARE(pixels(calendar->dayRect(QDate(2026, 12, 24)),
+                        [this](QColor pixel) {
+                            return pixel == calendar->palette().color(QPalette::Base);
+                        }),
+                 0);
+        calendar->setFocus();
+        press(Qt::Key_Left);
+        QVERIFY(calendar->spanSummaryText().startsWith("19/12/2026 to 04/12/2026: -15 days"));
+        press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), calendar->spanSummaryText());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(calendar, &leave);
+        QVERIFY(calendar->spanSummaryText().startsWith("01/12/2026 to 03/12/2026"));
     }
 
     void todaysOutlineMovesOnWithTheClock()
