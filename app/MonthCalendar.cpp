@@ -100,9 +100,11 @@ int MonthCalendar::heightBesideMonths() const
 
 void MonthCalendar::setSpan(const CalendarSpan &span)
 {
-    const QRegion before = spanRegion();
+    // A new span may mark or unmark its anchor: repaint the old and the new days whole.
+    update(spanRegion());
     m_span = span;
-    refreshSpan(before);
+    update(spanRegion());
+    refreshSummary();
 }
 
 // The span as counted, from its anchor (or the answer's first date) to its other end.
@@ -135,15 +137,15 @@ void MonthCalendar::pointAt(QDate day)
 {
     if (day == m_pointed)
         return;
+    // Only the days whose shading changed are repainted.
     const QRegion before = spanRegion();
     m_pointed = day;
-    refreshSpan(before);
+    update(before.xored(spanRegion()));
+    refreshSummary();
 }
 
-// Repaints only the days whose shading changed, and states the span anew.
-void MonthCalendar::refreshSpan(const QRegion &before)
+void MonthCalendar::refreshSummary()
 {
-    update(before.xored(spanRegion()));
     const auto [from, to] = countedSpan();
     m_summary->setText(from.isValid() ? spanSummary(from, to, locale()) : QString());
 }

@@ -81,7 +81,7 @@ private:
     std::pair<QDate, QDate> countedSpan() const;
     QRegion spanRegion() const;
     void pointAt(QDate day);
-    void refreshSpan(const QRegion &before);
+    void refreshSummary();
     void paintMonth(QPainter &painter, const MonthGrid &grid, int index) const;
     void prepareTexts(const MonthGrid &grid);
 
