@@ -120,16 +120,16 @@ QRegion MonthCalendar::spanRegion() const
     const auto [from, to] = countedSpan();
     const QDate first = std::min(from, to);
     const QDate last = std::max(from, to);
+    const MonthGrid months = grid();
     QRegion region;
+    if (m_span.anchorMarked)
+        region += months.dayRect(m_span.anchor);
     if (!first.isValid())
         return region;
-    const MonthGrid months = grid();
     const QDate pageEnd = m_pageStart.addMonths(months.monthsPerPage());
     for (QDate day = std::max(first, m_pageStart); day <= last && day < pageEnd;
          day = day.addDays(1))
         region += months.dayRect(day);
-    if (m_span.anchorMarked)
-        region += months.dayRect(m_span.anchor);
     return region;
 }
 
@@ -178,8 +178,9 @@ void MonthCalendar::select(QDate date)
         showPageStartingAt(chosen.addMonths(1 - monthsPerPage));
     if (chosen == m_selected)
         return;
+    update(dayRect(m_selected));
     m_selected = chosen;
-    update();
+    update(dayRect(m_selected));
     announceSelection();
 }
 
