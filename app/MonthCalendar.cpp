@@ -449,19 +449,21 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
     const QDate spanFirst = std::min(from, to);
     const QDate spanLast = std::max(from, to);
     const QList<Qt::DayOfWeek> workingDays = locale().weekdays();
+    const QColor text = palette().color(group, QPalette::Text);
+    const QColor rest(200, 0, 0);
+    const QColor workingDay[] = {readableOn(text, base), readableOn(text, spanShade)};
+    const QColor restDay[] = {readableOn(rest, base), readableOn(rest, spanShade)};
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
         const QRect cell = months.dayRect(day);
         const bool inSpan = spanFirst.isValid() && day >= spanFirst && day <= spanLast;
-        const QColor background = inSpan ? spanShade : base;
         if (inSpan)
             painter.fillRect(cell, spanShade);
-        QColor text = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
-                ? readableOn(palette().color(group, QPalette::Text), background)
-                : readableOn(QColor(200, 0, 0), background);
+        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) ? workingDay[inSpan]
+                                                                             : restDay[inSpan];
         const bool selected = day == m_selected;
         if (selected) {
             painter.fillRect(cell, highlight);
-            text = highlightedText;
+            number = highlightedText;
             if (hasFocus()) {
                 painter.setPen(QPen(highlightedText, 1, Qt::DotLine));
                 painter.drawRect(cell.adjusted(3, 3, -4, -4));
@@ -476,7 +478,7 @@ void MonthCalendar::paintMonth(QPainter &painter, const MonthGrid &months, int i
         if (m_span.anchorMarked && day == m_span.anchor)
             painter.fillRect(cell.left() + 3, cell.bottom() - 2, cell.width() - 6, 3,
                              selected ? highlightedText : highlight);
-        painter.setPen(text);
+        painter.setPen(number);
         drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
     }
 }
