@@ -28,14 +28,14 @@ QString CalendarTexts::monthTitle(QDate month) const
     return monthName(month.month()) + u' ' + number(month.year());
 }
 
-std::array<QString, 7> CalendarTexts::weekdayNames(Qt::DayOfWeek first,
+std::array<QString, 7> CalendarTexts::weekdayNames(const std::array<Qt::DayOfWeek, 7> &days,
                                                    const QFontMetricsF &metrics, double width) const
 {
     std::array<QString, 7> names;
     const auto fill = [&](QLocale::FormatType format) {
         bool allFit = true;
         for (int column = 0; column < 7; ++column) {
-            names[column] = m_locale.dayName((first - 1 + column) % 7 + 1, format);
+            names[column] = m_locale.dayName(days[column], format);
             allFit = allFit && metrics.horizontalAdvance(names[column]) + namePadding <= width;
         }
         return allFit;

@@ -21,10 +21,10 @@ public:
     QString monthTitle(QDate month) const;
     QString monthName(int month) const { return m_locale.standaloneMonthName(month); }
 
-    // The names of seven weekdays from the first, in the longest of the region's forms (full,
-    // short, narrow) in which every name fits the width; elided where not even narrow ones do.
-    std::array<QString, 7> weekdayNames(Qt::DayOfWeek first, const QFontMetricsF &metrics,
-                                        double width) const;
+    // The names of the days, in the longest of the region's forms (full, short, narrow) in which
+    // every name fits the width; elided where not even narrow ones do.
+    std::array<QString, 7> weekdayNames(const std::array<Qt::DayOfWeek, 7> &days,
+                                        const QFontMetricsF &metrics, double width) const;
 
 private:
     QLocale m_locale;

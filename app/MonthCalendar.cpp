@@ -388,8 +388,11 @@ void MonthCalendar::prepareTexts(const MonthGrid &months)
     };
     for (int day = 1; day <= 31; ++day)
         m_dayNumbers[day - 1] = prepared(m_texts.number(day));
-    const std::array<QString, 7> names = m_texts.weekdayNames(
-            months.weekdayInColumn(0), QFontMetricsF(font()), months.weekdayRect(0, 0).width());
+    std::array<Qt::DayOfWeek, 7> days;
+    for (int column = 0; column < 7; ++column)
+        days[column] = months.weekdayInColumn(column);
+    const std::array<QString, 7> names
+            = m_texts.weekdayNames(days, QFontMetricsF(font()), months.weekdayRect(0, 0).width());
     for (int column = 0; column < 7; ++column)
         m_weekdayNames[column] = prepared(names[column]);
 }
