@@ -21,7 +21,7 @@ def listen(event):
     heard.append((event.type, event.source.name if event.source else None))
 
 
-def wait_for(what, condition, seconds=20):
+def wait_for(what, condition, seconds=60):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         while GLib.MainContext.default().iteration(False):
