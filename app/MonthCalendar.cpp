@@ -9,6 +9,7 @@
 #include "ReadableColour.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -57,8 +58,12 @@ MonthCalendar::MonthCalendar(std::function<QDate()> today, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_titleBar);
     layout->addStretch();
-    // The span's summary, selectable and copyable, under the months.
-    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The span's summary under the months, copied whole from its menu. (Selectable text would
+    // double the cost of every change of it.)
+    auto *copy = new QAction(tr("Copy"), m_summary);
+    connect(copy, &QAction::triggered, this, &MonthCalendar::copySpanSummary);
+    m_summary->addAction(copy);
+    m_summary->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_summary->setAlignment(Qt::AlignCenter);
     // Its text is its accessible name, so that screen readers hear every new span.
     m_summary->setAccessibleDescription(tr("The span of days shaded on the calendar"));
@@ -91,6 +96,11 @@ MonthGrid MonthCalendar::grid() const
 QString MonthCalendar::spanSummaryText() const
 {
     return m_summary->text();
+}
+
+void MonthCalendar::copySpanSummary() const
+{
+    QGuiApplication::clipboard()->setText(m_summary->text());
 }
 
 int MonthCalendar::heightBesideMonths() const
@@ -298,7 +308,7 @@ void MonthCalendar::keyPressEvent(QKeyEvent *event)
         break;
     default:
         if (event->matches(QKeySequence::Copy))
-            return QGuiApplication::clipboard()->setText(m_summary->text());
+            return copySpanSummary();
         return QWidget::keyPressEvent(event);
     }
     select(target);

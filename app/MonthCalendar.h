@@ -82,6 +82,7 @@ private:
     QRegion spanRegion() const;
     void pointAt(QDate day);
     void refreshSummary();
+    void copySpanSummary() const;
     void paintMonth(QPainter &painter, const MonthGrid &grid, int index) const;
     void prepareTexts(const MonthGrid &grid);
 
