@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running program as a screen reader does, over the AT-SPI bus: the calendar's
 selected day is named by its date and weekday, it takes the focus when the calendar does, its
-name follows the selection, and a pick announces the new results and instruction. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session
+name follows the selection, the span under the months is spoken as it changes, and a pick
+announces the new results and instruction. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session
 and LANG=en_GB.UTF-8)."""
 import datetime
 import os
@@ -71,6 +72,10 @@ def main():
         subprocess.check_call(["xdotool", "key", "Right"])
         tomorrow = today + datetime.timedelta(days=1)
         wait_for("the name to follow the selection", lambda: day.name == spoken(tomorrow))
+        # The span under the months is spoken too: from today to the day moved to.
+        wait_for("the span's summary", lambda: any(
+            kind == "object:property-change:accessible-name" and name
+            and name.startswith(f"{today:%d/%m/%Y} to {tomorrow:%d/%m/%Y}: 1 day") for kind, name in heard))
 
         # Days between two dates: the first pick changes the instruction and the results.
         types = find(app, "combo box", "Days from now")
