@@ -4,8 +4,8 @@
 """Reads the running program as a screen reader does, over the AT-SPI bus: the calendar's
 selected day is named by its date and weekday, it takes the focus when the calendar does, its
 name follows the selection, the span under the months is spoken as it changes, and a pick
-announces the new results and instruction. Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session
-and LANG=en_GB.UTF-8)."""
+announces the new results and instruction.
+Usage: atspi_calendar.py PROGRAM (with a display, a D-Bus session and LANG=en_GB.UTF-8)."""
 import datetime
 import os
 import subprocess
