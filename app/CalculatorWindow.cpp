@@ -61,17 +61,15 @@ void CalculatorWindow::fitToScreen(const QRect &available)
 {
     // The window manager's title bar and border are unknown until the window is shown.
     constexpr int frameAllowance = 48;
-    const QRect designed = m_calendarDesign;
-    const int rowHeight
-            = (designed.height() - m_calendar->heightBesideMonths()) / MonthGrid::maximumMonthRows;
-    int rows = MonthGrid::maximumMonthRows;
-    while (rows > 1
-           && m_designedHeight - (3 - rows) * rowHeight + frameAllowance > available.height())
+    const int allRows = MonthGrid::maximumMonthRows;
+    const int rowHeight = (m_calendarDesign.height() - m_calendar->heightBesideMonths()) / allRows;
+    const auto droppedHeight = [&](int rows) { return (allRows - rows) * rowHeight; };
+    int rows = allRows;
+    while (rows > 1 && m_designedHeight - droppedHeight(rows) + frameAllowance > available.height())
         --rows;
-    const int droppedHeight = (MonthGrid::maximumMonthRows - rows) * rowHeight;
     m_calendar->setMonthRows(rows);
-    m_calendar->setGeometry(designed.adjusted(0, 0, 0, -droppedHeight));
-    setFixedSize(width(), m_designedHeight - droppedHeight);
+    m_calendar->setGeometry(m_calendarDesign.adjusted(0, 0, 0, -droppedHeight(rows)));
+    setFixedSize(width(), m_designedHeight - droppedHeight(rows));
 
     // Centred, but with the title bar and the left edge on the screen whatever the window's size.
     QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
