@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QScreen>
 #include <QStyle>
+#include <QtMath>
 
 #include <algorithm>
 #include <limits>
@@ -59,8 +60,9 @@ CalculatorWindow::CalculatorWindow(Calculator::Today today, const RegionalSettin
 
 void CalculatorWindow::fitToScreen(const QRect &available)
 {
-    // The window manager's title bar and border are unknown until the window is shown.
-    constexpr int frameAllowance = 48;
+    // The window manager's title bar and border are unknown until the window is shown; it draws
+    // them in the screen's own pixels, whatever the program's scale.
+    const int frameAllowance = qCeil(40 / devicePixelRatioF());
     const int allRows = MonthGrid::maximumMonthRows;
     const int rowHeight = (m_calendarDesign.height() - m_calendar->heightBesideMonths()) / allRows;
     const auto droppedHeight = [&](int rows) { return (allRows - rows) * rowHeight; };
