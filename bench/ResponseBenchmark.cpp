@@ -1,43 +1,54 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the program's own work takes for a calendar pick and for Calculate Date on the real
-// window, and for building a result sentence alone.
+// How long the program's own work takes on the real window for a calendar pick, for Calculate
+// Date and for a step of the pointer over the days, and for building a result sentence alone.
 #include "CalculatorWindow.h"
 #include "ResultTexts.h"
 
 #include <QTest>
+
+#include <array>
+#include <memory>
 
 class ResponseBenchmark : public QObject
 {
     Q_OBJECT
 
     const QDate today {2026, 12, 5};
+    std::unique_ptr<CalculatorWindow> window;
+
+    MonthCalendar *calendar() const { return window->findChild<MonthCalendar *>("calendar"); }
+    // The centres of two days on the first row of months.
+    std::array<QPoint, 2> twoDays(QDate first, QDate second) const
+    {
+        return {calendar()->dayRect(first).center(), calendar()->dayRect(second).center()};
+    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
 
+    void init()
+    {
+        window = std::make_unique<CalculatorWindow>([this] { return today; },
+                                                    RegionalSettings::of(QLocale()));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
     void calendarPick()
     {
-        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("calendar"));
-        const QPoint days[] = {calendar->dayRect(QDate(2027, 3, 17)).center(),
-                               calendar->dayRect(QDate(2026, 12, 24)).center()};
+        const auto days = twoDays(QDate(2027, 3, 17), QDate(2026, 12, 24));
         int i = 0;
         QBENCHMARK
         {
-            QTest::mouseClick(calendar, Qt::LeftButton, {}, days[i++ % 2]);
+            QTest::mouseClick(calendar(), Qt::LeftButton, {}, days[i++ % 2]);
         }
     }
 
     void calculateDate()
     {
-        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *dayCount = window.findChild<QLineEdit *>(QStringLiteral("dayCountBox"));
-        auto *calculate = window.findChild<QPushButton *>(QStringLiteral("calculateButton"));
+        auto *dayCount = window->findChild<QLineEdit *>(QStringLiteral("dayCountBox"));
+        auto *calculate = window->findChild<QPushButton *>(QStringLiteral("calculateButton"));
         const QString counts[] = {QStringLiteral("400"), QStringLiteral("-25")};
         int i = 0;
         QBENCHMARK
@@ -47,20 +58,14 @@ private slots:
         }
     }
 
-    // Our own work for one step of the pointer over the days: the span follows it, the changed
-    // days are painted and the summary is written.
+    // The span follows the pointer, the changed days are painted and the summary is rewritten.
     void hoverStep()
     {
-        CalculatorWindow window([this] { return today; }, RegionalSettings::of(QLocale()));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("calendar"));
-        const QPoint days[] = {calendar->dayRect(QDate(2026, 12, 17)).center(),
-                               calendar->dayRect(QDate(2026, 12, 18)).center()};
+        const auto days = twoDays(QDate(2026, 12, 17), QDate(2026, 12, 18));
         int i = 0;
         QBENCHMARK
         {
-            QTest::mouseMove(calendar, days[i++ % 2]);
+            QTest::mouseMove(calendar(), days[i++ % 2]);
             QCoreApplication::processEvents();
         }
     }
