@@ -56,7 +56,7 @@ private:
     QLabel *const m_calculationTypeHeading
             = new QLabel(QStringLiteral("Select type of date calculation"), this);
     QPushButton *const m_quitButton = new QPushButton(QStringLiteral("Quit"), this);
-    QLabel *const m_instructionLabel = new QLabel(QStringLiteral("Label2"), this);
+    QLabel *const m_instructionLabel = new QLabel(this);
     QLabel *const m_instructionHeading = new QLabel(QStringLiteral("Instruction window"), this);
     QLabel *const m_resultsHeading = new QLabel(QStringLiteral("Results window"), this);
     MonthCalendar *const m_calendar = new MonthCalendar(m_today, this);

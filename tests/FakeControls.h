@@ -11,7 +11,7 @@
 class FakeControls final : public Controls
 {
 public:
-    QString instruction = QStringLiteral("Label2");
+    QString instruction;
     InstructionColour instructionColour = InstructionColour::White;
     QString results;
     QString dayCount = QStringLiteral("0");
