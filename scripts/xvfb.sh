@@ -14,8 +14,8 @@ start_private_display() {
     display_file=$(mktemp)
     private_files+=("$display_file")
     trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "${private_files[@]}"' EXIT
-    # -noreset: a client that leaves (the accessibility bus launcher, xdotool) must not reset the
-    # server under the next one that connects.
+    # -noreset: a client that leaves (xdotool, a helper) must not reset the server under the next
+    # one that connects.
     Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
     for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.05; done
     if [[ ! -s $display_file ]]; then

@@ -4,9 +4,12 @@
 #include "CalculatorTexts.h"
 #include "FakeControls.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 using namespace CalculatorTexts;
 using namespace Qt::StringLiterals;
@@ -56,6 +59,7 @@ private slots:
         start();
     }
 
+    // Load starts counting from today; a pick from today clears the red but keeps the message.
     void loadStartsInDaysFromNow()
     {
         QCOMPARE(controls.calculationTypes, QStringList({"Days from now", "Days between 2 dates"}));
@@ -63,8 +67,15 @@ private slots:
         QCOMPARE(controls.calendar, today);
         QCOMPARE(controls.results, resultsPlaceholder);
         QCOMPARE(controls.instruction, startInstruction);
-        QVERIFY(controls.calculateEnabled);
-        QVERIFY(!calculator->state().twoDatesMode && !calculator->state().firstDatePicked);
+        QVERIFY(controls.calculateEnabled && !calculator->state().twoDatesMode
+                && !calculator->state().firstDatePicked);
+        showInputError();
+        pick(today.addDays(-10));
+        QCOMPARE(controls.results,
+                 "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days.");
+        QCOMPARE(controls.dayCount, QStringLiteral("-10"));
+        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instruction, notWholeNumber);
     }
 
     // Switching the type drops a held first date and keeps a red background red.
@@ -85,18 +96,6 @@ private slots:
         pick(QDate(2026, 4, 1));
         QCOMPARE(controls.results, QStringLiteral("First date selected is 01/04/2026"));
         QCOMPARE(controls.instructionColour, InstructionColour::Red);
-    }
-
-    void pickFromTodayClearsRedButKeepsTheMessage()
-    {
-        showInputError();
-        pick(today.addDays(-10));
-        QCOMPARE(controls.results,
-                 "25/11/2026 is -10 days from 05/12/2026\r\n"
-                 "That is -1 Weeks and -3 Days.");
-        QCOMPARE(controls.dayCount, QStringLiteral("-10"));
-        QCOMPARE(controls.instructionColour, InstructionColour::White);
-        QCOMPARE(controls.instruction, notWholeNumber);
     }
 
     void pickingAPairOfDates_data()
@@ -212,6 +211,25 @@ private slots:
             QCOMPARE(controls.results, resultsBefore);
     }
 
+    // Every text the fuzzer kept still holds the calculator's rules.
+    void theFuzzCorpusHolds_data()
+    {
+        QTest::addColumn<QByteArray>("typed");
+        const QDir corpus(QStringLiteral(TYPED_COUNT_CORPUS));
+        for (const QString &name : corpus.entryList(QDir::Files)) {
+            QFile file(corpus.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << file.readAll();
+        }
+    }
+
+    void theFuzzCorpusHolds()
+    {
+        QFETCH(QByteArray, typed);
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(typed.data()),
+                               size_t(typed.size()));
+    }
+
     void regionsFollowTheirCategories_data()
     {
         QTest::addColumn<QStringList>("lang_time_numeric_all");
@@ -224,7 +242,6 @@ private slots:
         row("time is C", {"en_GB.UTF-8", "C", "", ""}, "C", "en_GB");
         row("numbers alone", {"en_GB.UTF-8", "", "de_DE.UTF-8", ""}, "en_GB", "de_DE");
         row("all overrides", {"en_GB.UTF-8", "de_DE.UTF-8", "ja_JP.UTF-8", "POSIX"}, "C", "C");
-        row("nothing set", {"", "", "", ""}, "C", "C");
     }
 
     void regionsFollowTheirCategories()
@@ -330,7 +347,6 @@ private slots:
         QTest::newRow("Monday to Friday") << britain << QDate(2026, 12, 7) << QDate(2026, 12, 11);
         QTest::newRow("across a weekend") << britain << QDate(2026, 12, 11) << QDate(2026, 12, 14);
         QTest::newRow("back in time") << britain << QDate(2026, 12, 14) << QDate(2026, 12, 4);
-        QTest::newRow("the same day") << britain << QDate(2026, 12, 12) << QDate(2026, 12, 12);
         QTest::newRow("Sunday to Thursday week")
                 << egypt << QDate(2026, 12, 10) << QDate(2026, 12, 20);
         QTest::newRow("the whole range") << britain << QDate(1753, 1, 1) << QDate(9999, 12, 31);
@@ -375,7 +391,6 @@ private slots:
         row(-1, "-1", "That is 0 Weeks and -1 Days.");
         row(7, " 7", "That is 1 Weeks and 0 Days.");
         row(-7, "-7", "That is -1 Weeks and 0 Days.");
-        row(15, " 15", "That is 2 Weeks and 1 Days.");
         row(-10, "-10", "That is -1 Weeks and -3 Days.");
         row(3012153, " 3012153", "That is 430307 Weeks and 4 Days.");
         row(-3012153, "-3012153", "That is -430307 Weeks and -4 Days.");
@@ -402,7 +417,6 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
         QTest::newRow("en_US") << "en_US" << QDate(9999, 12, 31) << "12/31/9999";
-        QTest::newRow("de_DE") << "de_DE" << QDate(1753, 1, 1) << "01.01.1753";
         QTest::newRow("ko_KR") << "ko_KR" << QDate(2026, 12, 5) << "2026. 12. 5.";
         QTest::newRow("C") << "C" << QDate(1753, 1, 1) << "1753-01-01";
     }
