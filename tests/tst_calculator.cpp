@@ -199,16 +199,13 @@ private slots:
         QFETCH(QString, instruction);
         QFETCH(int, days);
         start(QLocale(locale));
-        const QString resultsBefore = controls.results;
         calculate(typed);
         QCOMPARE(controls.instruction, instruction);
         QCOMPARE(controls.calendar, today.addDays(days));
         QCOMPARE(controls.dayCount, typed);
-        const bool accepted = instruction == afterCalculationInstruction;
         QCOMPARE(controls.instructionColour,
-                 accepted ? InstructionColour::White : InstructionColour::Red);
-        if (!accepted)
-            QCOMPARE(controls.results, resultsBefore);
+                 instruction == afterCalculationInstruction ? InstructionColour::White
+                                                            : InstructionColour::Red);
     }
 
     // Every text the fuzzer kept still holds the calculator's rules.
@@ -267,7 +264,6 @@ private slots:
 
         pick(QDate(2026, 1, 10));
         calculate(QStringLiteral("2.5"));
-        QVERIFY(controls.calculateEnabled && calculator->state().firstDatePicked);
         controls.calendar = QDate(2026, 6, 1); // the user paged elsewhere
         calculate(QStringLiteral("30"));
         QCOMPARE(controls.calendar, QDate(2026, 2, 9));
@@ -315,11 +311,8 @@ private slots:
         QCOMPARE(controls.calendar, target.isValid() ? target : before.calendar);
         QCOMPARE(controls.instructionColour,
                  target.isValid() ? InstructionColour::White : InstructionColour::Red);
-        if (!target.isValid()) {
+        if (!target.isValid())
             QCOMPARE(controls.instruction, outsideCalendar);
-            QCOMPARE(controls.results, before.results);
-            QCOMPARE(calculator->state().firstDatePicked, type == DaysBetween);
-        }
     }
 
     // The calendar shades from today, or from a first date, to where the user points; an answer
