@@ -403,16 +403,20 @@ private slots:
         QDate clock = today.addDays(-1);
         MonthCalendar watched([&clock] { return clock; });
         watched.resize(842, 515);
-        clock = today; // midnight passed before it was shown, as after a suspend
+        clock = today; // midnight passed while it was hidden
         watched.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&watched));
-        QTRY_COMPARE(watched.todayShown(), today);
+        QCOMPARE(watched.todayShown(), today);
+        QVERIFY(QTest::qWaitForWindowActive(&watched));
+        clock = today.addDays(1); // a suspend outlasted midnight, then the window came back
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(&watched, &activation);
+        QCOMPARE(watched.todayShown(), clock);
+
         auto *midnight = watched.findChild<QTimer *>();
         QVERIFY(midnight->isActive() && midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
-
-        clock = today.addDays(1); // midnight while shown
+        clock = today.addDays(2); // midnight while shown
         QVERIFY(QMetaObject::invokeMethod(midnight, "timeout"));
-        QTRY_COMPARE(watched.todayShown(), clock);
+        QCOMPARE(watched.todayShown(), clock);
     }
 
     // The weekend's red is kept where it reads and lightened where it would not.
