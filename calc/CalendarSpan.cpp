@@ -28,8 +28,14 @@ qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &work
 QString spanSummary(QDate from, QDate to, const QLocale &locale)
 {
     const ResultTexts texts(locale);
+    // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
+    // keep this English line, and the colon after the second date, reading from the left.
+    const auto date = [&texts](QDate day) {
+        const QString text = texts.date(day);
+        return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
+    };
     const qint64 days = from.daysTo(to);
-    return texts.date(from) + QStringLiteral(" to ") + texts.date(to) + QStringLiteral(": ")
+    return date(from) + QStringLiteral(" to ") + date(to) + QStringLiteral(": ")
             + counted(days, "day", "days") + QStringLiteral(" (")
             + counted(days / 7, "week", "weeks") + u' ' + counted(days % 7, "day", "days")
             + QStringLiteral("), ")

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -135,6 +136,15 @@ private slots:
                         ->text()
                         .endsWith(u' ' + plain.toString(2027)));
         QCOMPARE(CalendarTexts(locale).number(31), plain.toString(31));
+        // The summary reads from the left: its count follows the colon after the second date.
+        regional.setSpan({today, false, today, today.addDays(3)});
+        const QString summary = regional.findChild<QLabel *>("spanSummary")->text();
+        QTextLayout layout(summary, regional.font());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const int colon = int(summary.indexOf(u':'));
+        QVERIFY2(line.cursorToX(colon + 2) > line.cursorToX(colon), qPrintable(summary));
         QVERIFY(titleButton(&regional, "Previous month")->x()
                 < titleButton(&regional, "Next month")->x());
     }
