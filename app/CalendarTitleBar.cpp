@@ -79,7 +79,8 @@ void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const Calenda
     m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
     m_year->setValue(firstMonth.year());
-    m_lastMonth->setText(QStringLiteral("\u2013 ") + texts.monthTitle(lastMonth));
+    // Left to right like the months below it, whatever the script of the month's name.
+    m_lastMonth->setText(QStringLiteral("\u200E\u2013 ") + texts.monthTitle(lastMonth));
     m_previous->setEnabled(firstMonth > CalendarRange::first());
     m_next->setEnabled(lastMonth.addMonths(1) <= CalendarRange::last());
 }
