@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Builds the window from its design, scales it to the desktop's font and fits it to the screen.
 #include "CalculatorWindow.h"
+
+#include "MonthGrid.h"
 
 #include <QFontMetricsF>
 #include <QScreen>
@@ -15,9 +18,6 @@
 
 namespace {
 
-const QString headingTooltip
-        = QStringLiteral("Visit our web site for links to many more useful free applications");
-
 // The window is designed in twips, 15 to a pixel at 96 dpi with the design's 8-point font.
 constexpr double twipsPerPixel = 15.0;
 constexpr double designLineHeight = 13.0;
@@ -26,7 +26,7 @@ constexpr int designHeight = 7965;
 
 void makeHeading(QLabel *label)
 {
-    label->setToolTip(headingTooltip);
+    label->setToolTip(FixedTexts::headingTooltip());
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Button);
@@ -34,16 +34,16 @@ void makeHeading(QLabel *label)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(Calculator::Today today, const RegionalSettings &regions,
+CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
                                    QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowCloseButtonHint)
-    , m_today(std::move(today))
+    , m_today(std::move(clock))
     , m_regions(regions)
 {
     setObjectName(QStringLiteral("CalculatorWindow"));
-    setWindowTitle(QStringLiteral("Daywright and days calulator v5.0"));
+    setWindowTitle(FixedTexts::windowTitle());
     QIcon icon;
     icon.addPixmap(QPixmap(daywright_32_xpm));
     icon.addPixmap(QPixmap(daywright_16_xpm));
@@ -51,7 +51,7 @@ CalculatorWindow::CalculatorWindow(Calculator::Today today, const RegionalSettin
 
     setUpControls();
     wireEvents();
-    m_calculator.load();
+    m_calculator.start();
     layOutControls();
     m_resultsBox->setFocus();
 
@@ -64,7 +64,8 @@ void CalculatorWindow::fitToScreen(const QRect &available)
     // them in the screen's own pixels, whatever the program's scale.
     const int frameAllowance = qCeil(40 / devicePixelRatioF());
     const int allRows = MonthGrid::maximumMonthRows;
-    const int rowHeight = (m_calendarDesign.height() - m_calendar->heightBesideMonths()) / allRows;
+    const int rowHeight
+            = (m_calendarDesign.height() - m_calendar->titleAndSummaryHeight()) / allRows;
     const auto droppedHeight = [&](int rows) { return (allRows - rows) * rowHeight; };
     int rows = allRows;
     while (rows > 1 && m_designedHeight - droppedHeight(rows) + frameAllowance > available.height())
@@ -103,34 +104,31 @@ void CalculatorWindow::setUpControls()
         makeHeading(heading);
     m_resultsHeading->setAlignment(Qt::AlignCenter);
 
-    m_instructionLabel->setToolTip(QStringLiteral("This window displays instructions only"));
+    m_instructionLabel->setToolTip(FixedTexts::instructionTooltip());
     // The instruction itself is the label's accessible name, so that every new instruction is
     // announced; what the label is for goes into its description.
-    m_instructionLabel->setAccessibleDescription(QStringLiteral("Instruction window. ")
-                                                 + m_instructionLabel->toolTip());
+    m_instructionLabel->setAccessibleDescription(
+            tr("%1. %2").arg(m_instructionHeading->text(), m_instructionLabel->toolTip()));
     m_instructionLabel->setTextFormat(Qt::PlainText);
     m_instructionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_instructionLabel->setWordWrap(true);
     m_instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_instructionLabel->setAutoFillBackground(true);
-    m_controls.setInstructionColour(InstructionColour::White);
+    m_controls.setInstructionColour(InstructionColour::Normal);
 
-    m_calculationTypeBox->setToolTip(QStringLiteral("Select calculation type"));
+    m_calculationTypeBox->setToolTip(FixedTexts::calculationTypeTooltip());
     // Screen readers take the drop-down's and the results' purpose from their headings.
     m_calculationTypeHeading->setBuddy(m_calculationTypeBox);
     m_resultsHeading->setBuddy(m_resultsBox);
-    m_calculationTypeBox->setEditText(QStringLiteral("Combo1"));
 
-    m_quitButton->setAccessibleDescription(QStringLiteral("Ends the program"));
-    m_calculateButton->setToolTip(
-            QStringLiteral("Click to work out the date from the number on the right"));
+    m_quitButton->setAccessibleDescription(tr("Ends the program"));
+    m_calculateButton->setToolTip(FixedTexts::calculateTooltip());
 
-    m_dayCountBox->setToolTip(QStringLiteral("Enter an interval in days"));
-    m_dayCountBox->setAccessibleName(QStringLiteral("Interval in days"));
+    m_dayCountBox->setToolTip(FixedTexts::dayCountTooltip());
+    m_dayCountBox->setAccessibleName(tr("Interval in days"));
     m_dayCountBox->setMaxLength(std::numeric_limits<int>::max());
 
-    m_resultsBox->setToolTip(QStringLiteral(
-            "Select the results and copy them to the clip board if desired (press CTRL and C)"));
+    m_resultsBox->setToolTip(FixedTexts::resultsTooltip());
     m_resultsBox->setAccessibleName(m_resultsHeading->text());
     m_resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -141,8 +139,7 @@ void CalculatorWindow::setUpControls()
     resultsOption.setTextDirection(Qt::LeftToRight);
     m_resultsBox->document()->setDefaultTextOption(resultsOption);
 
-    m_calendar->setToolTip(QStringLiteral(
-            "Click on a month or a year to move quickly to a date not currently in the display"));
+    m_calendar->setToolTip(FixedTexts::calendarTooltip());
 }
 
 // The text field is made at once, so that it joins the focus chain in the drop-down's place.
@@ -236,7 +233,9 @@ void CalculatorWindow::wireEvents()
 {
     connect(m_calculationTypeBox, &QComboBox::activated, this,
             [this] { m_calculator.calculationTypeChosen(); });
-    connect(m_calendar, &MonthCalendar::dateClicked, this, [this] { m_calculator.datePicked(); });
+    connect(m_calendar, &MonthCalendar::activated, this, [this] { m_calculator.datePicked(); });
+    connect(m_calendar, &MonthCalendar::highlighted, this,
+            [this](QDate day) { m_calculator.datePointed(day); });
     connect(m_calculateButton, &QPushButton::clicked, this,
             [this] { m_calculator.calculateDate(); });
     connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);

@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator window: headings, instruction, calculation type, day count, results, Quit and
+// the month calendar in one fixed-size window laid out by its design.
 #pragma once
 
 #include "Calculator.h"
+#include "FixedTexts.h"
 #include "HoverFocus.h"
 #include "MonthCalendar.h"
+#include "Today.h"
 #include "WidgetControls.h"
 
 #include <QComboBox>
@@ -14,14 +18,12 @@
 #include <QPushButton>
 #include <QWidget>
 
-// The calculator window: headings, instruction, calculation type, day count, results, Quit and
-// the month calendar in one fixed-size window.
 class CalculatorWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    CalculatorWindow(Calculator::Today today, const RegionalSettings &regions,
+    CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
                      QWidget *parent = nullptr);
 
     const Calculator &calculator() const { return m_calculator; }
@@ -45,7 +47,7 @@ private:
     double designScale() const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
 
-    const Calculator::Today m_today;
+    Today m_today;
     const RegionalSettings m_regions;
     int m_designedHeight = 0;
     QRect m_calendarDesign;
@@ -53,15 +55,14 @@ private:
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);
     QComboBox *const m_calculationTypeBox = makeEditableComboBox(this);
-    QLabel *const m_calculationTypeHeading
-            = new QLabel(QStringLiteral("Select type of date calculation"), this);
-    QPushButton *const m_quitButton = new QPushButton(QStringLiteral("Quit"), this);
+    QLabel *const m_calculationTypeHeading = new QLabel(FixedTexts::calculationTypeHeading(), this);
+    QPushButton *const m_quitButton = new QPushButton(FixedTexts::quit(), this);
     QLabel *const m_instructionLabel = new QLabel(this);
-    QLabel *const m_instructionHeading = new QLabel(QStringLiteral("Instruction window"), this);
-    QLabel *const m_resultsHeading = new QLabel(QStringLiteral("Results window"), this);
+    QLabel *const m_instructionHeading = new QLabel(FixedTexts::instructionHeading(), this);
+    QLabel *const m_resultsHeading = new QLabel(FixedTexts::resultsHeading(), this);
     MonthCalendar *const m_calendar = new MonthCalendar(m_today, this);
-    QLineEdit *const m_dayCountBox = new QLineEdit(QStringLiteral("0"), this);
-    QPushButton *const m_calculateButton = new QPushButton(QStringLiteral("Calculate Date"), this);
+    QLineEdit *const m_dayCountBox = new QLineEdit(FixedTexts::initialDayCount(), this);
+    QPushButton *const m_calculateButton = new QPushButton(FixedTexts::calculateDate(), this);
 
     WidgetControls m_controls {{m_instructionLabel, m_resultsBox, m_dayCountBox, m_calculateButton,
                                 m_calendar, m_calculationTypeBox}};

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar's title row and its paging controls.
 #include "CalendarTitleBar.h"
 
 #include "CalendarRange.h"
@@ -14,9 +15,11 @@
 
 namespace {
 
-QToolButton *makeArrowButton(const QString &arrow, const QString &name, QWidget *parent)
+QToolButton *makeArrowButton(const char *objectName, const QString &arrow, const QString &name,
+                             QWidget *parent)
 {
     auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(objectName));
     // A text arrow: no image to load at start-up.
     button->setText(arrow);
     button->setAccessibleName(name);
@@ -32,16 +35,20 @@ QToolButton *makeArrowButton(const QString &arrow, const QString &name, QWidget 
 
 CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
-    , m_previous(makeArrowButton(QStringLiteral("\u25C0"), tr("Previous month"), this))
+    , m_previous(makeArrowButton("previousMonth", QStringLiteral("\u25C0"), tr("Previous month"),
+                                 this))
     , m_month(new QToolButton(this))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
-    , m_next(makeArrowButton(QStringLiteral("\u25B6"), tr("Next month"), this))
+    , m_next(makeArrowButton("nextMonth", QStringLiteral("\u25B6"), tr("Next month"), this))
 {
+    setObjectName(QStringLiteral("titleBar"));
+    m_month->setObjectName(QStringLiteral("firstMonthShown"));
     m_month->setAutoRaise(true);
     m_month->setFocusPolicy(Qt::NoFocus);
     m_month->setAccessibleDescription(tr("Moves quickly to another month or year"));
 
+    m_year->setObjectName(QStringLiteral("yearShown"));
     m_year->setRange(CalendarRange::first().year(), CalendarRange::last().year());
     m_year->setFrame(false);
     m_year->setButtonSymbols(QAbstractSpinBox::NoButtons);

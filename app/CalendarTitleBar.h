@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar's title row: names the months on the page, pages back and forth, and moves
+// quickly to another month or year.
 #pragma once
 
 #include "CalendarTexts.h"
@@ -11,9 +13,8 @@ class QLabel;
 class QSpinBox;
 class QToolButton;
 
-// The calendar's title row: names the months on the page, pages back and forth, and moves
-// quickly to another month or year through the first month's name and year. Keys typed into it
-// stay in it: Return, Enter and Escape hand the keyboard back to the days.
+// The first month's name opens the month jump and its year can be typed. Keys typed into the
+// year stay in it: Return, Enter and Escape hand the keyboard back to the days.
 class CalendarTitleBar : public QWidget
 {
     Q_OBJECT

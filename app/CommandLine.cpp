@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads the command line beside Qt's own options, and writes the usage.
 #include "CommandLine.h"
+
+#include "CalendarKeys.h"
 
 #include <QCommandLineParser>
 
@@ -34,8 +37,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         command.action = Action::Refuse;
         command.error = parser.positionalArguments().isEmpty()
                 ? parser.errorText()
-                : QStringLiteral("Unexpected argument '%1'.")
-                          .arg(parser.positionalArguments().first());
+                : tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     } else if (parser.isSet(help)) {
         command.action = Action::ShowHelp;
     } else if (parser.isSet(version)) {
@@ -46,20 +48,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
-            "Usage: daywright [--help] [--version] [Qt options such as -style NAME]\n"
-            "A date calculator: days from today to a date, or between two dates, in weeks and "
-            "days.\n"
-            "\n"
-            "Options:\n"
-            "  -h, --help     Show this help and exit.\n"
-            "  -v, --version  Show the version and exit.\n"
-            "\n"
-            "Keys on the calendar: arrows move the selection by a day or a week, Page Up and\n"
-            "Page Down by a month (with Ctrl by a year), Home and End to the month's ends,\n"
-            "Return picks the day, Alt+M opens the month menu, Alt+Y edits the year.\n"
-            "\n"
-            "Environment: LC_TIME (or LANG) sets the date format and calendar names, LC_NUMERIC\n"
-            "the decimal and thousands separators of typed counts, LC_ALL both;\n"
-            "QT_SCALE_FACTOR scales the window.\n");
+    QString keys;
+    for (const auto &[names, action] : CalendarKeys::descriptions())
+        keys += QStringLiteral("  %1\n      %2\n").arg(names, action);
+    return tr("Usage: daywright [--help] [--version] [Qt options such as -style NAME]\n"
+              "A date calculator: days from today to a date, or between two dates, in weeks and "
+              "days.\n"
+              "\n"
+              "Options:\n"
+              "  -h, --help     Show this help and exit.\n"
+              "  -v, --version  Show the version and exit.\n"
+              "\n"
+              "Keys on the calendar:\n"
+              "%1"
+              "\n"
+              "Environment: LC_TIME (or LANG) sets the date format and calendar names, LC_NUMERIC\n"
+              "the decimal and thousands separators of typed counts, LC_ALL both;\n"
+              "QT_SCALE_FACTOR scales the window.\n")
+            .arg(keys);
 }

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the command line asks for, and the usage that answers --help.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +11,9 @@
 // answer without a display. Qt's own options (-style, -platform, ...) are left to Qt.
 struct CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum class Action { ShowWindow, ShowHelp, ShowVersion, Refuse };
 
     Action action = Action::ShowWindow;

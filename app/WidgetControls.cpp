@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Each control operation on its widget.
 #include "WidgetControls.h"
 
+#include "CalendarRange.h"
 #include "MonthCalendar.h"
 
 #include <QComboBox>
@@ -19,7 +21,8 @@ void WidgetControls::setInstructionColour(InstructionColour colour)
 {
     QPalette palette = m_widgets.instruction->palette();
     palette.setColor(QPalette::Window,
-                     colour == InstructionColour::Red ? QColor(255, 0, 0) : QColor(255, 255, 255));
+                     colour == InstructionColour::Error ? QColor(255, 0, 0)
+                                                        : QColor(255, 255, 255));
     // Black reads on both (21:1 on white, 5.3:1 on red), whatever colour the desktop's theme
     // gives text.
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -50,17 +53,25 @@ void WidgetControls::setCalculateEnabled(bool enabled)
 
 QDate WidgetControls::calendarDate() const
 {
-    return m_widgets.calendar->value();
+    return m_widgets.calendar->selectedDate();
 }
 
 bool WidgetControls::setCalendarDate(QDate date)
 {
-    return m_widgets.calendar->setValue(date);
+    if (!CalendarRange::contains(date))
+        return false;
+    m_widgets.calendar->setSelectedDate(date);
+    return true;
 }
 
 void WidgetControls::setCalendarSpan(const CalendarSpan &span)
 {
     m_widgets.calendar->setSpan(span);
+}
+
+void WidgetControls::setSpanSummary(const QString &text)
+{
+    m_widgets.calendar->setSpanSummary(text);
 }
 
 void WidgetControls::addCalculationType(const QString &text)

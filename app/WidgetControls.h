@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator's control operations, carried out on the window's widgets.
 #pragma once
 
 #include "Controls.h"
@@ -11,7 +12,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// The calculator's control operations, carried out on the window's widgets.
 class WidgetControls final : public Controls
 {
 public:
@@ -38,6 +38,7 @@ public:
     QDate calendarDate() const override;
     bool setCalendarDate(QDate date) override;
     void setCalendarSpan(const CalendarSpan &span) override;
+    void setSpanSummary(const QString &text) override;
     void addCalculationType(const QString &text) override;
     int selectedCalculationType() const override;
     void selectCalculationType(int index) override;

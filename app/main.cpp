@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Starts Daywright: answers --help and --version without a display, else opens the window.
 #include "CalculatorWindow.h"
 #include "CommandLine.h"
+#include "FixedTexts.h"
 
 #include <QApplication>
 
@@ -18,7 +20,7 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(CommandLine::usage()), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
-        std::printf("daywright %s\n", DAYWRIGHT_VERSION);
+        std::printf("daywright %s\n", qPrintable(FixedTexts::version()));
         return 0;
     case CommandLine::Action::Refuse:
         std::fprintf(stderr, "daywright: %s\n\n%s", qPrintable(command.error),

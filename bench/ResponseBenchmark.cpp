@@ -3,6 +3,7 @@
 // How long the program's own work takes on the real window for a calendar pick, for Calculate
 // Date and for a step of the pointer over the days, and for building a result sentence alone.
 #include "CalculatorWindow.h"
+#include "MonthPage.h"
 #include "ResultTexts.h"
 
 #include <QTest>
@@ -17,11 +18,11 @@ class ResponseBenchmark : public QObject
     const QDate today {2026, 12, 5};
     std::unique_ptr<CalculatorWindow> window;
 
-    MonthCalendar *calendar() const { return window->findChild<MonthCalendar *>("calendar"); }
+    MonthPage *page() const { return window->findChild<MonthPage *>("monthPage"); }
     // The centres of two days on the first row of months.
     std::array<QPoint, 2> twoDays(QDate first, QDate second) const
     {
-        return {calendar()->dayRect(first).center(), calendar()->dayRect(second).center()};
+        return {page()->dayRect(first).center(), page()->dayRect(second).center()};
     }
 
 private slots:
@@ -41,7 +42,7 @@ private slots:
         int i = 0;
         QBENCHMARK
         {
-            QTest::mouseClick(calendar(), Qt::LeftButton, {}, days[i++ % 2]);
+            QTest::mouseClick(page(), Qt::LeftButton, {}, days[i++ % 2]);
         }
     }
 
@@ -65,7 +66,7 @@ private slots:
         int i = 0;
         QBENCHMARK
         {
-            QTest::mouseMove(calendar(), days[i++ % 2]);
+            QTest::mouseMove(page(), days[i++ % 2]);
             QCoreApplication::processEvents();
         }
     }

@@ -1,45 +1,44 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator's handlers: the calculation type, a picked date, Calculate Date, and the span
+// the calendar counts meanwhile.
 #include "Calculator.h"
 
-#include "CalculatorTexts.h"
 #include "DayCountInput.h"
+#include "FixedTexts.h"
 
-using namespace CalculatorTexts;
-
-Calculator::Calculator(Controls &controls, Today today, const RegionalSettings &regions)
+Calculator::Calculator(Controls &controls, Today &today, const RegionalSettings &regions)
     : m_controls(controls)
-    , m_today(std::move(today))
+    , m_today(today)
     , m_numbers(regions.numbers)
     , m_texts(regions.dates)
 { }
 
-void Calculator::load()
+void Calculator::start()
 {
-    m_controls.setCalendarDate(m_today());
-    m_controls.addCalculationType(daysFromNowItem);
-    m_controls.addCalculationType(daysBetweenItem);
+    m_controls.setCalendarDate(m_today.date());
+    m_controls.addCalculationType(FixedTexts::daysFromNowItem());
+    m_controls.addCalculationType(FixedTexts::daysBetweenItem());
     m_controls.selectCalculationType(DaysFromNow);
     calculationTypeChosen();
-    m_controls.setInstruction(startInstruction);
+    m_controls.setInstruction(FixedTexts::startInstruction());
 }
 
 void Calculator::calculationTypeChosen()
 {
     if (m_controls.selectedCalculationType() == DaysBetweenTwoDates) {
-        m_controls.setInstruction(selectFirstDate);
+        m_controls.setInstruction(FixedTexts::selectFirstDate());
         m_controls.setResults(QString());
         m_state.twoDatesMode = true;
         m_state.firstDatePicked = false;
         m_controls.setCalculateEnabled(false);
-        m_controls.setCalendarSpan({});
+        countSpan({});
     } else {
-        m_controls.setInstruction(daysFromNowInstruction);
-        m_controls.setResults(resultsPlaceholder);
+        m_controls.setInstruction(FixedTexts::daysFromNowInstruction());
+        m_controls.setResults(FixedTexts::resultsPlaceholder());
         m_state.twoDatesMode = false;
         m_controls.setCalculateEnabled(true);
-        // Days from now count from today: the span runs from today to wherever the user points.
-        m_controls.setCalendarSpan({m_today(), false, {}, {}});
+        countSpan({.start = m_today.date()});
     }
 }
 
@@ -49,57 +48,63 @@ void Calculator::datePicked()
     // A pick follows the drop-down as it stands; with nothing selected there it counts as a
     // pick between two dates.
     if (m_controls.selectedCalculationType() == DaysFromNow) {
-        const QDate today = m_today();
+        const QDate today = m_today.date();
         const qint64 dayCount = today.daysTo(picked);
-        m_controls.setInstructionColour(InstructionColour::White);
+        m_controls.setInstructionColour(InstructionColour::Normal);
         m_controls.setResults(m_texts.fromToday(picked, dayCount, today));
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
-        m_controls.setCalendarSpan({today, false, today, picked});
+        countSpan({.start = today, .answerFrom = today, .answerTo = picked});
     } else if (m_state.firstDatePicked) {
         const qint64 dayCount = m_state.firstDate.daysTo(picked);
-        m_controls.setInstructionColour(InstructionColour::White);
+        m_controls.setInstructionColour(InstructionColour::Normal);
         completePair(picked, dayCount);
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
     } else {
         m_state.firstDate = picked;
         m_state.firstDatePicked = true;
         m_controls.setCalculateEnabled(true);
-        m_controls.setInstruction(selectSecondDate);
+        m_controls.setInstruction(FixedTexts::selectSecondDate());
         m_controls.setResults(m_texts.firstDateNotice(picked));
-        m_controls.setCalendarSpan({picked, true, {}, {}});
+        countSpan({.start = picked, .startIsFirstDate = true});
     }
+}
+
+void Calculator::datePointed(QDate day)
+{
+    m_pointed = day;
+    showSpan();
 }
 
 void Calculator::calculateDate()
 {
     const DayCountInput typed(m_controls.dayCountText(), m_numbers);
     if (typed.status() == DayCountInput::Status::NotWholeNumber) {
-        showInputError(notWholeNumber);
+        showInputError(FixedTexts::notWholeNumber());
         return;
     }
     if (m_state.twoDatesMode && !m_state.firstDatePicked) {
-        m_controls.setInstructionColour(InstructionColour::White);
-        m_controls.setInstruction(mustSelectFirstDate);
+        m_controls.setInstructionColour(InstructionColour::Normal);
+        m_controls.setInstruction(FixedTexts::mustSelectFirstDate());
         return;
     }
 
-    const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_today();
+    const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_today.date();
     // The reader keeps the target inside the calendar's range, so the calendar takes it.
     const std::optional<QDate> target = typed.dateFrom(base);
     if (!target) {
-        showInputError(outsideCalendar);
+        showInputError(FixedTexts::outsideCalendar());
         return;
     }
     m_controls.setCalendarDate(*target);
 
     const qint64 dayCount = base.daysTo(*target);
-    m_controls.setInstructionColour(InstructionColour::White);
+    m_controls.setInstructionColour(InstructionColour::Normal);
     if (m_state.twoDatesMode) {
         completePair(*target, dayCount);
     } else {
         m_controls.setResults(m_texts.fromToday(*target, dayCount, base));
-        m_controls.setInstruction(afterCalculationInstruction);
-        m_controls.setCalendarSpan({base, false, base, *target});
+        m_controls.setInstruction(FixedTexts::afterCalculationInstruction());
+        countSpan({.start = base, .answerFrom = base, .answerTo = *target});
     }
 }
 
@@ -108,12 +113,26 @@ void Calculator::completePair(QDate second, qint64 dayCount)
     m_state.firstDatePicked = false;
     m_controls.setCalculateEnabled(false);
     m_controls.setResults(m_texts.betweenDates(m_state.firstDate, second, dayCount));
-    m_controls.setInstruction(selectNewFirstDate);
-    m_controls.setCalendarSpan({{}, false, m_state.firstDate, second});
+    m_controls.setInstruction(FixedTexts::selectNewFirstDate());
+    countSpan({.answerFrom = m_state.firstDate, .answerTo = second});
 }
 
 void Calculator::showInputError(const QString &message)
 {
     m_controls.setInstruction(message);
-    m_controls.setInstructionColour(InstructionColour::Red);
+    m_controls.setInstructionColour(InstructionColour::Error);
+}
+
+void Calculator::countSpan(const SpanRule &rule)
+{
+    m_spanRule = rule;
+    showSpan();
+}
+
+void Calculator::showSpan()
+{
+    const CalendarSpan span = m_spanRule.shownWhilePointingAt(m_pointed);
+    m_controls.setCalendarSpan(span);
+    m_controls.setSpanSummary(span.from.isValid() ? m_texts.spanSummary(span.from, span.to)
+                                                  : QString());
 }

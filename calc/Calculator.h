@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The date calculator behind the window: it reacts to the window's events and answers through
+// the control operations.
 #pragma once
 
+#include "CalendarSpan.h"
 #include "Controls.h"
 #include "RegionalSettings.h"
 #include "ResultTexts.h"
+#include "Today.h"
 
 #include <QDate>
-
-#include <functional>
 
 struct CalculatorState
 {
@@ -17,23 +19,22 @@ struct CalculatorState
     bool firstDatePicked = false; // the next pick or typed count completes the pair
 };
 
-// The date calculator behind the window: it reacts to the window's events and answers through
-// the control operations.
 class Calculator
 {
 public:
-    using Today = std::function<QDate()>;
-
     enum CalculationType { DaysFromNow = 0, DaysBetweenTwoDates = 1 };
 
-    Calculator(Controls &controls, Today today, const RegionalSettings &regions);
+    Calculator(Controls &controls, Today &today, const RegionalSettings &regions);
 
-    // Once, before the window is first shown.
-    void load();
+    // Fills the controls, once, before the window is first shown.
+    void start();
     // A calculation type was chosen in the drop-down.
     void calculationTypeChosen();
-    // A day was clicked on the calendar.
+    // A day was picked on the calendar.
     void datePicked();
+    // The user points at a day on the calendar or moves the selection to one; null once the
+    // pointer has left the days.
+    void datePointed(QDate day);
     // "Calculate Date" was pressed.
     void calculateDate();
 
@@ -42,10 +43,14 @@ public:
 private:
     void completePair(QDate second, qint64 dayCount);
     void showInputError(const QString &message);
+    void countSpan(const SpanRule &rule);
+    void showSpan();
 
     Controls &m_controls;
-    Today m_today;
+    Today &m_today;
     QLocale m_numbers;
     ResultTexts m_texts;
     CalculatorState m_state;
+    SpanRule m_spanRule;
+    QDate m_pointed;
 };

@@ -1,17 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Which days the calendar's span counts, and how many of them are working days.
 #include "CalendarSpan.h"
 
-#include "ResultTexts.h"
-
-namespace {
-
-QString counted(qint64 count, const char *one, const char *many)
+CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
 {
-    return QString::number(count) + u' ' + QLatin1String(qAbs(count) == 1 ? one : many);
+    const QDate firstDate = startIsFirstDate ? start : QDate();
+    if (start.isValid() && pointed.isValid())
+        return {start, pointed, firstDate};
+    return {answerFrom, answerTo, firstDate};
 }
-
-} // namespace
 
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek)
 {
@@ -23,22 +21,4 @@ qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &work
     for (QDate day = from.addDays(days / 7 * 7 + 1); day <= to; day = day.addDays(1))
         working += workingWeek.contains(Qt::DayOfWeek(day.dayOfWeek()));
     return working;
-}
-
-QString spanSummary(QDate from, QDate to, const QLocale &locale)
-{
-    const ResultTexts texts(locale);
-    // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
-    // keep this English line, and the colon after the second date, reading from the left.
-    const auto date = [&texts](QDate day) {
-        const QString text = texts.date(day);
-        return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
-    };
-    const qint64 days = from.daysTo(to);
-    return date(from) + QStringLiteral(" to ") + date(to) + QStringLiteral(": ")
-            + counted(days, "day", "days") + QStringLiteral(" (")
-            + counted(days / 7, "week", "weeks") + u' ' + counted(days % 7, "day", "days")
-            + QStringLiteral("), ")
-            + counted(workingDaysBetween(from, to, locale.weekdays()), "working day",
-                      "working days");
 }

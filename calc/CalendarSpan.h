@@ -1,29 +1,36 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The span of days the calendar shades and sums up, and which days it counts.
 #pragma once
 
 #include <QDate>
 #include <QList>
-#include <QLocale>
-#include <QString>
 
-// The span of days the calendar shades and sums up. While an anchor is set, the span runs from
-// it to the day the user points at or moves the selection to; otherwise, and when the pointer
-// leaves the days, the last answer's span stays shown.
+// What the calendar shows: the days from one end to the other shaded, and a held first date
+// marked.
 struct CalendarSpan
 {
-    QDate anchor;
-    bool anchorMarked = false; // the first date of a pair, drawn as such
-    QDate answerFrom;
-    QDate answerTo;
+    QDate from; // null while no span is shown
+    QDate to;
+    QDate firstDate; // null while no first date is held
 
     bool operator==(const CalendarSpan &) const = default;
+};
+
+// What the span counts. While it has a start (today, or a held first date) and the user points at
+// a day or moves the selection to one, it runs from the start to that day; otherwise, and once
+// the pointer leaves the days, the last answer's span stays shown.
+struct SpanRule
+{
+    // Each has its default, so that a rule names only what it sets.
+    QDate start = {}; // null where pointing counts nothing
+    bool startIsFirstDate = false;
+    QDate answerFrom = {}; // null before the first answer
+    QDate answerTo = {};
+
+    CalendarSpan shownWhilePointingAt(QDate pointed) const;
 };
 
 // Counted as the day count is: the days after from, up to and including to, that fall in the
 // working week; negative when to lies before from.
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek);
-
-// "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days", with the dates in the
-// region's short format and its own working week.
-QString spanSummary(QDate from, QDate to, const QLocale &locale);

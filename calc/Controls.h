@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The operations the calculator performs on the window's controls. The window carries them out
+// on real widgets; tests carry them out on a fake, so every handler runs without a window.
 #pragma once
 
 #include "CalendarSpan.h"
@@ -7,10 +9,10 @@
 #include <QDate>
 #include <QString>
 
-enum class InstructionColour { White, Red };
+// The instruction's background: normal, or alarmed by an input error until a later step calms
+// it.
+enum class InstructionColour { Normal, Error };
 
-// The operations the calculator performs on the window's controls. The window implements them
-// on real widgets; tests implement them on a fake, so every handler runs without a window.
 class Controls
 {
 public:
@@ -32,6 +34,8 @@ public:
     // current date) a date the calendar does not offer.
     virtual bool setCalendarDate(QDate date) = 0;
     virtual void setCalendarSpan(const CalendarSpan &span) = 0;
+    // The line under the months that sums the span up; empty while no span is shown.
+    virtual void setSpanSummary(const QString &text) = 0;
 
     virtual void addCalculationType(const QString &text) = 0;
     // -1 while no calculation type is selected.

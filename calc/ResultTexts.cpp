@@ -1,13 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Builds the result sentences and the span's summary from their fixed wording.
 #include "ResultTexts.h"
+
+#include "CalendarSpan.h"
+#include "FixedTexts.h"
 
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 
-// A minus for negative counts and a blank otherwise, so that counts line up in the sentence.
-QString signSlot(qint64 dayCount)
+// A minus for a negative count and a blank where a plus would stand, so that counts line up in
+// the sentence: " 14", " 0", "-3".
+QString countWithSignOrBlank(qint64 dayCount)
 {
     return dayCount < 0 ? QString::number(dayCount) : u' ' + QString::number(dayCount);
 }
@@ -16,9 +21,8 @@ QString signSlot(qint64 dayCount)
 // 1 day, -10 is -1 week and -3 days.
 QString weekBreakdown(qint64 dayCount)
 {
-    return QStringLiteral("That is ") + QString::number(dayCount / 7)
-            + QStringLiteral(" Weeks and ") + QString::number(dayCount % 7)
-            + QStringLiteral(" Days.");
+    return FixedTexts::weekBreakdown().arg(QString::number(dayCount / 7),
+                                           QString::number(dayCount % 7));
 }
 
 } // namespace
@@ -64,23 +68,44 @@ QString ResultTexts::date(QDate date) const
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
 {
-    return date(target) + QStringLiteral(" is ") + signSlot(dayCount)
-            + QStringLiteral(" days from ") + date(today) + lineBreak + weekBreakdown(dayCount);
+    return FixedTexts::fromToday().arg(date(target), countWithSignOrBlank(dayCount), date(today))
+            + lineBreak + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::betweenDates(QDate first, QDate second, qint64 dayCount) const
 {
-    return QStringLiteral("The number of days from ") + date(first) + QStringLiteral(" to ")
-            + date(second) + QStringLiteral(" is ") + signSlot(dayCount) + lineBreak
-            + weekBreakdown(dayCount);
+    return FixedTexts::betweenDates().arg(date(first), date(second), countWithSignOrBlank(dayCount))
+            + lineBreak + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::firstDateNotice(QDate first) const
 {
-    return QStringLiteral("First date selected is ") + date(first);
+    return FixedTexts::firstDateNotice().arg(date(first));
 }
 
 QString ResultTexts::dayCountBox(qint64 dayCount)
 {
     return QString::number(dayCount);
+}
+
+QString ResultTexts::spanSummary(QDate from, QDate to) const
+{
+    // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
+    // keep this English line, and the colon after the second date, reading from the left.
+    const auto isolated = [this](QDate day) {
+        const QString text = date(day);
+        return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
+    };
+    // One form for one and another for the rest, as English has; a translation with more
+    // plural forms would need its own rule.
+    const auto counted = [](qint64 count, const QString &one, const QString &many) {
+        return (qAbs(count) == 1 ? one : many).arg(count);
+    };
+    const qint64 days = from.daysTo(to);
+    const qint64 workingDays = workingDaysBetween(from, to, m_locale.weekdays());
+    return tr("%1 to %2: %3 (%4 %5), %6")
+            .arg(isolated(from), isolated(to), counted(days, tr("%1 day"), tr("%1 days")),
+                 counted(days / 7, tr("%1 week"), tr("%1 weeks")),
+                 counted(days % 7, tr("%1 day"), tr("%1 days")),
+                 counted(workingDays, tr("%1 working day"), tr("%1 working days")));
 }

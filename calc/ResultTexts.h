@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The sentences the calculator writes, with dates in the user's regional short format.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
-// Builds the sentences the calculator writes, with dates in the user's regional short format.
 class ResultTexts
 {
+    Q_DECLARE_TR_FUNCTIONS(ResultTexts)
+
 public:
     explicit ResultTexts(const QLocale &locale);
 
@@ -16,6 +19,10 @@ public:
     QString betweenDates(QDate first, QDate second, qint64 dayCount) const;
     QString firstDateNotice(QDate first) const;
     static QString dayCountBox(qint64 dayCount);
+
+    // "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days", counting working
+    // days by the region's own working week.
+    QString spanSummary(QDate from, QDate to) const;
 
     QString date(QDate date) const;
 

@@ -4,8 +4,10 @@
 // first date: the calculator either refuses the text in red and changes nothing else, or moves the
 // calendar inside its range, closes a pair and states the very move it made.
 #include "Calculator.h"
-#include "CalculatorTexts.h"
 #include "FakeControls.h"
+#include "FixedTexts.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -19,9 +21,9 @@ void check(const QString &typed, bool fromFirstDate)
     const QDate firstDate(1800, 6, 30);
     const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
     FakeControls controls;
-    Calculator calculator(
-            controls, [&] { return today; }, RegionalSettings::of(britain));
-    calculator.load();
+    Today clock([&] { return today; });
+    Calculator calculator(controls, clock, RegionalSettings::of(britain));
+    calculator.start();
     if (fromFirstDate) {
         controls.selectedType = Calculator::DaysBetweenTwoDates;
         calculator.calculationTypeChosen();
@@ -33,9 +35,9 @@ void check(const QString &typed, bool fromFirstDate)
     calculator.calculateDate();
 
     require(controls.dayCount == typed, "the typed text was changed");
-    if (controls.instructionColour == InstructionColour::Red) {
-        require(controls.instruction == CalculatorTexts::notWholeNumber
-                        || controls.instruction == CalculatorTexts::outsideCalendar,
+    if (controls.instructionColour == InstructionColour::Error) {
+        require(controls.instruction == FixedTexts::notWholeNumber()
+                        || controls.instruction == FixedTexts::outsideCalendar(),
                 "red without an input error");
         require(controls.results == before.results && controls.calendar == before.calendar
                         && controls.calculateEnabled == before.calculateEnabled
@@ -56,6 +58,14 @@ void check(const QString &typed, bool fromFirstDate)
 }
 
 } // namespace
+
+// Under libFuzzer's own main: the calculator's clock watches for midnight with a timer, which
+// needs an application object.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

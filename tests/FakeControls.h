@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Control operations on plain fields, so that the calculator runs without a window.
 #pragma once
 
 #include "CalendarRange.h"
@@ -7,17 +8,18 @@
 
 #include <QStringList>
 
-// Control operations on plain fields, as the window's widgets would hold them after load.
+// The fields start as the window's widgets are made.
 class FakeControls final : public Controls
 {
 public:
     QString instruction;
-    InstructionColour instructionColour = InstructionColour::White;
+    InstructionColour instructionColour = InstructionColour::Normal;
     QString results;
     QString dayCount = QStringLiteral("0");
     bool calculateEnabled = true;
     QDate calendar;
     CalendarSpan span;
+    QString spanSummary;
     QStringList calculationTypes;
     int selectedType = -1;
 
@@ -36,6 +38,7 @@ public:
         return true;
     }
     void setCalendarSpan(const CalendarSpan &shown) override { span = shown; }
+    void setSpanSummary(const QString &text) override { spanSummary = text; }
     void addCalculationType(const QString &text) override { calculationTypes << text; }
     int selectedCalculationType() const override { return selectedType; }
     void selectCalculationType(int index) override { selectedType = index; }

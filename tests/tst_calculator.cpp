@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calculator.h"
-#include "CalculatorTexts.h"
 #include "FakeControls.h"
+#include "FixedTexts.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 
+Q_DECLARE_METATYPE(CalendarSpan)
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
-using namespace CalculatorTexts;
 using namespace Qt::StringLiterals;
 
 class CalculatorTest : public QObject
@@ -22,14 +24,14 @@ class CalculatorTest : public QObject
 
     QDate today {2026, 12, 5};
     FakeControls controls;
+    Today clock {[this] { return today; }};
     std::unique_ptr<Calculator> calculator;
 
     void start(const QLocale &locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
     {
         controls = FakeControls();
-        calculator = std::make_unique<Calculator>(
-                controls, [this] { return today; }, RegionalSettings::of(locale));
-        calculator->load();
+        calculator = std::make_unique<Calculator>(controls, clock, RegionalSettings::of(locale));
+        calculator->start();
     }
     void choose(int type)
     {
@@ -49,7 +51,7 @@ class CalculatorTest : public QObject
     void showInputError()
     {
         calculate(QStringLiteral("abc"));
-        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        QCOMPARE(controls.instructionColour, InstructionColour::Error);
     }
 
 private slots:
@@ -65,8 +67,8 @@ private slots:
         QCOMPARE(controls.calculationTypes, QStringList({"Days from now", "Days between 2 dates"}));
         QCOMPARE(controls.selectedType, int(DaysFromNow));
         QCOMPARE(controls.calendar, today);
-        QCOMPARE(controls.results, resultsPlaceholder);
-        QCOMPARE(controls.instruction, startInstruction);
+        QCOMPARE(controls.results, FixedTexts::resultsPlaceholder());
+        QCOMPARE(controls.instruction, FixedTexts::startInstruction());
         QVERIFY(controls.calculateEnabled && !calculator->state().twoDatesMode
                 && !calculator->state().firstDatePicked);
         showInputError();
@@ -74,8 +76,8 @@ private slots:
         QCOMPARE(controls.results,
                  "25/11/2026 is -10 days from 05/12/2026\r\nThat is -1 Weeks and -3 Days.");
         QCOMPARE(controls.dayCount, QStringLiteral("-10"));
-        QCOMPARE(controls.instructionColour, InstructionColour::White);
-        QCOMPARE(controls.instruction, notWholeNumber);
+        QCOMPARE(controls.instructionColour, InstructionColour::Normal);
+        QCOMPARE(controls.instruction, FixedTexts::notWholeNumber());
     }
 
     // Switching the type drops a held first date and keeps a red background red.
@@ -85,17 +87,17 @@ private slots:
         choose(DaysBetween);
         pick(QDate(2026, 3, 1));
         choose(DaysFromNow);
-        QCOMPARE(controls.instruction, daysFromNowInstruction);
-        QCOMPARE(controls.results, resultsPlaceholder);
+        QCOMPARE(controls.instruction, FixedTexts::daysFromNowInstruction());
+        QCOMPARE(controls.results, FixedTexts::resultsPlaceholder());
         QVERIFY(controls.calculateEnabled && !calculator->state().twoDatesMode);
         choose(DaysBetween);
-        QCOMPARE(controls.instruction, selectFirstDate);
+        QCOMPARE(controls.instruction, FixedTexts::selectFirstDate());
         QCOMPARE(controls.results, QString());
         QVERIFY(!controls.calculateEnabled && calculator->state().twoDatesMode);
-        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        QCOMPARE(controls.instructionColour, InstructionColour::Error);
         pick(QDate(2026, 4, 1));
         QCOMPARE(controls.results, QStringLiteral("First date selected is 01/04/2026"));
-        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        QCOMPARE(controls.instructionColour, InstructionColour::Error);
     }
 
     void pickingAPairOfDates_data()
@@ -122,21 +124,21 @@ private slots:
         choose(DaysBetween);
         pick(QDate(2026, 3, 15));
         QCOMPARE(controls.results, QStringLiteral("First date selected is 15/03/2026"));
-        QCOMPARE(controls.instruction, selectSecondDate);
+        QCOMPARE(controls.instruction, FixedTexts::selectSecondDate());
         QVERIFY(controls.calculateEnabled && calculator->state().firstDatePicked);
         QCOMPARE(controls.dayCount, QStringLiteral("abc"));
-        QCOMPARE(controls.instructionColour, InstructionColour::Red);
+        QCOMPARE(controls.instructionColour, InstructionColour::Error);
 
         QFETCH(QDate, second);
         pick(second);
         QTEST(controls.results, "results");
         QTEST(controls.dayCount, "dayCount");
-        QCOMPARE(controls.instruction, selectNewFirstDate);
+        QCOMPARE(controls.instruction, FixedTexts::selectNewFirstDate());
         QVERIFY(!controls.calculateEnabled && !calculator->state().firstDatePicked);
-        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instructionColour, InstructionColour::Normal);
 
         pick(second);
-        QCOMPARE(controls.instruction, selectSecondDate);
+        QCOMPARE(controls.instruction, FixedTexts::selectSecondDate());
     }
 
     // With the drop-down's text edited so that nothing is selected, picks pair up while a typed
@@ -160,7 +162,7 @@ private slots:
         QTest::addColumn<int>("days");
         const auto accepted = [](const char *locale, const QString &typed, int days) {
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
-                    << locale << typed << afterCalculationInstruction << days;
+                    << locale << typed << FixedTexts::afterCalculationInstruction() << days;
         };
         const auto rejected = [](const char *locale, const QString &typed, const QString &message) {
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
@@ -171,22 +173,22 @@ private slots:
         accepted("en_GB", "1e1", 10);
         accepted("en_GB", "3.0", 3);
         accepted("en_GB", "1,000", 1000);
-        rejected("en_GB", "", notWholeNumber);
-        rejected("en_GB", "14x", notWholeNumber);
-        rejected("en_GB", "inf", notWholeNumber);
-        rejected("en_GB", "-2.5", notWholeNumber);
-        rejected("en_GB", "1000000.01", notWholeNumber);
-        rejected("en_GB", "1,5", notWholeNumber);
-        rejected("en_GB", "1e39", outsideCalendar);
-        rejected("en_GB", QString(10000, u'9'), outsideCalendar);
+        rejected("en_GB", "", FixedTexts::notWholeNumber());
+        rejected("en_GB", "14x", FixedTexts::notWholeNumber());
+        rejected("en_GB", "inf", FixedTexts::notWholeNumber());
+        rejected("en_GB", "-2.5", FixedTexts::notWholeNumber());
+        rejected("en_GB", "1000000.01", FixedTexts::notWholeNumber());
+        rejected("en_GB", "1,5", FixedTexts::notWholeNumber());
+        rejected("en_GB", "1e39", FixedTexts::outsideCalendar());
+        rejected("en_GB", QString(10000, u'9'), FixedTexts::outsideCalendar());
         accepted("de_DE", "3,0", 3);
         accepted("de_DE", "1.000", 1000);
-        rejected("de_DE", "3.5", notWholeNumber);
+        rejected("de_DE", "3.5", FixedTexts::notWholeNumber());
         // What input methods and other scripts type.
         accepted("ja_JP", u"\uFF11\uFF12"_s, 12);
         accepted("ja_JP", u"\uFF0D\uFF15"_s, -5);
         accepted("zh_CN", u"\uFF11\uFF0C\uFF10\uFF10\uFF10"_s, 1000);
-        rejected("ja_JP", u"\uFF12\uFF0E\uFF15"_s, notWholeNumber);
+        rejected("ja_JP", u"\uFF12\uFF0E\uFF15"_s, FixedTexts::notWholeNumber());
         accepted("hi_IN", u"\u0967\u0968"_s, 12);
         accepted("ar_EG", u"\u0661\u066C\u0660\u0660\u0660"_s, 1000);
         accepted("sv_SE", "1e3", 1000);
@@ -204,8 +206,9 @@ private slots:
         QCOMPARE(controls.calendar, today.addDays(days));
         QCOMPARE(controls.dayCount, typed);
         QCOMPARE(controls.instructionColour,
-                 instruction == afterCalculationInstruction ? InstructionColour::White
-                                                            : InstructionColour::Red);
+                 instruction == FixedTexts::afterCalculationInstruction()
+                         ? InstructionColour::Normal
+                         : InstructionColour::Error);
     }
 
     // Every text the fuzzer kept still holds the calculator's rules.
@@ -258,8 +261,8 @@ private slots:
         choose(DaysBetween);
         showInputError();
         calculate(QStringLiteral("5"));
-        QCOMPARE(controls.instruction, mustSelectFirstDate);
-        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instruction, FixedTexts::mustSelectFirstDate());
+        QCOMPARE(controls.instructionColour, InstructionColour::Normal);
         QCOMPARE(controls.calendar, today);
 
         pick(QDate(2026, 1, 10));
@@ -270,8 +273,8 @@ private slots:
         QCOMPARE(controls.results,
                  "The number of days from 10/01/2026 to 09/02/2026 is  30\r\n"
                  "That is 4 Weeks and 2 Days.");
-        QCOMPARE(controls.instruction, selectNewFirstDate);
-        QCOMPARE(controls.instructionColour, InstructionColour::White);
+        QCOMPARE(controls.instruction, FixedTexts::selectNewFirstDate());
+        QCOMPARE(controls.instructionColour, InstructionColour::Normal);
         QVERIFY(!controls.calculateEnabled && !calculator->state().firstDatePicked);
     }
 
@@ -310,24 +313,81 @@ private slots:
         calculate(typed);
         QCOMPARE(controls.calendar, target.isValid() ? target : before.calendar);
         QCOMPARE(controls.instructionColour,
-                 target.isValid() ? InstructionColour::White : InstructionColour::Red);
+                 target.isValid() ? InstructionColour::Normal : InstructionColour::Error);
         if (!target.isValid())
-            QCOMPARE(controls.instruction, outsideCalendar);
+            QCOMPARE(controls.instruction, FixedTexts::outsideCalendar());
     }
 
-    // The calendar shades from today, or from a first date, to where the user points; an answer
-    // leaves its span shaded until a new first date or another type.
-    void theCalendarIsToldTheSpan()
+    // The calendar counts from its start (today, or a held first date) to the day pointed at,
+    // and otherwise shows the last answer's span, until a new first date or another type.
+    void theSpanRunsToThePointedDayOrShowsTheAnswer_data()
     {
-        QCOMPARE(controls.span, (CalendarSpan {today, false, {}, {}}));
-        pick(QDate(2026, 12, 19));
-        QCOMPARE(controls.span, (CalendarSpan {today, false, today, QDate(2026, 12, 19)}));
-        choose(DaysBetween);
-        QCOMPARE(controls.span, CalendarSpan {});
-        pick(QDate(2026, 3, 1));
-        QCOMPARE(controls.span, (CalendarSpan {QDate(2026, 3, 1), true, {}, {}}));
-        calculate(QStringLiteral("-3"));
-        QCOMPARE(controls.span, (CalendarSpan {{}, false, QDate(2026, 3, 1), QDate(2026, 2, 26)}));
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QDate>("picked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("pointed");
+        QTest::addColumn<CalendarSpan>("shown");
+        QTest::addColumn<QString>("summary");
+        const QDate today(2026, 12, 5), christmas(2026, 12, 25), march(2026, 3, 1);
+        const auto row = [](const char *name, int type, QDate picked, const char *typed,
+                            QDate pointed, CalendarSpan shown, const char *summary) {
+            QTest::newRow(name) << type << picked << typed << pointed << shown << summary;
+        };
+        row("from today, pointing", DaysFromNow, {}, "", christmas, {today, christmas, {}},
+            "05/12/2026 to 25/12/2026: 20 days (2 weeks 6 days), 15 working days");
+        row("from today, not pointing", DaysFromNow, {}, "", {}, {}, "");
+        row("after a pick, pointing", DaysFromNow, christmas, "", march, {today, march, {}},
+            "05/12/2026 to 01/03/2026: -279 days");
+        row("after a pick, not pointing", DaysFromNow, christmas, "", {}, {today, christmas, {}},
+            "05/12/2026 to 25/12/2026: 20 days");
+        row("after a count", DaysFromNow, {}, "-3", {}, {today, {2026, 12, 2}, {}},
+            "05/12/2026 to 02/12/2026: -3 days (0 weeks -3 days), -2 working days");
+        row("no first date", DaysBetween, {}, "", christmas, {}, "");
+        row("first date, pointing", DaysBetween, march, "", {2026, 2, 26},
+            {march, {2026, 2, 26}, march}, "01/03/2026 to 26/02/2026: -3 days");
+        row("first date, not pointing", DaysBetween, march, "", {}, {{}, {}, march}, "");
+        row("pair completed", DaysBetween, march, "2", christmas, {march, {2026, 3, 3}, {}},
+            "01/03/2026 to 03/03/2026: 2 days");
+    }
+
+    void theSpanRunsToThePointedDayOrShowsTheAnswer()
+    {
+        QFETCH(int, type);
+        QFETCH(QDate, picked);
+        QFETCH(QString, typed);
+        QFETCH(QDate, pointed);
+        choose(type);
+        if (picked.isValid())
+            pick(picked);
+        if (!typed.isEmpty())
+            calculate(typed);
+        calculator->datePointed(QDate(2027, 1, 6)); // pointing elsewhere first changes nothing
+        calculator->datePointed(pointed);
+        QTEST(controls.span, "shown");
+        QFETCH(QString, summary);
+        QVERIFY2(summary.isEmpty() ? controls.spanSummary.isEmpty()
+                                   : controls.spanSummary.startsWith(summary),
+                 qPrintable(controls.spanSummary));
+    }
+
+    // Today is read afresh each time; a new day is announced as soon as a reading finds it, and
+    // at midnight.
+    void todayAnnouncesEachNewDay()
+    {
+        QDate clockDate = today;
+        Today watched([&clockDate] { return clockDate; });
+        QSignalSpy turned(&watched, &Today::dateChanged);
+        QCOMPARE(watched.date(), today);
+        clockDate = today.addDays(1);
+        QCOMPARE(watched.date(), clockDate);
+        QCOMPARE(turned.count(), 1);
+        auto *midnight = watched.findChild<QTimer *>();
+        QVERIFY(midnight->isActive() && midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
+        clockDate = today.addDays(2);
+        QVERIFY(QMetaObject::invokeMethod(midnight, "timeout"));
+        QCOMPARE(turned.count(), 2);
+        QCOMPARE(turned.last().first().toDate(), clockDate);
+        QVERIFY(midnight->isActive());
     }
 
     void workingDaysFollowTheRegionsWeek_data()
@@ -364,10 +424,11 @@ private slots:
     void spanSummaryStatesBothEndsAndTheCounts()
     {
         const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
-        QCOMPARE(spanSummary(QDate(2026, 12, 19), QDate(2027, 1, 6), britain),
+        const ResultTexts british(britain);
+        QCOMPARE(british.spanSummary(QDate(2026, 12, 19), QDate(2027, 1, 6)),
                  QStringLiteral(
                          "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days"));
-        QCOMPARE(spanSummary(QDate(2026, 12, 14), QDate(2026, 12, 13), britain),
+        QCOMPARE(british.spanSummary(QDate(2026, 12, 14), QDate(2026, 12, 13)),
                  QStringLiteral(
                          "14/12/2026 to 13/12/2026: -1 day (0 weeks -1 day), -1 working day"));
     }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalculatorTexts.h"
 #include "CalculatorWindow.h"
+#include "FixedTexts.h"
+#include "MonthPage.h"
 #include "ReadableColour.h"
 
 #include <QAbstractItemView>
@@ -11,8 +12,6 @@
 #include <QTest>
 
 #include <memory>
-
-using namespace CalculatorTexts;
 
 const QDate today(2026, 12, 5);
 
@@ -51,10 +50,11 @@ class CalculatorWindowTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     MonthCalendar *calendar() const { return control<MonthCalendar>("calendar"); }
+    MonthPage *monthPage() const { return control<MonthPage>("monthPage"); }
     QPushButton *calculateButton() const { return control<QPushButton>("calculateButton"); }
     void clickDay(QDate date)
     {
-        QTest::mouseClick(calendar(), Qt::LeftButton, {}, calendar()->dayRect(date).center());
+        QTest::mouseClick(monthPage(), Qt::LeftButton, {}, monthPage()->dayRect(date).center());
     }
     void chooseFromTheList(int index)
     {
@@ -117,9 +117,11 @@ private slots:
         }
         const auto *label = control<QLabel>("instructionLabel");
         for (const QString &text :
-             {startInstruction, daysFromNowInstruction, afterCalculationInstruction,
-              selectFirstDate, selectSecondDate, selectNewFirstDate, mustSelectFirstDate,
-              notWholeNumber, outsideCalendar}) {
+             {FixedTexts::startInstruction(), FixedTexts::daysFromNowInstruction(),
+              FixedTexts::afterCalculationInstruction(), FixedTexts::selectFirstDate(),
+              FixedTexts::selectSecondDate(), FixedTexts::selectNewFirstDate(),
+              FixedTexts::mustSelectFirstDate(), FixedTexts::notWholeNumber(),
+              FixedTexts::outsideCalendar()}) {
             const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(),
                                                                    Qt::TextWordWrap, text);
             QVERIFY2(needed.height() <= label->contentsRect().height(), qPrintable(text));
@@ -156,9 +158,10 @@ private slots:
         // The calendar shrinks with the window (the design lets it run one pixel past the foot),
         // and every month on the page is drawn whole.
         QVERIFY(qAbs(calendar()->geometry().bottom() - (window->height() - 1)) <= 1);
-        const QDate lastMonth = calendar()->firstMonthShown().addMonths(4 * rows - 1);
-        QVERIFY(calendar()->rect().contains(calendar()->dayRect(lastMonth)));
-        QVERIFY(calendar()->dayRect(lastMonth.addMonths(1)).isNull());
+        showWindow();
+        const QDate lastMonth = QDate(today.year(), today.month(), 1).addMonths(4 * rows - 1);
+        QVERIFY(monthPage()->rect().contains(monthPage()->dayRect(lastMonth)));
+        QVERIFY(monthPage()->dayRect(lastMonth.addMonths(1)).isNull());
     }
 
     void focusStartsInTheResultsAndTabVisitsEveryControl()
@@ -205,7 +208,7 @@ private slots:
         clickDay(QDate(2026, 12, 15));
         QVERIFY(calculateButton()->isEnabled());
         chooseFromTheList(1);
-        QCOMPARE(instruction(), selectFirstDate);
+        QCOMPARE(instruction(), FixedTexts::selectFirstDate());
         QVERIFY(!calculateButton()->isEnabled());
     }
 
@@ -262,12 +265,12 @@ private slots:
         // The instruction is the label's accessible name, so screen readers announce each one.
         QCOMPARE(QAccessible::queryAccessibleInterface(control("instructionLabel"))
                          ->text(QAccessible::Name),
-                 notWholeNumber);
+                 FixedTexts::notWholeNumber());
         QCOMPARE(control<QLabel>("instructionLabel")->palette().color(QPalette::Window),
                  QColor(255, 0, 0));
         QVERIFY(instructionContrast() >= 4.5);
         calculate("40");
-        QCOMPARE(calendar()->value(), QDate(2027, 1, 14));
+        QCOMPARE(calendar()->selectedDate(), QDate(2027, 1, 14));
         QCOMPARE(results(), "14/01/2027 is  40 days from 05/12/2026\nThat is 5 Weeks and 5 Days.");
         QCOMPARE(control<QLabel>("instructionLabel")->palette().color(QPalette::Window),
                  QColor(255, 255, 255));
@@ -276,7 +279,7 @@ private slots:
         QTest::keyClick(control("dayCountBox"), Qt::Key_Return);
         QTest::keyClick(control("dayCountBox"), Qt::Key_Escape);
         QVERIFY(window->isVisible());
-        QCOMPARE(calendar()->value(), today.addDays(14));
+        QCOMPARE(calendar()->selectedDate(), today.addDays(14));
     }
 
     // A double click as the windowing system delivers it picks twice: a 0-day pair.
@@ -284,8 +287,8 @@ private slots:
     {
         showWindow();
         chooseFromTheList(1);
-        const QPoint day
-                = calendar()->mapTo(window.get(), calendar()->dayRect(QDate(2026, 12, 9)).center());
+        const QPoint day = monthPage()->mapTo(window.get(),
+                                              monthPage()->dayRect(QDate(2026, 12, 9)).center());
         QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, day);
         QCOMPARE(results(),
                  "The number of days from 09/12/2026 to 09/12/2026 is  0\n"

@@ -1,21 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalendarKeys.h"
 #include "CalendarTexts.h"
 #include "MonthCalendar.h"
+#include "MonthPage.h"
 #include "ReadableColour.h"
+#include "ResultTexts.h"
+#include "Today.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextLayout>
-#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -26,15 +29,18 @@ class MonthCalendarTest : public QObject
 {
     Q_OBJECT
 
-    const QDate today {2026, 12, 5};
+    QDate today {2026, 12, 5};
+    Today clock {[this] { return today; }};
     std::unique_ptr<QWidget> window;
     MonthCalendar *calendar = nullptr;
+    MonthPage *page = nullptr;
     std::unique_ptr<QSignalSpy> picks;
+    QDate firstMonth; // the first month shown, as the calendar last reported it
 
-    // How many of the calendar's pixels in the rectangle are as wanted.
+    // How many of the page's pixels in the rectangle are as wanted.
     int pixels(const QRect &rect, const std::function<bool(QColor)> &wanted) const
     {
-        const QImage image = calendar->grab().toImage();
+        const QImage image = page->grab().toImage();
         int count = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -42,10 +48,15 @@ class MonthCalendarTest : public QObject
         }
         return count;
     }
-    void click(QPoint point) { QTest::mouseClick(calendar, Qt::LeftButton, {}, point); }
-    void press(int key, Qt::KeyboardModifiers modifiers = {})
+    int pixelsOf(const QRect &rect, QPalette::ColorRole role) const
     {
-        QTest::keyClick(calendar, Qt::Key(key), modifiers);
+        const QColor colour = page->palette().color(QPalette::Inactive, role);
+        return pixels(rect, [&colour](QColor pixel) { return pixel == colour; });
+    }
+    void click(QPoint point) { QTest::mouseClick(page, Qt::LeftButton, {}, point); }
+    void press(QKeyCombination keys)
+    {
+        QTest::keyClick(page, keys.key(), keys.keyboardModifiers());
     }
     void turnWheel(QWidget *target, QPoint angle, QPoint pixels = {})
     {
@@ -54,13 +65,12 @@ class MonthCalendarTest : public QObject
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &wheel);
     }
-    QToolButton *titleButton(MonthCalendar *of, const QString &accessibleName) const
+    template<typename Part> Part *part(const char *name) const
     {
-        for (auto *button : of->findChildren<QToolButton *>()) {
-            if (button->accessibleName() == accessibleName)
-                return button;
-        }
-        qFatal("no title button %s", qPrintable(accessibleName));
+        auto *found = calendar->findChild<Part *>(QLatin1String(name));
+        if (!found)
+            qFatal("no part %s", name);
+        return found;
     }
 
 private slots:
@@ -68,38 +78,50 @@ private slots:
 
     void init()
     {
+        today = QDate(2026, 12, 5);
         window = std::make_unique<QWidget>();
-        calendar = new MonthCalendar([this] { return today; }, window.get());
+        calendar = new MonthCalendar(clock, window.get());
         calendar->resize(842, 515);
+        page = part<MonthPage>("monthPage");
+        firstMonth = QDate(2026, 12, 1);
+        connect(calendar, &MonthCalendar::currentPageChanged, this,
+                [this](int year, int month) { firstMonth = QDate(year, month, 1); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        picks = std::make_unique<QSignalSpy>(calendar, &MonthCalendar::dateClicked);
+        picks = std::make_unique<QSignalSpy>(calendar, &MonthCalendar::activated);
+    }
+
+    void cleanup()
+    {
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
     }
 
     // A click anywhere in a day's cell picks it, the selected day too; beside the days, or with
     // the other button, nothing is picked.
     void clicksPickTheDayUnderThePointer()
     {
-        const QRect first = calendar->dayRect(QDate(2026, 12, 1));
+        const QRect first = page->dayRect(QDate(2026, 12, 1));
         click(first.center() - QPoint(first.width(), 0));
         click(first.center() - QPoint(0, first.height()));
-        QTest::mouseClick(calendar, Qt::RightButton, {}, first.center());
+        QTest::mouseClick(page, Qt::RightButton, {}, first.center());
         QCOMPARE(picks->count(), 0);
-        click(calendar->dayRect(today).center());
+        click(page->dayRect(today).center());
         QCOMPARE(picks->count(), 1);
+        QCOMPARE(picks->last().first().toDate(), today);
         for (QDate day(2026, 12, 1); day < QDate(2027, 12, 1); day = day.addDays(1)) {
-            const QRect cell = calendar->dayRect(day);
-            QVERIFY(cell.width() > calendar->fontMetrics().horizontalAdvance(QStringLiteral("31")));
+            const QRect cell = page->dayRect(day);
+            QVERIFY(cell.width() > page->fontMetrics().horizontalAdvance(QStringLiteral("31")));
             for (QPoint corner : {cell.topLeft(), cell.bottomRight()}) {
                 click(corner);
-                QCOMPARE(calendar->value(), day);
+                QCOMPARE(calendar->selectedDate(), day);
             }
         }
-        QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1));
+        QCOMPARE(firstMonth, QDate(2026, 12, 1));
     }
 
-    // Each region's names fit their columns and sit over their days, its weeks start on its own
-    // first day, every number is in its digits, and the grid and title stay left to right.
+    // Each region's weeks start on its own first day, its names fit their columns, every number
+    // is in its digits, and the grid and title stay left to right.
     void everyRegionDrawsItsWordsAndDigitsInAFixedGrid_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -113,30 +135,39 @@ private slots:
         QGuiApplication::setLayoutDirection(locale.textDirection());
         const auto restore
                 = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-        MonthCalendar regional([this] { return today; });
+        MonthCalendar regional(clock);
         regional.setLocale(locale);
         regional.resize(842, 515);
-        regional.findChild<QWidget *>()->layout()->activate();
-        regional.grab(); // the names are chosen when first painted
-        const QFontMetricsF metrics(regional.font());
-        QCOMPARE(regional.dayRect(QDate(2026, 12, 1)).top(), regional.weekdayRect(0).bottom() + 1);
-        for (QDate day(2026, 12, 1); day.day() <= 7; day = day.addDays(1)) {
-            const int column = (day.dayOfWeek() - locale.firstDayOfWeek() + 7) % 7;
-            QCOMPARE(regional.dayRect(day).left(), regional.weekdayRect(column).left());
-            QVERIFY(regional.weekdayName(column).startsWith(
-                    locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)));
-            QVERIFY2(metrics.horizontalAdvance(regional.weekdayName(column))
-                             <= regional.weekdayRect(column).width(),
-                     qPrintable(regional.weekdayName(column)));
+        regional.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&regional));
+        const auto *regionalPage = regional.findChild<MonthPage *>();
+        // Of a week's days, the region's first day of the week is drawn leftmost.
+        QDate leftmost(2026, 12, 6);
+        for (QDate day = leftmost; day < QDate(2026, 12, 13); day = day.addDays(1)) {
+            if (regionalPage->dayRect(day).left() < regionalPage->dayRect(leftmost).left())
+                leftmost = day;
+        }
+        QCOMPARE(leftmost.dayOfWeek(), int(locale.firstDayOfWeek()));
+        // The names chosen for a column as wide as the page's.
+        const MonthGrid grid(regionalPage->rect(), QDate(2026, 12, 1), locale.firstDayOfWeek(), 3);
+        std::array<Qt::DayOfWeek, 7> days;
+        for (int column = 0; column < 7; ++column)
+            days[column] = grid.weekdayInColumn(column);
+        const QFontMetricsF metrics(regionalPage->font());
+        const int width = grid.weekdayRect(0, 0).width();
+        const auto names = CalendarTexts(locale).weekdayNames(days, metrics, width);
+        for (int column = 0; column < 7; ++column) {
+            QVERIFY(names[column].startsWith(locale.dayName(days[column], QLocale::NarrowFormat)));
+            QVERIFY2(metrics.horizontalAdvance(names[column]) <= width, qPrintable(names[column]));
         }
         QLocale plain = locale;
         plain.setNumberOptions(QLocale::OmitGroupSeparator);
-        QCOMPARE(regional.findChild<QSpinBox *>()->text(), plain.toString(2026));
+        QCOMPARE(regional.findChild<QSpinBox *>("yearShown")->text(), plain.toString(2026));
         const QString lastMonth = regional.findChild<QLabel *>("lastMonthShown")->text();
         QVERIFY(lastMonth.endsWith(u' ' + plain.toString(2027)) && !lastMonth.isRightToLeft());
         QCOMPARE(CalendarTexts(locale).number(31), plain.toString(31));
         // The summary reads from the left: its count follows the colon after the second date.
-        regional.setSpan({today, false, today, today.addDays(3)});
+        regional.setSpanSummary(ResultTexts(locale).spanSummary(today, today.addDays(3)));
         const QString summary = regional.findChild<QLabel *>("spanSummary")->text();
         QTextLayout layout(summary, regional.font());
         layout.beginLayout();
@@ -144,8 +175,8 @@ private slots:
         layout.endLayout();
         const int colon = int(summary.indexOf(u':'));
         QVERIFY2(line.cursorToX(colon + 2) > line.cursorToX(colon), qPrintable(summary));
-        QVERIFY(titleButton(&regional, "Previous month")->x()
-                < titleButton(&regional, "Next month")->x());
+        QVERIFY(regional.findChild<QWidget *>("previousMonth")->x()
+                < regional.findChild<QWidget *>("nextMonth")->x());
     }
 
     // Rest days in red, working days in the text colour, by the region's working week.
@@ -167,7 +198,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QDate, day);
         calendar->setLocale(locale);
-        QTEST(pixels(calendar->dayRect(day),
+        QTEST(pixels(page->dayRect(day),
                      [](QColor pixel) { return pixel.red() - pixel.green() > 100; })
                       > 0,
               "red");
@@ -184,35 +215,34 @@ private slots:
         row("on the page", {2027, 8, 31}, {2027, 8, 31}, {2026, 12, 1});
         row("first day after the page", {2027, 12, 1}, {2027, 12, 1}, {2027, 1, 1});
         row("last day", {9999, 12, 31}, {9999, 12, 31}, {9999, 1, 1});
-        row("before the first", {1752, 12, 31}, today, {2026, 12, 1});
-        row("after the last", {10000, 1, 1}, today, {2026, 12, 1});
+        row("before the first", {1752, 12, 31}, {1753, 1, 1}, {1753, 1, 1});
+        row("after the last", {10000, 1, 1}, {9999, 12, 31}, {9999, 1, 1});
     }
 
     void settingTheDateTurnsThePageAsLittleAsNeeded()
     {
         QFETCH(QDate, date);
-        QFETCH(QDate, selected);
-        QCOMPARE(calendar->setValue(date), date == selected);
-        QCOMPARE(calendar->value(), selected);
-        QTEST(calendar->firstMonthShown(), "firstMonth");
+        calendar->setSelectedDate(date);
+        QTEST(calendar->selectedDate(), "selected");
+        QTEST(firstMonth, "firstMonth");
         QCOMPARE(picks->count(), 0);
     }
 
     void pagingStopsAtBothEndsOfTheRange()
     {
-        QToolButton *previous = titleButton(calendar, "Previous month");
-        QToolButton *next = titleButton(calendar, "Next month");
-        calendar->setValue(QDate(1753, 1, 15));
+        auto *previous = part<QToolButton>("previousMonth");
+        auto *next = part<QToolButton>("nextMonth");
+        calendar->setSelectedDate(QDate(1753, 1, 15));
         QVERIFY(!previous->isEnabled());
         QTest::mouseClick(previous, Qt::LeftButton);
-        turnWheel(calendar, QPoint(0, 120));
-        QCOMPARE(calendar->firstMonthShown(), QDate(1753, 1, 1));
+        turnWheel(page, QPoint(0, 120));
+        QCOMPARE(firstMonth, QDate(1753, 1, 1));
 
-        calendar->setValue(QDate(9999, 12, 1));
+        calendar->setSelectedDate(QDate(9999, 12, 1));
         QVERIFY(!next->isEnabled() && previous->isEnabled());
         QTest::mouseClick(next, Qt::LeftButton);
-        turnWheel(calendar, QPoint(0, -120));
-        QCOMPARE(calendar->firstMonthShown(), QDate(9999, 1, 1));
+        turnWheel(page, QPoint(0, -120));
+        QCOMPARE(firstMonth, QDate(9999, 1, 1));
         QCOMPARE(picks->count(), 0);
     }
 
@@ -229,14 +259,14 @@ private slots:
     {
         QFETCH(int, key);
         calendar->setFocus();
-        press(Qt::Key_Y, Qt::AltModifier);
-        auto *year = calendar->findChild<QSpinBox *>();
+        press(Qt::AltModifier | Qt::Key_Y);
+        auto *year = part<QSpinBox>("yearShown");
         QVERIFY(year->hasFocus());
         QTest::keyClicks(year, "2030");
         QTest::keyClick(year, Qt::Key(key));
-        QCOMPARE(calendar->firstMonthShown(), QDate(2030, 12, 1));
+        QCOMPARE(firstMonth, QDate(2030, 12, 1));
         QCOMPARE(picks->count(), 0);
-        QVERIFY(calendar->hasFocus());
+        QVERIFY(page->hasFocus());
     }
 
     void theMonthJumpOpensFromTheTitleTheKeysAndEveryHeading_data()
@@ -252,14 +282,13 @@ private slots:
     {
         QFETCH(int, heading);
         if (heading == -1) {
-            QTest::mouseClick(titleButton(calendar, "December, first month shown"), Qt::LeftButton);
+            QTest::mouseClick(part<QToolButton>("firstMonthShown"), Qt::LeftButton);
         } else if (heading == -2) {
             calendar->setFocus();
-            press(Qt::Key_M, Qt::AltModifier);
+            press(Qt::AltModifier | Qt::Key_M);
         } else {
             // The heading sits a row above the weekday names.
-            const QRect firstDay
-                    = calendar->dayRect(calendar->firstMonthShown().addMonths(heading));
+            const QRect firstDay = page->dayRect(firstMonth.addMonths(heading));
             click(firstDay.center() - QPoint(0, firstDay.height() * 2));
         }
         auto *months = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -267,7 +296,7 @@ private slots:
         QCOMPARE(months->actions().at(2 + 2)->text(), QStringLiteral("March"));
         // March of the heading's year, in the heading's place.
         months->actions().at(2 + 2)->trigger();
-        QTEST(calendar->firstMonthShown(), "firstMonth");
+        QTEST(firstMonth, "firstMonth");
         QCOMPARE(picks->count(), 0);
     }
 
@@ -276,13 +305,15 @@ private slots:
         QTest::addColumn<int>("events");
         QTest::addColumn<QPoint>("angle");
         QTest::addColumn<QPoint>("pixels"); // in quarters of a row of days
-        QTest::addColumn<bool>("overTheYear");
+        QTest::addColumn<QString>("over");
         QTest::addColumn<int>("monthsForward");
-        QTest::newRow("touchpad down") << 48 << QPoint(0, -15) << QPoint() << false << 6;
-        QTest::newRow("touchpad up") << 9 << QPoint(0, 15) << QPoint() << false << -1;
-        QTest::newRow("sideways") << 16 << QPoint(-15, 0) << QPoint() << false << 2;
-        QTest::newRow("pixels only") << 3 << QPoint() << QPoint(0, -3) << false << 2;
-        QTest::newRow("down over the year") << 2 << QPoint(0, -120) << QPoint() << true << 2;
+        QTest::newRow("touchpad down") << 48 << QPoint(0, -15) << QPoint() << "monthPage" << 6;
+        QTest::newRow("touchpad up") << 9 << QPoint(0, 15) << QPoint() << "monthPage" << -1;
+        QTest::newRow("sideways") << 16 << QPoint(-15, 0) << QPoint() << "monthPage" << 2;
+        QTest::newRow("pixels only") << 3 << QPoint() << QPoint(0, -3) << "monthPage" << 2;
+        QTest::newRow("down over the year") << 2 << QPoint(0, -120) << QPoint() << "yearShown" << 2;
+        QTest::newRow("down over the summary")
+                << 1 << QPoint(0, -120) << QPoint() << "spanSummary" << 1;
     }
 
     void wheelTurnsAddUp()
@@ -290,14 +321,13 @@ private slots:
         QFETCH(int, events);
         QFETCH(QPoint, angle);
         QFETCH(QPoint, pixels);
-        QFETCH(bool, overTheYear);
-        QWidget *target = overTheYear ? static_cast<QWidget *>(calendar->findChild<QSpinBox *>())
-                                      : calendar;
-        const int rowHeight = calendar->dayRect(today).height();
+        QFETCH(QString, over);
+        auto *target = part<QWidget>(qPrintable(over));
+        const int rowHeight = page->dayRect(today).height();
         for (int i = 0; i < events; ++i)
             turnWheel(target, angle, pixels * rowHeight / 4);
         QFETCH(int, monthsForward);
-        QCOMPARE(calendar->firstMonthShown(), QDate(2026, 12, 1).addMonths(monthsForward));
+        QCOMPARE(firstMonth, QDate(2026, 12, 1).addMonths(monthsForward));
     }
 
     void keysMoveTheSelectionAndReturnPicksIt_data()
@@ -317,6 +347,8 @@ private slots:
         row("left off the page", {2026, 12, 1}, Qt::Key_Left, {2026, 11, 30}, {2026, 11, 1});
         row("down off the page", {2027, 11, 28}, Qt::Key_Down, {2027, 12, 5}, {2027, 1, 1});
         row("up", {2027, 3, 3}, Qt::Key_Up, {2027, 2, 24}, {2026, 12, 1});
+        row("shift and keypad up", {2027, 3, 3},
+            Qt::ShiftModifier | Qt::KeypadModifier | Qt::Key_Up, {2027, 2, 24}, {2026, 12, 1});
         row("page up", {2027, 3, 31}, Qt::Key_PageUp, {2027, 2, 28}, {2026, 12, 1});
         row("control page down", {2027, 5, 9}, control | Qt::Key_PageDown, {2028, 5, 9},
             {2027, 6, 1});
@@ -327,34 +359,35 @@ private slots:
         row("left at the first day", {1753, 1, 1}, Qt::Key_Left, {1753, 1, 1}, {1753, 1, 1});
         row("down at the last week", {9999, 12, 30}, Qt::Key_Down, {9999, 12, 31}, {9999, 1, 1});
         row("return", {2027, 1, 9}, Qt::Key_Return, {2027, 1, 9}, {2026, 12, 1}, 1);
-        row("keypad enter", {2027, 1, 9}, Qt::Key_Enter, {2027, 1, 9}, {2026, 12, 1}, 1);
+        row("keypad enter", {2027, 1, 9}, Qt::KeypadModifier | Qt::Key_Enter, {2027, 1, 9},
+            {2026, 12, 1}, 1);
     }
 
     void keysMoveTheSelectionAndReturnPicksIt()
     {
         QFETCH(QDate, from);
         QFETCH(QKeyCombination, keys);
-        calendar->setValue(from);
-        press(keys.key(), keys.keyboardModifiers());
-        QTEST(calendar->value(), "to");
-        QTEST(calendar->firstMonthShown(), "firstMonth");
+        calendar->setSelectedDate(from);
+        press(keys);
+        QTEST(calendar->selectedDate(), "to");
+        QTEST(firstMonth, "firstMonth");
         QTEST(int(picks->count()), "picked");
     }
 
     void returnBringsThePickedDayIntoView()
     {
-        QTest::mouseClick(titleButton(calendar, "Next month"), Qt::LeftButton);
-        QVERIFY(calendar->dayRect(today).isNull());
+        QTest::mouseClick(part<QToolButton>("nextMonth"), Qt::LeftButton);
+        QVERIFY(page->dayRect(today).isNull());
         press(Qt::Key_Return);
         QCOMPARE(picks->count(), 1);
-        QVERIFY(!calendar->dayRect(today).isNull());
+        QVERIFY(!page->dayRect(today).isNull());
     }
 
     // Screen readers find a list whose item is the selected day, named in full, following the
     // selection and holding the focus while the calendar does.
     void screenReadersFindTheSelectedDay()
     {
-        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(calendar);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(page);
         QAccessibleInterface *day = list->child(0);
         QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(day->role(), QAccessible::ListItem);
@@ -370,8 +403,8 @@ private slots:
     // Today's outline stays on the selection, and a focus ring shows only while focused.
     void theSelectedDayShowsTodayAndTheFocus()
     {
-        const QRect cell = calendar->dayRect(today);
-        const QColor text = calendar->palette().color(QPalette::HighlightedText);
+        const QRect cell = page->dayRect(today);
+        const QColor text = page->palette().color(QPalette::HighlightedText);
         const auto ring = [&](int inset) {
             return pixels(QRect(cell.left() + inset, cell.top() + 3, 1, cell.height() - 6),
                           [&](QColor pixel) { return pixel == text; });
@@ -383,49 +416,94 @@ private slots:
         QVERIFY(ring(3) > 0);
     }
 
-    // From the anchor to the day pointed at, or moved to with the keys; the answer's span when
-    // the pointer leaves. The summary can be copied from the keyboard.
-    void theSpanFollowsThePointerAndTheKeys()
+    // The days the pointer or the keys reach are reported once each; leaving the days reports
+    // none.
+    void pointingAndKeysReportTheDay()
     {
-        const QDate first(2026, 12, 19);
-        calendar->setSpan({first, true, QDate(2026, 12, 1), QDate(2026, 12, 3)});
-        QVERIFY(calendar->spanSummaryText().startsWith("01/12/2026 to 03/12/2026"));
-        QTest::mouseMove(calendar, calendar->dayRect(QDate(2027, 1, 6)).center());
-        QVERIFY(calendar->spanSummaryText().startsWith("19/12/2026 to 06/01/2027: 18 days"));
-        QCOMPARE(pixels(calendar->dayRect(QDate(2026, 12, 24)),
-                        [this](QColor pixel) {
-                            return pixel == calendar->palette().color(QPalette::Base);
-                        }),
-                 0);
-        calendar->setFocus();
+        QSignalSpy pointed(calendar, &MonthCalendar::highlighted);
+        const QPoint newYear = page->dayRect(QDate(2027, 1, 6)).center();
+        QTest::mouseMove(page, newYear);
+        QTest::mouseMove(page, newYear + QPoint(1, 0));
+        QCOMPARE(pointed.count(), 1);
+        QCOMPARE(pointed.last().first().toDate(), QDate(2027, 1, 6));
         press(Qt::Key_Left);
-        QVERIFY(calendar->spanSummaryText().startsWith("19/12/2026 to 04/12/2026: -15 days"));
-        press(Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), calendar->spanSummaryText());
+        QCOMPARE(pointed.last().first().toDate(), today.addDays(-1));
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(calendar, &leave);
-        QVERIFY(calendar->spanSummaryText().startsWith("01/12/2026 to 03/12/2026"));
+        QApplication::sendEvent(page, &leave);
+        QCOMPARE(pointed.last().first().toDate(), QDate());
+        QCOMPARE(picks->count(), 0);
     }
 
-    void todaysOutlineMovesOnWithTheClock()
+    // The span is shaded from end to end, its first date barred, and a span that goes leaves
+    // its days as they were.
+    void theSpanIsShadedAndItsFirstDateMarked()
     {
-        QDate clock = today.addDays(-1);
-        MonthCalendar watched([&clock] { return clock; });
-        watched.resize(842, 515);
-        clock = today; // midnight passed while it was hidden
-        watched.show();
-        QCOMPARE(watched.todayShown(), today);
-        QVERIFY(QTest::qWaitForWindowActive(&watched));
-        clock = today.addDays(1); // a suspend outlasted midnight, then the window came back
-        QEvent activation(QEvent::ActivationChange);
-        QApplication::sendEvent(&watched, &activation);
-        QCOMPARE(watched.todayShown(), clock);
+        const QDate first(2026, 12, 19);
+        const QRect inside = page->dayRect(QDate(2026, 12, 24));
+        const QRect outside = page->dayRect(QDate(2027, 1, 7));
+        const QRect firstDate = page->dayRect(first);
+        const QRect bar(firstDate.left() + 3, firstDate.bottom() - 2, firstDate.width() - 6, 3);
+        calendar->setSpan({first, QDate(2027, 1, 6), first});
+        QCOMPARE(pixelsOf(inside, QPalette::Base), 0);
+        QVERIFY(pixelsOf(outside, QPalette::Base) > 0);
+        QCOMPARE(pixelsOf(bar, QPalette::Highlight), bar.width() * bar.height());
+        calendar->setSpan({});
+        QVERIFY(pixelsOf(inside, QPalette::Base) > 0);
+        QCOMPARE(pixelsOf(bar, QPalette::Highlight), 0);
+    }
 
-        auto *midnight = watched.findChild<QTimer *>();
-        QVERIFY(midnight->isActive() && midnight->remainingTime() <= 24 * 3600 * 1000 + 1000);
-        clock = today.addDays(2); // midnight while shown
-        QVERIFY(QMetaObject::invokeMethod(midnight, "timeout"));
-        QCOMPARE(watched.todayShown(), clock);
+    void theSummaryIsCopiedFromTheKeyboard()
+    {
+        calendar->setSpanSummary(QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
+        press(Qt::ControlModifier | Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
+    }
+
+    // The outline moves to a new today when the calendar is shown, when its window is activated
+    // again, and whenever a new day is announced.
+    void todaysOutlineMovesOnWithTheDay_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("shown") << "shown";
+        QTest::newRow("activated") << "activated";
+        QTest::newRow("announced") << "announced";
+    }
+
+    void todaysOutlineMovesOnWithTheDay()
+    {
+        QFETCH(QString, trigger);
+        const QRect tomorrow = page->dayRect(today.addDays(1));
+        const QRect outlineEdge(tomorrow.left(), tomorrow.top(), 2, tomorrow.height());
+        const auto outlined = [&] { return pixelsOf(outlineEdge, QPalette::Highlight); };
+        QCOMPARE(outlined(), 0);
+        today = today.addDays(1); // midnight, or a suspend that outlasted it
+        if (trigger == "shown") {
+            window->hide();
+            window->show();
+        } else if (trigger == "activated") {
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        } else {
+            clock.date();
+        }
+        QCOMPARE(outlined(), outlineEdge.width() * outlineEdge.height());
+    }
+
+    // The man page lists the calendar's keys as the program handles and describes them.
+    void theManPageListsEveryKey()
+    {
+        QFile manPage(QStringLiteral(MAN_PAGE));
+        QVERIFY(manPage.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(manPage.readAll());
+        QString expected;
+        for (const auto &[keys, action] : CalendarKeys::descriptions())
+            expected += QStringLiteral(".TP\n.B %1\n%2\n").arg(keys, action);
+        QVERIFY2(text.contains(expected), qPrintable(expected));
     }
 
     // The weekend's red is kept where it reads and lightened where it would not.

@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of the calendar's keys and what each does.
+#include "CalendarKeys.h"
+
+#include <bit>
+
+namespace {
+
+struct Binding
+{
+    QKeyCombination keys;
+    CalendarCommand command;
+};
+
+struct KeyGroup
+{
+    const char *keys;
+    const char *action;
+    QList<Binding> bindings;
+};
+
+using enum CalendarCommand;
+
+const QList<KeyGroup> &keyGroups()
+{
+    static const QList<KeyGroup> groups = {
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Arrow keys"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a day or a week."),
+             {{Qt::Key_Left, PreviousDay},
+              {Qt::Key_Right, NextDay},
+              {Qt::Key_Up, PreviousWeek},
+              {Qt::Key_Down, NextWeek}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Page Up, Page Down"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a month."),
+             {{Qt::Key_PageUp, PreviousMonth}, {Qt::Key_PageDown, NextMonth}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Ctrl+Page Up, Ctrl+Page Down"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a year."),
+             {{Qt::ControlModifier | Qt::Key_PageUp, PreviousYear},
+              {Qt::ControlModifier | Qt::Key_PageDown, NextYear}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Home, End"),
+             QT_TRANSLATE_NOOP("CalendarKeys",
+                               "Move the selection to the first or last day of its month."),
+             {{Qt::Key_Home, FirstDayOfMonth}, {Qt::Key_End, LastDayOfMonth}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Return"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Pick the selected day."),
+             {{Qt::Key_Return, Pick}, {Qt::Key_Enter, Pick}, {Qt::Key_Select, Pick}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Alt+M"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Open the month menu."),
+             {{Qt::AltModifier | Qt::Key_M, OpenMonthMenu}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Alt+Y"),
+             QT_TRANSLATE_NOOP("CalendarKeys",
+                               "Take the keyboard into the year box; Return or "
+                               "Escape goes back to the days."),
+             {{Qt::AltModifier | Qt::Key_Y, EditYear}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Ctrl+C"),
+             QT_TRANSLATE_NOOP("CalendarKeys", "Copy the summary of the shaded span."),
+             // The copy keys of Linux desktops.
+             {{Qt::ControlModifier | Qt::Key_C, CopySpanSummary},
+              {Qt::ControlModifier | Qt::Key_Insert, CopySpanSummary},
+              {Qt::Key_Copy, CopySpanSummary}}},
+    };
+    return groups;
+}
+
+int count(Qt::KeyboardModifiers modifiers)
+{
+    return std::popcount(uint(modifiers.toInt()));
+}
+
+} // namespace
+
+std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed)
+{
+    const Qt::KeyboardModifiers held = pressed.keyboardModifiers() & ~Qt::KeypadModifier;
+    // Of the bindings whose modifiers are all held, the one that names the most wins: Ctrl+Page
+    // Up over Page Up.
+    const Binding *best = nullptr;
+    for (const KeyGroup &group : keyGroups()) {
+        for (const Binding &binding : group.bindings) {
+            const Qt::KeyboardModifiers needed = binding.keys.keyboardModifiers();
+            if (binding.keys.key() != pressed.key() || (held & needed) != needed)
+                continue;
+            if (!best || count(needed) > count(best->keys.keyboardModifiers()))
+                best = &binding;
+        }
+    }
+    return best ? std::optional(best->command) : std::nullopt;
+}
+
+std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command)
+{
+    switch (command) {
+    case PreviousDay:
+        return from.addDays(-1);
+    case NextDay:
+        return from.addDays(1);
+    case PreviousWeek:
+        return from.addDays(-7);
+    case NextWeek:
+        return from.addDays(7);
+    case PreviousMonth:
+        return from.addMonths(-1);
+    case NextMonth:
+        return from.addMonths(1);
+    case PreviousYear:
+        return from.addYears(-1);
+    case NextYear:
+        return from.addYears(1);
+    case FirstDayOfMonth:
+        return QDate(from.year(), from.month(), 1);
+    case LastDayOfMonth:
+        return QDate(from.year(), from.month(), from.daysInMonth());
+    case Pick:
+    case OpenMonthMenu:
+    case EditYear:
+    case CopySpanSummary:
+        break;
+    }
+    return std::nullopt;
+}
+
+QList<std::pair<QString, QString>> CalendarKeys::descriptions()
+{
+    QList<std::pair<QString, QString>> described;
+    for (const KeyGroup &group : keyGroups())
+        described.append({tr(group.keys), tr(group.action)});
+    return described;
+}

@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Selection, paging, pointing and painting of the calendar's page of months.
+#include "MonthPage.h"
+
+#include "AccessibleMonthPage.h"
+#include "CalendarKeys.h"
+#include "CalendarRange.h"
+#include "Today.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+QDate firstOfMonth(QDate date)
+{
+    return QDate(date.year(), date.month(), 1);
+}
+
+} // namespace
+
+MonthPage::MonthPage(Today &today, QWidget *parent)
+    : QWidget(parent)
+    , m_today(today)
+    , m_todayShown(today.date())
+{
+    installAccessibleMonthPage();
+    setObjectName(QStringLiteral("monthPage"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Today's outline moves on with the day, also while nothing else repaints.
+    connect(&m_today, &Today::dateChanged, this, [this](QDate day) {
+        m_todayShown = day;
+        update();
+    });
+
+    m_selected = std::clamp(m_todayShown, CalendarRange::first(), CalendarRange::last());
+    showPageStartingAt(m_selected);
+}
+
+MonthGrid MonthPage::grid() const
+{
+    return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthRows);
+}
+
+void MonthPage::setSelectedDate(QDate date)
+{
+    const QDate chosen = std::clamp(date, CalendarRange::first(), CalendarRange::last());
+    // Turn the page as little as it takes to show the chosen month.
+    if (chosen < m_firstMonth)
+        showPageStartingAt(chosen);
+    else if (chosen >= m_firstMonth.addMonths(monthsPerPage()))
+        showPageStartingAt(chosen.addMonths(1 - monthsPerPage()));
+    if (chosen == m_selected)
+        return;
+    update(dayRect(m_selected));
+    m_selected = chosen;
+    update(dayRect(m_selected));
+    announceSelection();
+}
+
+void MonthPage::showPageStartingAt(QDate month)
+{
+    // The first page starts in January 1753 and the last ends in December 9999.
+    const QDate lastPageStart = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage());
+    const QDate start = std::clamp(firstOfMonth(month), CalendarRange::first(), lastPageStart);
+    if (start == m_firstMonth)
+        return;
+    m_firstMonth = start;
+    update();
+    emit pageChanged(start);
+}
+
+void MonthPage::setMonthRows(int rows)
+{
+    m_monthRows = std::clamp(rows, 1, int(MonthGrid::maximumMonthRows));
+    const QDate start = m_firstMonth;
+    m_firstMonth = QDate(); // the page ends elsewhere now: lay it out anew
+    showPageStartingAt(start);
+    setSelectedDate(m_selected);
+}
+
+void MonthPage::setSpan(const CalendarSpan &span)
+{
+    if (span == m_span)
+        return;
+    // Only the days whose shading or mark changed are repainted.
+    QRegion changed = spanRegion(m_span).xored(spanRegion(span));
+    if (span.firstDate != m_span.firstDate)
+        changed += dayRect(m_span.firstDate).united(dayRect(span.firstDate));
+    m_span = span;
+    update(changed);
+}
+
+QRegion MonthPage::spanRegion(const CalendarSpan &span) const
+{
+    const QDate first = std::min(span.from, span.to);
+    const QDate last = std::max(span.from, span.to);
+    if (!first.isValid())
+        return QRegion();
+    const MonthGrid months = grid();
+    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage());
+    QRegion region;
+    for (QDate day = std::max(first, m_firstMonth); day <= last && day < pageEnd;
+         day = day.addDays(1))
+        region += months.dayRect(day);
+    return region;
+}
+
+void MonthPage::highlight(QDate day)
+{
+    if (day == m_highlighted)
+        return;
+    m_highlighted = day;
+    emit highlighted(day);
+}
+
+void MonthPage::announceSelection()
+{
+    if (QAccessible::isActive())
+        announceSelectedDate(this);
+}
+
+void MonthPage::mouseMoveEvent(QMouseEvent *event)
+{
+    if (const QDate day = grid().dateAt(event->position().toPoint()); day.isValid())
+        highlight(day);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MonthPage::leaveEvent(QEvent *event)
+{
+    highlight(QDate());
+    QWidget::leaveEvent(event);
+}
+
+void MonthPage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    const MonthGrid months = grid();
+    const QPoint point = event->position().toPoint();
+    if (const int title = months.titleAt(point); title >= 0) {
+        emit monthJumpRequested(months.month(title),
+                                mapToGlobal(months.titleRect(title).bottomLeft()));
+        return;
+    }
+    // A double click arrives as a second press and release, and so picks a second time.
+    const QDate date = months.dateAt(point);
+    if (!date.isValid())
+        return QWidget::mouseReleaseEvent(event);
+    setSelectedDate(date);
+    emit activated(date);
+}
+
+void MonthPage::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<CalendarCommand> command = CalendarKeys::command(event->keyCombination());
+    if (command == CalendarCommand::Pick) {
+        // The pick is the day the user sees selected, even after paging away from it.
+        setSelectedDate(m_selected);
+        emit activated(m_selected);
+    } else if (const std::optional<QDate> target
+               = command ? CalendarKeys::moved(m_selected, *command) : std::nullopt) {
+        setSelectedDate(*target);
+        highlight(m_selected);
+    } else {
+        // The calendar around the page handles the rest.
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void MonthPage::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update(dayRect(m_selected));
+    // After Qt has told assistive technology of the page's focus, tell it of the day's.
+    QMetaObject::invokeMethod(this, &MonthPage::announceSelection, Qt::QueuedConnection);
+}
+
+void MonthPage::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(dayRect(m_selected));
+}
+
+void MonthPage::showEvent(QShowEvent *event)
+{
+    // Shown again, perhaps after a suspend that outlasted midnight: a day that has turned is
+    // announced, and its outline follows.
+    m_today.date();
+    QWidget::showEvent(event);
+}
+
+bool MonthPage::event(QEvent *event)
+{
+    // Its window is active again, perhaps after a suspend that outlasted midnight. (Qt tells
+    // every widget of the window of this, but only the window itself of ActivationChange.)
+    if (event->type() == QEvent::WindowActivate)
+        m_today.date();
+    return QWidget::event(event);
+}
+
+void MonthPage::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::LocaleChange:
+    case QEvent::FontChange:
+        m_painter.textsChanged();
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void MonthPage::resizeEvent(QResizeEvent *event)
+{
+    m_painter.textsChanged(); // the weekday names may need another length
+    QWidget::resizeEvent(event);
+}
+
+void MonthPage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_painter.paint(painter, grid(),
+                    {.selected = m_selected, .today = m_todayShown, .span = m_span});
+}

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The months of one page of the calendar: drawn, and turning the pointer and the keys on their
+// days into a selection and a day pointed at.
+#pragma once
+
+#include "CalendarSpan.h"
+#include "MonthGrid.h"
+#include "MonthPainter.h"
+
+#include <QDate>
+#include <QWidget>
+
+class Today;
+
+// Exactly one date is selected. Every pick of a day, by a click or by Return, is reported as
+// activated(); setting the date from code or moving the selection with the keys reports nothing.
+// The months are laid out left to right in every region; names and numbers are the region's.
+class MonthPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MonthPage(Today &today, QWidget *parent = nullptr);
+
+    QDate selectedDate() const { return m_selected; }
+    // Selects the date, kept within the calendar's range, and turns the page as little as it
+    // takes to show it.
+    void setSelectedDate(QDate date);
+
+    // The first day of the first month on the page.
+    QDate firstMonth() const { return m_firstMonth; }
+    int monthsPerPage() const { return MonthGrid::monthColumns * m_monthRows; }
+    // Shows the page that starts with the month of the date, kept within the calendar's range.
+    void showPageStartingAt(QDate month);
+
+    // Rows of four months, 1 to 3: fewer where the screen is too short for three.
+    int monthRows() const { return m_monthRows; }
+    void setMonthRows(int rows);
+
+    void setSpan(const CalendarSpan &span);
+
+    // Where a day is drawn; null where it is not on the page.
+    QRect dayRect(QDate date) const { return grid().dayRect(date); }
+
+signals:
+    // A day was picked, by a click or by Return.
+    void activated(QDate date);
+    // The user points at a day, or moves the selection to one; null once the pointer has left
+    // the days.
+    void highlighted(QDate date);
+    void pageChanged(QDate firstMonth);
+    // A month's title was clicked: the user wants to move quickly to another month or year.
+    void monthJumpRequested(QDate month, QPoint globalPosition);
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    MonthGrid grid() const;
+    void highlight(QDate day);
+    void announceSelection();
+    QRegion spanRegion(const CalendarSpan &span) const;
+
+    Today &m_today;
+    QDate m_todayShown;
+    QDate m_selected;
+    QDate m_firstMonth;
+    QDate m_highlighted;
+    int m_monthRows = MonthGrid::maximumMonthRows;
+    CalendarSpan m_span;
+    MonthPainter m_painter {*this};
+};
