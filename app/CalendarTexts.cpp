@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar's month and weekday names and its numbers, in the region's forms.
 #include "CalendarTexts.h"
 
 #include <QFontMetricsF>

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The words and numbers the calendar draws: in its region's language and in the region's own
+// digits, as the dates in the results are.
 #pragma once
 
 #include <QDate>
@@ -10,8 +12,6 @@
 
 class QFontMetricsF;
 
-// The words and numbers the calendar draws: in its region's language and in the region's own
-// digits, as the dates in the results are.
 class CalendarTexts
 {
 public:

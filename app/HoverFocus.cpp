@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Hands the keyboard focus to the widgets the pointer moves over.
 #include "HoverFocus.h"
 
 #include <QEvent>

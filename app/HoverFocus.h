@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Gives a widget the keyboard focus as soon as the mouse moves over it, while it is enabled.
 #pragma once
 
 #include <QObject>
 
 class QWidget;
 
-// Gives a widget the keyboard focus as soon as the mouse moves over it, while it is enabled.
 class HoverFocus : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The geometry of a page of months: where each month, title, weekday name and day lies.
 #include "MonthGrid.h"
 
 namespace {

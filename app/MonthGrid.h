@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the months of one calendar page, and the days within them, lie in the calendar's area:
+// four months across and up to three down, each a title row, a row of weekday names and six
+// weeks.
 #pragma once
 
 #include <QDate>
 #include <QRect>
 
-// Where the months of one calendar page, and the days within them, lie in the calendar's area:
-// four months across and up to three down, each a title row, a row of weekday names and six
-// weeks.
 class MonthGrid
 {
 public:

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The month-and-year menu that moves the calendar quickly to another month.
 #include "MonthJumpMenu.h"
 
 #include "CalendarRange.h"

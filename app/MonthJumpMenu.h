@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Moves quickly to another month or year: a year box over the twelve months of the region.
 #pragma once
 
 #include <QDate>
@@ -7,7 +8,6 @@
 
 class QSpinBox;
 
-// Moves quickly to another month or year: a year box over the twelve months of the region.
 class MonthJumpMenu : public QMenu
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Contrast ratios, blends, and text colours made to read on their background.
 #include "ReadableColour.h"
 
 #include <cmath>

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Colours that stay readable on whatever background the desktop's theme gives.
 #pragma once
 
 #include <QColor>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dates the calendar offers and every answer must stay within.
 #pragma once
 
 #include <QDate>
 
-// The dates the calendar offers and every answer must stay within.
 namespace CalendarRange {
 
 inline QDate first()

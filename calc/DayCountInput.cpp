@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads a typed day count in the region's number format, from any script's digits.
 #include "DayCountInput.h"
 
 #include "CalendarRange.h"

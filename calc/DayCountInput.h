@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the user typed into the day-count box, read as a whole number of days.
 #pragma once
 
 #include <QDate>
@@ -8,7 +9,6 @@
 
 #include <optional>
 
-// What the user typed into the day-count box, read as a whole number of days.
 class DayCountInput
 {
 public:

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Finds the time and number regions from the environment, as the C library does.
 #include "RegionalSettings.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The regions the program follows, chosen as the C library chooses its categories: dates (the
+// results, the calendar's names and first weekday) by the time category, typed numbers by the
+// numeric category.
 #pragma once
 
 #include <QLocale>
 
-// The regions the program follows, chosen as the C library chooses its categories: dates (the
-// results, the calendar's names and first weekday) by the time category, typed numbers by the
-// numeric category.
 struct RegionalSettings
 {
     QLocale dates;
