@@ -26,8 +26,6 @@ public:
     CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
                      QWidget *parent = nullptr);
 
-    const Calculator &calculator() const { return m_calculator; }
-
     // Fits the window into a screen's available area: on a short screen the calendar shows
     // fewer rows of months, and the title bar and left edge always stay on the screen.
     void fitToScreen(const QRect &available);

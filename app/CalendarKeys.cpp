@@ -72,9 +72,9 @@ int count(Qt::KeyboardModifiers modifiers)
 
 std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed)
 {
-    const Qt::KeyboardModifiers held = pressed.keyboardModifiers() & ~Qt::KeypadModifier;
+    const Qt::KeyboardModifiers held = pressed.keyboardModifiers();
     // Of the bindings whose modifiers are all held, the one that names the most wins: Ctrl+Page
-    // Up over Page Up.
+    // Up over Page Up. Modifiers no binding names, the keypad's among them, count for nothing.
     const Binding *best = nullptr;
     for (const KeyGroup &group : keyGroups()) {
         for (const Binding &binding : group.bindings) {

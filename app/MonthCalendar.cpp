@@ -69,11 +69,6 @@ void MonthCalendar::setSelectedDate(QDate date)
     m_page->setSelectedDate(date);
 }
 
-int MonthCalendar::monthRows() const
-{
-    return m_page->monthRows();
-}
-
 void MonthCalendar::setMonthRows(int rows)
 {
     m_page->setMonthRows(rows);

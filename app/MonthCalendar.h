@@ -32,7 +32,6 @@ public:
     void setSelectedDate(QDate date);
 
     // Rows of four months, 1 to 3: fewer where the screen is too short for three.
-    int monthRows() const;
     void setMonthRows(int rows);
     // What the title bar and the summary take of the calendar's height; the rows of months
     // share the rest.

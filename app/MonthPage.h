@@ -35,7 +35,6 @@ public:
     void showPageStartingAt(QDate month);
 
     // Rows of four months, 1 to 3: fewer where the screen is too short for three.
-    int monthRows() const { return m_monthRows; }
     void setMonthRows(int rows);
 
     void setSpan(const CalendarSpan &span);
