@@ -21,7 +21,7 @@ public:
 
     explicit Today(Clock clock, QObject *parent = nullptr);
 
-    // Reads the clock.
+    // Reads the clock afresh, and announces the day if it has turned since the last reading.
     QDate date();
 
 signals:

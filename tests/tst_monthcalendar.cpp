@@ -37,10 +37,16 @@ class MonthCalendarTest : public QObject
     std::unique_ptr<QSignalSpy> picks;
     QDate firstMonth; // the first month shown, as the calendar last reported it
 
-    // How many of the page's pixels in the rectangle are as wanted.
+    // How many of the page's pixels in the rectangle are as wanted, as last painted on the
+    // screen: only what the page repainted has changed there.
     int pixels(const QRect &rect, const std::function<bool(QColor)> &wanted) const
     {
-        const QImage image = page->grab().toImage();
+        QCoreApplication::processEvents();
+        const QPoint origin = page->mapTo(page->window(), QPoint());
+        const QImage image = page->screen()
+                                     ->grabWindow(page->window()->winId(), origin.x(), origin.y(),
+                                                  page->width(), page->height())
+                                     .toImage();
         int count = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -306,14 +312,19 @@ private slots:
         QTest::addColumn<QPoint>("angle");
         QTest::addColumn<QPoint>("pixels"); // in quarters of a row of days
         QTest::addColumn<QString>("over");
+        QTest::addColumn<int>("back"); // events turned the other way after them
         QTest::addColumn<int>("monthsForward");
-        QTest::newRow("touchpad down") << 48 << QPoint(0, -15) << QPoint() << "monthPage" << 6;
-        QTest::newRow("touchpad up") << 9 << QPoint(0, 15) << QPoint() << "monthPage" << -1;
-        QTest::newRow("sideways") << 16 << QPoint(-15, 0) << QPoint() << "monthPage" << 2;
-        QTest::newRow("pixels only") << 3 << QPoint() << QPoint(0, -3) << "monthPage" << 2;
-        QTest::newRow("down over the year") << 2 << QPoint(0, -120) << QPoint() << "yearShown" << 2;
-        QTest::newRow("down over the summary")
-                << 1 << QPoint(0, -120) << QPoint() << "spanSummary" << 1;
+        const auto row = [](const char *name, int events, QPoint angle, QPoint pixels,
+                            const char *over, int back, int monthsForward) {
+            QTest::newRow(name) << events << angle << pixels << over << back << monthsForward;
+        };
+        row("touchpad down", 48, {0, -15}, {}, "monthPage", 0, 6);
+        row("touchpad up", 9, {0, 15}, {}, "monthPage", 0, -1);
+        row("a turn back starts afresh", 7, {0, -15}, {}, "monthPage", 8, -1);
+        row("sideways", 16, {-15, 0}, {}, "monthPage", 0, 2);
+        row("pixels only", 3, {}, {0, -3}, "monthPage", 0, 2);
+        row("down over the year", 2, {0, -120}, {}, "yearShown", 0, 2);
+        row("down over the summary", 1, {0, -120}, {}, "spanSummary", 0, 1);
     }
 
     void wheelTurnsAddUp()
@@ -326,6 +337,9 @@ private slots:
         const int rowHeight = page->dayRect(today).height();
         for (int i = 0; i < events; ++i)
             turnWheel(target, angle, pixels * rowHeight / 4);
+        QFETCH(int, back);
+        for (int i = 0; i < back; ++i)
+            turnWheel(target, -angle, -pixels * rowHeight / 4);
         QFETCH(int, monthsForward);
         QCOMPARE(firstMonth, QDate(2026, 12, 1).addMonths(monthsForward));
     }
@@ -355,7 +369,7 @@ private slots:
         row("control page up", {2028, 2, 29}, control | Qt::Key_PageUp, {2027, 2, 28},
             {2027, 2, 1});
         row("home", {2027, 5, 9}, Qt::Key_Home, {2027, 5, 1}, {2026, 12, 1});
-        row("end", {2027, 2, 9}, Qt::Key_End, {2027, 2, 28}, {2026, 12, 1});
+        row("end", {2027, 3, 9}, Qt::Key_End, {2027, 3, 31}, {2026, 12, 1});
         row("left at the first day", {1753, 1, 1}, Qt::Key_Left, {1753, 1, 1}, {1753, 1, 1});
         row("down at the last week", {9999, 12, 30}, Qt::Key_Down, {9999, 12, 31}, {9999, 1, 1});
         row("return", {2027, 1, 9}, Qt::Key_Return, {2027, 1, 9}, {2026, 12, 1}, 1);
@@ -434,8 +448,8 @@ private slots:
         QCOMPARE(picks->count(), 0);
     }
 
-    // The span is shaded from end to end, its first date barred, and a span that goes leaves
-    // its days as they were.
+    // The span is shaded from end to end and its first date barred; a span or a mark that goes
+    // leaves its days as they were.
     void theSpanIsShadedAndItsFirstDateMarked()
     {
         const QDate first(2026, 12, 19);
@@ -447,6 +461,8 @@ private slots:
         QCOMPARE(pixelsOf(inside, QPalette::Base), 0);
         QVERIFY(pixelsOf(outside, QPalette::Base) > 0);
         QCOMPARE(pixelsOf(bar, QPalette::Highlight), bar.width() * bar.height());
+        calendar->setSpan({first, QDate(2027, 1, 6), QDate()});
+        QCOMPARE(pixelsOf(bar, QPalette::Highlight), 0);
         calendar->setSpan({});
         QVERIFY(pixelsOf(inside, QPalette::Base) > 0);
         QCOMPARE(pixelsOf(bar, QPalette::Highlight), 0);
