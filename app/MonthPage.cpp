@@ -189,33 +189,21 @@ void MonthPage::focusOutEvent(QFocusEvent *event)
     update(dayRect(m_selected));
 }
 
-void MonthPage::showEvent(QShowEvent *event)
-{
-    // Shown again, perhaps after a suspend that outlasted midnight: a day that has turned is
-    // announced, and its outline follows.
-    m_today.date();
-    QWidget::showEvent(event);
-}
-
 bool MonthPage::event(QEvent *event)
 {
-    // Its window is active again, perhaps after a suspend that outlasted midnight. (Qt tells
-    // every widget of the window of this, but only the window itself of ActivationChange.)
-    if (event->type() == QEvent::WindowActivate)
+    // Shown, or its window active again, perhaps after a suspend that outlasted midnight: a day
+    // that has turned is announced, and the outline follows. (Qt tells every widget of the window
+    // of WindowActivate, but only the window itself of ActivationChange.)
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         m_today.date();
     return QWidget::event(event);
 }
 
 void MonthPage::changeEvent(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::LocaleChange:
-    case QEvent::FontChange:
+    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange) {
         m_painter.textsChanged();
         update();
-        break;
-    default:
-        break;
     }
     QWidget::changeEvent(event);
 }
