@@ -12,7 +12,14 @@ Calculator::Calculator(Controls &controls, Today &today, const RegionalSettings 
     , m_today(today)
     , m_numbers(regions.numbers)
     , m_texts(regions.dates)
+    , m_todayTurns(QObject::connect(&today, &Today::dateChanged,
+                                    [this](QDate newToday) { todayChanged(newToday); }))
 { }
+
+Calculator::~Calculator()
+{
+    QObject::disconnect(m_todayTurns);
+}
 
 void Calculator::start()
 {
@@ -117,15 +124,27 @@ void Calculator::completePair(QDate second, qint64 dayCount)
     countSpan({.answerFrom = m_state.firstDate, .answerTo = second});
 }
 
+void Calculator::todayChanged(QDate newToday)
+{
+    // Whatever counts from today moves on with it; an answer keeps the day it was given on.
+    if (m_spanRule.start.isValid() && !m_spanRule.startIsFirstDate) {
+        m_spanRule.start = newToday;
+        showSpan();
+    }
+}
+
 void Calculator::showInputError(const QString &message)
 {
     m_controls.setInstruction(message);
     m_controls.setInstructionColour(InstructionColour::Error);
 }
 
+// Each new rule, an answer's above all, is shown at once: the day last pointed at counts again
+// only when the pointer or the keys next move.
 void Calculator::countSpan(const SpanRule &rule)
 {
     m_spanRule = rule;
+    m_pointed = QDate();
     showSpan();
 }
 

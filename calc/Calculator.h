@@ -25,6 +25,8 @@ public:
     enum CalculationType { DaysFromNow = 0, DaysBetweenTwoDates = 1 };
 
     Calculator(Controls &controls, Today &today, const RegionalSettings &regions);
+    ~Calculator();
+    Q_DISABLE_COPY_MOVE(Calculator)
 
     // Fills the controls, once, before the window is first shown.
     void start();
@@ -42,6 +44,7 @@ public:
 
 private:
     void completePair(QDate second, qint64 dayCount);
+    void todayChanged(QDate newToday);
     void showInputError(const QString &message);
     void countSpan(const SpanRule &rule);
     void showSpan();
@@ -53,4 +56,5 @@ private:
     CalculatorState m_state;
     SpanRule m_spanRule;
     QDate m_pointed;
+    QMetaObject::Connection m_todayTurns;
 };

@@ -11,7 +11,15 @@ namespace {
 
 // Input methods write digits of other scripts and full-width forms (Japanese and Chinese ones
 // type "１，０００" and "－５"); the regional conversion reads only the locale's own digits and
-// plain forms. The exponent is read in either case, as every locale writes it in one.
+// plain forms. Text copied from right-to-left writing carries invisible direction marks, read as
+// the blanks they look like (Arabic regions write one before their minus sign). The exponent is
+// read in either case, as every locale writes it in one.
+bool isDirectionMark(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E)
+            || (c >= 0x2066 && c <= 0x2069);
+}
+
 QString plainNumberText(const QString &text)
 {
     QString plain;
@@ -21,7 +29,7 @@ QString plainNumberText(const QString &text)
             c = U'0' + QChar::digitValue(c);
         else if (c >= 0xFF01 && c <= 0xFF5E) // the full-width forms of ASCII
             c -= 0xFEE0;
-        else if (c == 0x3000) // the ideographic space
+        else if (c == 0x3000 || isDirectionMark(c)) // the ideographic space
             c = U' ';
         if (c == U'e')
             c = U'E';

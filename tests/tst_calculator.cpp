@@ -192,6 +192,11 @@ private slots:
         accepted("hi_IN", u"\u0967\u0968"_s, 12);
         accepted("ar_EG", u"\u0661\u066C\u0660\u0660\u0660"_s, 1000);
         accepted("sv_SE", "1e3", 1000);
+        // Copied from right-to-left text, with its invisible direction marks.
+        accepted("he_IL", u"\u200F12\u200E"_s, 12);
+        accepted("ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt).negativeSign() + u"\u0665"_s,
+                 -5);
+        rejected("en_GB", u"1\u061C2"_s, FixedTexts::notWholeNumber());
     }
 
     void typedCount()
@@ -318,34 +323,40 @@ private slots:
             QCOMPARE(controls.instruction, FixedTexts::outsideCalendar());
     }
 
-    // The calendar counts from its start (today, or a held first date) to the day pointed at,
-    // and otherwise shows the last answer's span, until a new first date or another type.
+    // The calendar counts from its start (today, or a held first date) to the day the pointer or
+    // the keys last moved to; an answer shows its own span until they next move, and once the
+    // pointer leaves the days the last answer's span stays.
     void theSpanRunsToThePointedDayOrShowsTheAnswer_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QDate>("picked");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QDate>("pointed");
+        QTest::addColumn<QVariant>("movedTo"); // none: nothing moved after the answer
         QTest::addColumn<CalendarSpan>("shown");
         QTest::addColumn<QString>("summary");
         const QDate today(2026, 12, 5), christmas(2026, 12, 25), march(2026, 3, 1);
+        const QVariant stayed, left = QDate();
         const auto row = [](const char *name, int type, QDate picked, const char *typed,
-                            QDate pointed, CalendarSpan shown, const char *summary) {
-            QTest::newRow(name) << type << picked << typed << pointed << shown << summary;
+                            QVariant movedTo, CalendarSpan shown, const char *summary) {
+            QTest::newRow(name) << type << picked << typed << movedTo << shown << summary;
         };
         row("from today, pointing", DaysFromNow, {}, "", christmas, {today, christmas, {}},
             "05/12/2026 to 25/12/2026: 20 days (2 weeks 6 days), 15 working days");
-        row("from today, not pointing", DaysFromNow, {}, "", {}, {}, "");
+        row("from today, keys moved", DaysFromNow, {}, "", stayed, {today, {2027, 1, 6}, {}},
+            "05/12/2026 to 06/01/2027: 32 days");
+        row("from today, pointer gone", DaysFromNow, {}, "", left, {}, "");
         row("after a pick, pointing", DaysFromNow, christmas, "", march, {today, march, {}},
             "05/12/2026 to 01/03/2026: -279 days");
-        row("after a pick, not pointing", DaysFromNow, christmas, "", {}, {today, christmas, {}},
+        row("after a pick", DaysFromNow, christmas, "", stayed, {today, christmas, {}},
             "05/12/2026 to 25/12/2026: 20 days");
-        row("after a count", DaysFromNow, {}, "-3", {}, {today, {2026, 12, 2}, {}},
+        row("after a count", DaysFromNow, {}, "-3", stayed, {today, {2026, 12, 2}, {}},
             "05/12/2026 to 02/12/2026: -3 days (0 weeks -3 days), -2 working days");
+        row("after a count, pointer gone", DaysFromNow, {}, "100", left, {today, {2027, 3, 15}, {}},
+            "05/12/2026 to 15/03/2027: 100 days");
         row("no first date", DaysBetween, {}, "", christmas, {}, "");
-        row("first date, pointing", DaysBetween, march, "", {2026, 2, 26},
+        row("first date, pointing", DaysBetween, march, "", QDate(2026, 2, 26),
             {march, {2026, 2, 26}, march}, "01/03/2026 to 26/02/2026: -3 days");
-        row("first date, not pointing", DaysBetween, march, "", {}, {{}, {}, march}, "");
+        row("first date", DaysBetween, march, "", stayed, {{}, {}, march}, "");
         row("pair completed", DaysBetween, march, "2", christmas, {march, {2026, 3, 3}, {}},
             "01/03/2026 to 03/03/2026: 2 days");
     }
@@ -355,19 +366,32 @@ private slots:
         QFETCH(int, type);
         QFETCH(QDate, picked);
         QFETCH(QString, typed);
-        QFETCH(QDate, pointed);
+        QFETCH(QVariant, movedTo);
         choose(type);
+        calculator->datePointed(QDate(2027, 1, 6));
         if (picked.isValid())
             pick(picked);
         if (!typed.isEmpty())
             calculate(typed);
-        calculator->datePointed(QDate(2027, 1, 6)); // pointing elsewhere first changes nothing
-        calculator->datePointed(pointed);
+        if (movedTo.isValid())
+            calculator->datePointed(movedTo.toDate());
         QTEST(controls.span, "shown");
         QFETCH(QString, summary);
         QVERIFY2(summary.isEmpty() ? controls.spanSummary.isEmpty()
                                    : controls.spanSummary.startsWith(summary),
                  qPrintable(controls.spanSummary));
+    }
+
+    // A span counted from today moves on with it at midnight; an answer stays as it was given.
+    void theSpanFromTodayMovesOnAtMidnight()
+    {
+        pick(today.addDays(3));
+        calculator->datePointed(QDate(2026, 12, 25));
+        today = today.addDays(1);
+        QVERIFY(QMetaObject::invokeMethod(clock.findChild<QTimer *>(), "timeout"));
+        QVERIFY(controls.spanSummary.startsWith("06/12/2026 to 25/12/2026: 19 days"));
+        calculator->datePointed({});
+        QCOMPARE(controls.span, CalendarSpan({{2026, 12, 5}, {2026, 12, 8}, {}}));
     }
 
     // Today is read afresh each time; a new day is announced as soon as a reading finds it, and

@@ -299,6 +299,28 @@ private slots:
                          "05/12/2026 to 19/12/2026: 14 days (2 weeks 0 days), 10 working days"));
     }
 
+    // Keys only: a typed answer shows its span at once, and the summary's accessible name, which
+    // screen readers follow, is the answer's.
+    void aTypedAnswerShowsItsSpanAfterKeyMoves()
+    {
+        showWindow();
+        for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right,
+                        Qt::Key_Right, Qt::Key_Tab})
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "100");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(results(),
+                 "15/03/2027 is  100 days from 05/12/2026\nThat is 14 Weeks and 2 Days.");
+        const QString answer
+                = "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days), 71 working days";
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                         calendar()->findChild<QLabel *>("spanSummary"))
+                         ->text(QAccessible::Name),
+                 answer);
+    }
+
     // A double click as the windowing system delivers it picks twice: a 0-day pair.
     void aDoubleClickPicksTwice()
     {
