@@ -42,5 +42,8 @@ void MonthJumpMenu::prepare(QDate month, const QLocale &locale)
         m_months[index]->setText(locale.standaloneMonthName(index + 1));
         m_months[index]->setChecked(index + 1 == month.month());
     }
+    // Each opening starts in the month list, wherever the keys were left the last time: the year
+    // field would otherwise keep the focus and take the arrow keys.
+    m_year->clearFocus();
     setActiveAction(m_months[month.month() - 1]);
 }

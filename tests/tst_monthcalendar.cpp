@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -304,6 +305,21 @@ private slots:
         months->actions().at(2 + 2)->trigger();
         QTEST(firstMonth, "firstMonth");
         QCOMPARE(picks->count(), 0);
+    }
+
+    // However the year field was left, the menu opens again on the shown month in its list.
+    void theMonthJumpOpensOnItsMonthsEachTime()
+    {
+        calendar->setFocus();
+        press(Qt::AltModifier | Qt::Key_M);
+        auto *year = QApplication::activePopupWidget()->findChild<QSpinBox *>();
+        QTest::mouseClick(year->findChild<QLineEdit *>(), Qt::LeftButton);
+        QTest::keyClick(year, Qt::Key_Up);
+        QApplication::activePopupWidget()->close();
+        press(Qt::AltModifier | Qt::Key_M);
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Return})
+            QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), key);
+        QCOMPARE(firstMonth, QDate(2026, 11, 1));
     }
 
     void wheelTurnsAddUp_data()
