@@ -9,12 +9,14 @@
 
 namespace {
 
-// The options QGuiApplication and QApplication take for themselves.
+// The options QGuiApplication, QApplication and the X11 platform take for themselves, as Qt
+// documents them; Qt also takes each with two dashes.
 const QStringList qtOptionsWithValue
-        = {"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-           "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
-           "style",       "stylesheet",         "qmljsdebugger"};
-const QStringList qtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+        = {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+           "qwindowicon", "qwindowtitle", "session", "qmljsdebugger", "style", "stylesheet",
+           // X11 only
+           "display", "geometry", "title", "icon", "name", "visual"};
+const QStringList qtFlags = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
 } // namespace
 

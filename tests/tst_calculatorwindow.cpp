@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculatorWindow.h"
+#include "CommandLine.h"
 #include "FixedTexts.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
@@ -166,6 +167,30 @@ private slots:
             QVERIFY(window->height() + rowHeight > available.height() - placed.top());
         if (rows > 1)
             QVERIFY(placed.bottom() <= available.bottom());
+    }
+
+    // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
+    // value included, beside the program's own.
+    void qtsOwnOptionsAreLeftToQt_data()
+    {
+        QTest::addColumn<QStringList>("option");
+        for (const char *flag : {"-reverse", "-widgetcount", "-testability", "-nograb", "-dograb",
+                                 "--reverse", "-qmljsdebugger=port:1234"})
+            QTest::newRow(flag) << QStringList {flag};
+        for (const char *withValue :
+             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+              "-qwindowicon", "-qwindowtitle", "-session", "-style", "-stylesheet", "-display",
+              "-geometry", "-title", "-icon", "-name", "-visual", "--style"})
+            QTest::newRow(withValue) << QStringList {withValue, "a value"};
+    }
+
+    void qtsOwnOptionsAreLeftToQt()
+    {
+        QFETCH(QStringList, option);
+        const CommandLine command = CommandLine::parse(QStringList {"daywright"} + option
+                                                       + QStringList {"--version"});
+        QCOMPARE(command.error, QString());
+        QCOMPARE(command.action, CommandLine::Action::ShowVersion);
     }
 
     void focusStartsInTheResultsAndTabVisitsEveryControl()
