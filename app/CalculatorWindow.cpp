@@ -11,7 +11,6 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <limits>
 
 #include "icons/daywright-16.xpm"
 #include "icons/daywright-32.xpm"
@@ -126,7 +125,6 @@ void CalculatorWindow::setUpControls()
 
     m_dayCountBox->setToolTip(FixedTexts::dayCountTooltip());
     m_dayCountBox->setAccessibleName(tr("Interval in days"));
-    m_dayCountBox->setMaxLength(std::numeric_limits<int>::max());
 
     m_resultsBox->setToolTip(FixedTexts::resultsTooltip());
     m_resultsBox->setAccessibleName(m_resultsHeading->text());

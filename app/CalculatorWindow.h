@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Calculator.h"
+#include "DayCountBox.h"
 #include "FixedTexts.h"
 #include "HoverFocus.h"
 #include "MonthCalendar.h"
@@ -59,7 +60,7 @@ private:
     QLabel *const m_instructionHeading = new QLabel(FixedTexts::instructionHeading(), this);
     QLabel *const m_resultsHeading = new QLabel(FixedTexts::resultsHeading(), this);
     MonthCalendar *const m_calendar = new MonthCalendar(m_today, this);
-    QLineEdit *const m_dayCountBox = new QLineEdit(FixedTexts::initialDayCount(), this);
+    DayCountBox *const m_dayCountBox = new DayCountBox(FixedTexts::initialDayCount(), this);
     QPushButton *const m_calculateButton = new QPushButton(FixedTexts::calculateDate(), this);
 
     WidgetControls m_controls {{m_instructionLabel, m_resultsBox, m_dayCountBox, m_calculateButton,

@@ -4,11 +4,11 @@
 #include "WidgetControls.h"
 
 #include "CalendarRange.h"
+#include "DayCountBox.h"
 #include "MonthCalendar.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -36,7 +36,7 @@ void WidgetControls::setResults(const QString &text)
 
 QString WidgetControls::dayCountText() const
 {
-    return m_widgets.dayCount->text();
+    return m_widgets.dayCount->wholeText();
 }
 
 void WidgetControls::setDayCountText(const QString &text)

@@ -8,7 +8,7 @@
 class MonthCalendar;
 class QComboBox;
 class QLabel;
-class QLineEdit;
+class DayCountBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,7 +19,7 @@ public:
     {
         QLabel *instruction;
         QPlainTextEdit *results;
-        QLineEdit *dayCount;
+        DayCountBox *dayCount;
         QPushButton *calculate;
         MonthCalendar *calendar;
         QComboBox *calculationTypes;

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -374,6 +375,36 @@ private slots:
         const int start = resultsBox->cursorRect(QTextCursor(resultsBox->document())).x();
         QVERIFY(start < resultsBox->cursorRect(endOfLine).x());
         QVERIFY(start < resultsBox->viewport()->width() / 4);
+    }
+
+    // A paste of any length leaves the window answering: the box shows the start of a long text,
+    // visibly cut, and the count reads the whole of it.
+    void aHugePasteIsShownCutAndCountedWhole_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<int>("days");
+        QTest::newRow("a count") << QString(2'000'000, u'0') + u'7'
+                                 << FixedTexts::afterCalculationInstruction() << 7;
+        QTest::newRow("too many days")
+                << QString(2'000'000, u'7')
+                << "Date box error, the date must lie between 1753 and 9999" << 14;
+    }
+
+    void aHugePasteIsShownCutAndCountedWhole()
+    {
+        QFETCH(QString, pasted);
+        showWindow();
+        calculate("14");
+        auto *dayCount = control<QLineEdit>("dayCountBox");
+        QApplication::clipboard()->setText(pasted);
+        dayCount->selectAll();
+        dayCount->paste();
+        QVERIFY(dayCount->text().size() < 2000 && dayCount->text().endsWith(u'\u2026'));
+        QTest::mouseClick(calculateButton(), Qt::LeftButton);
+        QTEST(instruction(), "instruction");
+        QFETCH(int, days);
+        QCOMPARE(calendar()->selectedDate(), today.addDays(days));
     }
 
     // A count wider than the day box shows its start.
