@@ -4,6 +4,7 @@
 // theme.
 #include "MonthPainter.h"
 
+#include "DayColours.h"
 #include "ReadableColour.h"
 
 #include <QPainter>
@@ -38,8 +39,10 @@ MonthPainter::MonthPainter(const QWidget &widget)
 void MonthPainter::paint(QPainter &painter, const MonthGrid &grid, const Marks &marks)
 {
     prepareTexts(grid);
+    const QPalette::ColorGroup group = m_widget.hasFocus() ? QPalette::Active : QPalette::Inactive;
+    const DayColours colours = DayColours::of(m_widget.palette(), group);
     for (int index = 0; index < grid.monthsPerPage(); ++index)
-        paintMonth(painter, grid, index, marks);
+        paintMonth(painter, grid, index, marks, colours);
 }
 
 void MonthPainter::prepareTexts(const MonthGrid &grid)
@@ -66,14 +69,11 @@ void MonthPainter::prepareTexts(const MonthGrid &grid)
 }
 
 void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int index,
-                              const Marks &marks) const
+                              const Marks &marks, const DayColours &colours) const
 {
     const bool focused = m_widget.hasFocus();
     const QPalette &palette = m_widget.palette();
     const QPalette::ColorGroup group = focused ? QPalette::Active : QPalette::Inactive;
-    const QColor base = palette.color(group, QPalette::Base);
-    const QColor highlight = palette.color(group, QPalette::Highlight);
-    const QColor highlightedText = palette.color(group, QPalette::HighlightedText);
     const QDate first = grid.month(index);
 
     const QRect title = grid.titleRect(index);
@@ -82,45 +82,39 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
     painter.setPen(readableOn(palette.color(group, QPalette::Text), titleBackground));
     painter.drawText(title, Qt::AlignCenter, m_texts.monthTitle(first));
 
-    painter.setPen(readableOn(palette.color(group, QPalette::PlaceholderText), base));
+    painter.setPen(readableOn(palette.color(group, QPalette::PlaceholderText), colours.page));
     for (int column = 0; column < 7; ++column)
         drawCentred(painter, grid.weekdayRect(index, column), m_weekdayNames[column]);
 
-    // The span is shaded with a tint of the selection's colour; every colour drawn on it is
-    // made to read on it.
-    const QColor spanShade = blended(base, highlight, 0.3);
     const QDate spanFirst = std::min(marks.span.from, marks.span.to);
     const QDate spanLast = std::max(marks.span.from, marks.span.to);
     const QList<Qt::DayOfWeek> workingDays = m_widget.locale().weekdays();
-    const QColor text = palette.color(group, QPalette::Text);
-    const QColor rest(200, 0, 0);
-    const QColor workingDay[] = {readableOn(text, base), readableOn(text, spanShade)};
-    const QColor restDay[] = {readableOn(rest, base), readableOn(rest, spanShade)};
     for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
         const QRect cell = grid.dayRect(day);
         const bool inSpan = spanFirst.isValid() && day >= spanFirst && day <= spanLast;
         if (inSpan)
-            painter.fillRect(cell, spanShade);
-        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) ? workingDay[inSpan]
-                                                                             : restDay[inSpan];
+            painter.fillRect(cell, colours.span);
+        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
+                ? colours.workingDay[inSpan]
+                : colours.restDay[inSpan];
         const bool selected = day == marks.selected;
         if (selected) {
-            painter.fillRect(cell, highlight);
-            number = highlightedText;
+            painter.fillRect(cell, colours.selected);
+            number = colours.onSelected;
             if (focused) {
-                painter.setPen(QPen(highlightedText, 1, Qt::DotLine));
+                painter.setPen(QPen(colours.onSelected, 1, Qt::DotLine));
                 painter.drawRect(cell.adjusted(3, 3, -4, -4));
             }
         }
         // Today keeps its outline on the selection too: a ring in the selection's text colour.
         if (day == marks.today && selected)
-            drawFrame(painter, cell.adjusted(1, 1, -1, -1), highlightedText, 1);
+            drawFrame(painter, cell.adjusted(1, 1, -1, -1), colours.onSelected, 1);
         else if (day == marks.today)
-            drawFrame(painter, cell, highlight, 2);
+            drawFrame(painter, cell, colours.mark, 2);
         // The first date of a pair: a bar along the foot of its cell.
         if (day == marks.span.firstDate)
             painter.fillRect(cell.left() + 3, cell.bottom() - 2, cell.width() - 6, 3,
-                             selected ? highlightedText : highlight);
+                             selected ? colours.onSelected : colours.mark);
         painter.setPen(number);
         drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
     }

@@ -5,6 +5,7 @@
 
 #include "CalendarSpan.h"
 #include "CalendarTexts.h"
+#include "DayColours.h"
 #include "MonthGrid.h"
 
 #include <QDate>
@@ -37,7 +38,8 @@ public:
 
 private:
     void prepareTexts(const MonthGrid &grid);
-    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, const Marks &marks) const;
+    void paintMonth(QPainter &painter, const MonthGrid &grid, int index, const Marks &marks,
+                    const DayColours &colours) const;
 
     const QWidget &m_widget;
     CalendarTexts m_texts;

@@ -3,6 +3,7 @@
 // Contrast ratios, blends, and text colours made to read on their background.
 #include "ReadableColour.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,8 +26,10 @@ double luminance(const QColor &colour)
 QColor blended(const QColor &from, const QColor &to, double share)
 {
     const auto channel = [share](float a, float b) { return a + (b - a) * float(share); };
+    // Rounded to what the screen shows, so that a colour drawn is the colour measured.
     return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()));
+                            channel(from.blueF(), to.blueF()))
+            .rgb();
 }
 
 double contrastRatio(const QColor &a, const QColor &b)
@@ -36,14 +39,33 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
-QColor readableOn(const QColor &wanted, const QColor &background)
+QColor contrasting(const QColor &wanted, std::initializer_list<QColor> backgrounds, double ratio)
 {
-    const QColor extreme
-            = contrastRatio(Qt::black, background) > contrastRatio(Qt::white, background)
+    const QColor &first = *backgrounds.begin();
+    const QColor extreme = contrastRatio(Qt::black, first) > contrastRatio(Qt::white, first)
             ? QColor(Qt::black)
             : QColor(Qt::white);
+    const auto reaches = [&](const QColor &colour) {
+        return std::ranges::all_of(backgrounds, [&](const QColor &background) {
+            return contrastRatio(colour, background) >= ratio;
+        });
+    };
     QColor colour = wanted;
-    for (int step = 1; step <= 20 && contrastRatio(colour, background) < textContrast; ++step)
+    for (int step = 1; step <= 20 && !reaches(colour); ++step)
         colour = blended(wanted, extreme, step / 20.0);
+    return colour;
+}
+
+QColor readableOn(const QColor &wanted, const QColor &background)
+{
+    return contrasting(wanted, {background}, textContrast);
+}
+
+QColor tinted(const QColor &background, const QColor &tint, double ratio)
+{
+    const QColor farEnough = contrasting(tint, {background}, ratio);
+    QColor colour = background;
+    for (int step = 1; step <= 20 && contrastRatio(colour, background) < ratio; ++step)
+        colour = blended(background, farEnough, step / 20.0);
     return colour;
 }

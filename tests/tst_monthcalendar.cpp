@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarKeys.h"
 #include "CalendarTexts.h"
+#include "DayColours.h"
 #include "MonthCalendar.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
@@ -18,6 +19,8 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTextLayout>
 #include <QToolButton>
@@ -55,9 +58,9 @@ class MonthCalendarTest : public QObject
         }
         return count;
     }
-    int pixelsOf(const QRect &rect, QPalette::ColorRole role) const
+    int pixelsOf(const QRect &rect, QColor DayColours::*role) const
     {
-        const QColor colour = page->palette().color(QPalette::Inactive, role);
+        const QColor colour = DayColours::of(page->palette(), QPalette::Inactive).*role;
         return pixels(rect, [&colour](QColor pixel) { return pixel == colour; });
     }
     void click(QPoint point) { QTest::mouseClick(page, Qt::LeftButton, {}, point); }
@@ -474,14 +477,14 @@ private slots:
         const QRect firstDate = page->dayRect(first);
         const QRect bar(firstDate.left() + 3, firstDate.bottom() - 2, firstDate.width() - 6, 3);
         calendar->setSpan({first, QDate(2027, 1, 6), first});
-        QCOMPARE(pixelsOf(inside, QPalette::Base), 0);
-        QVERIFY(pixelsOf(outside, QPalette::Base) > 0);
-        QCOMPARE(pixelsOf(bar, QPalette::Highlight), bar.width() * bar.height());
+        QCOMPARE(pixelsOf(inside, &DayColours::page), 0);
+        QVERIFY(pixelsOf(outside, &DayColours::page) > 0);
+        QCOMPARE(pixelsOf(bar, &DayColours::mark), bar.width() * bar.height());
         calendar->setSpan({first, QDate(2027, 1, 6), QDate()});
-        QCOMPARE(pixelsOf(bar, QPalette::Highlight), 0);
+        QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
         calendar->setSpan({});
-        QVERIFY(pixelsOf(inside, QPalette::Base) > 0);
-        QCOMPARE(pixelsOf(bar, QPalette::Highlight), 0);
+        QVERIFY(pixelsOf(inside, &DayColours::page) > 0);
+        QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
     }
 
     void theSummaryIsCopiedFromTheKeyboard()
@@ -507,7 +510,7 @@ private slots:
         QFETCH(QString, trigger);
         const QRect tomorrow = page->dayRect(today.addDays(1));
         const QRect outlineEdge(tomorrow.left(), tomorrow.top(), 2, tomorrow.height());
-        const auto outlined = [&] { return pixelsOf(outlineEdge, QPalette::Highlight); };
+        const auto outlined = [&] { return pixelsOf(outlineEdge, &DayColours::mark); };
         QCOMPARE(outlined(), 0);
         today = today.addDays(1); // midnight, or a suspend that outlasted it
         if (trigger == "shown") {
@@ -538,13 +541,40 @@ private slots:
         QVERIFY2(text.contains(expected), qPrintable(expected));
     }
 
-    // The weekend's red is kept where it reads and lightened where it would not.
-    void ownColoursReadOnLightAndDarkBackgrounds()
+    // On light, dark and high-contrast themes the marks stand out from what they sit on, the
+    // span from the page, and the numbers read on every fill.
+    void dayColoursReadOnEveryTheme_data()
     {
-        const QColor weekend(200, 0, 0);
-        QCOMPARE(readableOn(weekend, Qt::white), weekend);
-        for (const QColor background : {QColor(0x24, 0x24, 0x24), QColor(Qt::black)})
-            QVERIFY(contrastRatio(readableOn(weekend, background), background) >= 4.5);
+        QTest::addColumn<QPalette>("palette");
+        for (const char *style :
+             {"Fusion", "Adwaita", "Adwaita-Dark", "Adwaita-HighContrastInverse"}) {
+            const std::unique_ptr<QStyle> made(QStyleFactory::create(QString::fromLatin1(style)));
+            QVERIFY2(made, style);
+            QTest::newRow(style) << made->standardPalette();
+        }
+        QPalette dark(QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::black);
+        QTest::newRow("Fusion, dark palette") << dark;
+    }
+
+    void dayColoursReadOnEveryTheme()
+    {
+        QFETCH(QPalette, palette);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const DayColours colours = DayColours::of(palette, group);
+            QVERIFY(contrastRatio(colours.span, colours.page) >= 1.2);
+            QVERIFY(contrastRatio(colours.onSelected, colours.selected) >= 4.5);
+            for (int fill : {0, 1}) {
+                const QColor background = fill ? colours.span : colours.page;
+                QVERIFY(contrastRatio(colours.mark, background) >= 3.0);
+                QVERIFY(contrastRatio(colours.selected, background) >= 3.0);
+                QVERIFY(contrastRatio(colours.workingDay[fill], background) >= 4.5);
+                QVERIFY(contrastRatio(colours.restDay[fill], background) >= 4.5);
+            }
+        }
     }
 };
 
