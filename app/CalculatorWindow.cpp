@@ -20,8 +20,11 @@ namespace {
 // The window is designed in twips, 15 to a pixel at 96 dpi with the design's 8-point font.
 constexpr double twipsPerPixel = 15.0;
 constexpr double designLineHeight = 13.0;
-constexpr int designWidth = 10920;
-constexpr int designHeight = 7965;
+constexpr QSize designSize(10920, 7965);
+// On a screen too narrow for the design, its upper band is folded in two: the results and Quit
+// go under the instruction and the calculation type, and the calendar shows fewer months across.
+constexpr int foldedWidth = 5415;
+constexpr int foldDepth = 1320;
 
 void makeHeading(QLabel *label)
 {
@@ -51,7 +54,7 @@ CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &r
     setUpControls();
     wireEvents();
     m_calculator.start();
-    layOutControls();
+    m_scale = designScale();
     m_resultsBox->setFocus();
 
     fitToScreen(screen()->availableGeometry());
@@ -59,19 +62,39 @@ CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &r
 
 void CalculatorWindow::fitToScreen(const QRect &available)
 {
-    // The window manager's title bar and border are unknown until the window is shown; it draws
+    // The window manager's title bar and borders are unknown until the window is shown; it draws
     // them in the screen's own pixels, whatever the program's scale.
     const int frameAllowance = qCeil(40 / devicePixelRatioF());
+    const int borderAllowance = qCeil(8 / devicePixelRatioF());
+    const bool folded = pixels(designSize.width()) + borderAllowance > available.width();
+    layOutControls(folded);
+
+    const QRect calendarDesign = m_calendar->geometry();
+    const int monthWidth = calendarDesign.width() / MonthGrid::maximumMonthColumns;
+    const int across = folded ? std::clamp((available.width() - borderAllowance) / monthWidth, 1,
+                                           int(MonthGrid::maximumMonthColumns))
+                              : MonthGrid::maximumMonthColumns;
+    const int width = folded ? std::max(pixels(foldedWidth), across * monthWidth)
+                             : pixels(designSize.width());
+    if (folded) {
+        // The results take whatever width the months give the window.
+        const int extra = width - pixels(foldedWidth);
+        for (QWidget *widened :
+             {static_cast<QWidget *>(m_resultsHeading), static_cast<QWidget *>(m_resultsBox)})
+            widened->resize(widened->width() + extra, widened->height());
+        m_quitButton->move(m_quitButton->x() + extra, m_quitButton->y());
+    }
+    const int designedHeight = pixels(designSize.height()) + (folded ? pixels(foldDepth) : 0);
     const int allRows = MonthGrid::maximumMonthRows;
-    const int rowHeight
-            = (m_calendarDesign.height() - m_calendar->titleAndSummaryHeight()) / allRows;
+    const int rowHeight = (calendarDesign.height() - m_calendar->titleAndSummaryHeight()) / allRows;
     const auto droppedHeight = [&](int rows) { return (allRows - rows) * rowHeight; };
     int rows = allRows;
-    while (rows > 1 && m_designedHeight - droppedHeight(rows) + frameAllowance > available.height())
+    while (rows > 1 && designedHeight - droppedHeight(rows) + frameAllowance > available.height())
         --rows;
-    m_calendar->setMonthRows(rows);
-    m_calendar->setGeometry(m_calendarDesign.adjusted(0, 0, 0, -droppedHeight(rows)));
-    setFixedSize(width(), m_designedHeight - droppedHeight(rows));
+    m_calendar->setMonthsShown(across, rows);
+    m_calendar->setGeometry(calendarDesign.adjusted(0, 0, width - pixels(designSize.width()),
+                                                    -droppedHeight(rows)));
+    setFixedSize(width, designedHeight - droppedHeight(rows));
 
     // Centred, but with the title bar and the left edge on the screen whatever the window's size.
     QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
@@ -154,21 +177,22 @@ QComboBox *CalculatorWindow::makeEditableComboBox(QWidget *parent)
     return comboBox;
 }
 
-// The design in twips, and for each control whose one-line text must never be clipped, the
-// pixels that text needs beside it at the design's font.
-QList<CalculatorWindow::DesignedControl> CalculatorWindow::design() const
+// The design in twips, folded or not, and for each control whose one-line text must never be
+// clipped, the pixels that text needs beside it at the design's font.
+QList<CalculatorWindow::DesignedControl> CalculatorWindow::design(bool folded) const
 {
+    const int calendarTop = folded ? 1320 + foldDepth : 1320;
     return {
             {m_instructionHeading, QRect(120, 0, 2535, 255), 4},
             {m_calculationTypeHeading, QRect(2880, 0, 2415, 255), 4},
-            {m_resultsHeading, QRect(5520, 0, 4815, 255), 4},
+            {m_resultsHeading, folded ? QRect(120, 1320, 4575, 255) : QRect(5520, 0, 4815, 255), 4},
             {m_instructionLabel, QRect(120, 360, 2535, 855), 0},
             {m_calculationTypeBox, QRect(2880, 360, 2295, 315), 32},
             {m_calculateButton, QRect(2880, 840, 1455, 375), 16},
             {m_dayCountBox, QRect(4440, 840, 735, 375), 0},
-            {m_resultsBox, QRect(5280, 360, 4935, 855), 0},
-            {m_quitButton, QRect(10320, 360, 495, 855), 8},
-            {m_calendar, QRect(0, 1320, 10890, 6660), 0},
+            {m_resultsBox, folded ? QRect(120, 1680, 4575, 855) : QRect(5280, 360, 4935, 855), 0},
+            {m_quitButton, folded ? QRect(4800, 1680, 495, 855) : QRect(10320, 360, 495, 855), 8},
+            {m_calendar, QRect(0, calendarTop, 10890, 6660), 0},
     };
 }
 
@@ -201,30 +225,32 @@ double CalculatorWindow::designScale() const
 {
     const QFontMetricsF metrics(font());
     double scale = std::max(1.0, metrics.height() / designLineHeight);
-    for (const DesignedControl &designed : design()) {
-        if (designed.textPadding == 0)
-            continue;
-        const double width
-                = metrics.horizontalAdvance(widestText(designed.control)) + designed.textPadding;
-        scale = std::max(scale, width * twipsPerPixel / designed.twips.width());
+    for (const bool folded : {false, true}) {
+        for (const DesignedControl &designed : design(folded)) {
+            if (designed.textPadding == 0)
+                continue;
+            const double width = metrics.horizontalAdvance(widestText(designed.control))
+                    + designed.textPadding;
+            scale = std::max(scale, width * twipsPerPixel / designed.twips.width());
+        }
     }
     return scale;
 }
 
-void CalculatorWindow::layOutControls()
+int CalculatorWindow::pixels(int twips) const
 {
-    const double scale = designScale();
-    const auto pixels = [scale](int twips) { return qRound(twips * scale / twipsPerPixel); };
-    setFixedSize(pixels(designWidth), pixels(designHeight));
-    m_designedHeight = height();
+    return qRound(twips * m_scale / twipsPerPixel);
+}
+
+void CalculatorWindow::layOutControls(bool folded)
+{
     // Each edge is rounded on its own, so that neighbours never overlap after scaling.
-    for (const DesignedControl &designed : design()) {
+    for (const DesignedControl &designed : design(folded)) {
         const QRect &twips = designed.twips;
         designed.control->setGeometry(
                 QRect(QPoint(pixels(twips.left()), pixels(twips.top())),
                       QPoint(pixels(twips.right() + 1) - 1, pixels(twips.bottom() + 1) - 1)));
     }
-    m_calendarDesign = m_calendar->geometry();
 }
 
 void CalculatorWindow::wireEvents()

@@ -27,8 +27,9 @@ public:
     CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
                      QWidget *parent = nullptr);
 
-    // Fits the window into a screen's available area: on a short screen the calendar shows
-    // fewer rows of months, and the title bar and left edge always stay on the screen.
+    // Fits the window into a screen's available area: the design where it fits; on a narrow
+    // screen the upper band folded in two and fewer months across, on a short one fewer rows of
+    // months; the title bar and left edge always on the screen.
     void fitToScreen(const QRect &available);
 
 private:
@@ -39,17 +40,17 @@ private:
         int textPadding; // 0 where the text wraps or is the user's
     };
 
-    QList<DesignedControl> design() const;
+    QList<DesignedControl> design(bool folded) const;
     void setUpControls();
-    void layOutControls();
+    void layOutControls(bool folded);
     void wireEvents();
     double designScale() const;
+    int pixels(int twips) const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
 
     Today m_today;
     const RegionalSettings m_regions;
-    int m_designedHeight = 0;
-    QRect m_calendarDesign;
+    double m_scale = 1.0;
 
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);

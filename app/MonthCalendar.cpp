@@ -69,9 +69,9 @@ void MonthCalendar::setSelectedDate(QDate date)
     m_page->setSelectedDate(date);
 }
 
-void MonthCalendar::setMonthRows(int rows)
+void MonthCalendar::setMonthsShown(int across, int down)
 {
-    m_page->setMonthRows(rows);
+    m_page->setMonthsShown(across, down);
 }
 
 int MonthCalendar::titleAndSummaryHeight() const

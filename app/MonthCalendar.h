@@ -31,8 +31,8 @@ public:
     // Selects the date, kept within 1753 to 9999, and brings its month into view.
     void setSelectedDate(QDate date);
 
-    // Rows of four months, 1 to 3: fewer where the screen is too short for three.
-    void setMonthRows(int rows);
+    // Up to four months across and three down: fewer where the screen is too small for all.
+    void setMonthsShown(int across, int down);
     // What the title bar and the summary take of the calendar's height; the rows of months
     // share the rest.
     int titleAndSummaryHeight() const;

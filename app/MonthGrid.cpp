@@ -13,23 +13,24 @@ int edge(int length, int parts, int i)
 
 } // namespace
 
-MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, int monthRows)
+MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
-    , m_monthRows(monthRows)
+    , m_shape(shape)
 { }
 
 QRect MonthGrid::monthRect(int index) const
 {
-    const int column = index % monthColumns;
-    const int row = index / monthColumns;
+    const int columns = m_shape.width();
+    const int column = index % columns;
+    const int row = index / columns;
     const int width = m_area.width() - gap;
     const int height = m_area.height() - gap;
-    const QPoint topLeft(m_area.left() + gap + edge(width, monthColumns, column),
-                         m_area.top() + gap + edge(height, m_monthRows, row));
-    const QPoint bottomRight(m_area.left() + edge(width, monthColumns, column + 1) - 1,
-                             m_area.top() + edge(height, m_monthRows, row + 1) - 1);
+    const QPoint topLeft(m_area.left() + gap + edge(width, columns, column),
+                         m_area.top() + gap + edge(height, m_shape.height(), row));
+    const QPoint bottomRight(m_area.left() + edge(width, columns, column + 1) - 1,
+                             m_area.top() + edge(height, m_shape.height(), row + 1) - 1);
     return QRect(topLeft, bottomRight);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the months of one calendar page, and the days within them, lie in the calendar's area:
-// four months across and up to three down, each a title row, a row of weekday names and six
+// up to four months across and three down, each a title row, a row of weekday names and six
 // weeks.
 #pragma once
 
@@ -11,12 +11,13 @@
 class MonthGrid
 {
 public:
-    static constexpr int monthColumns = 4;
+    static constexpr int maximumMonthColumns = 4;
     static constexpr int maximumMonthRows = 3;
 
-    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, int monthRows);
+    // The shape is how many months go across and down.
+    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape);
 
-    int monthsPerPage() const { return monthColumns * m_monthRows; }
+    int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
     // The first day of the page's month at index 0 to monthsPerPage() - 1.
     QDate month(int index) const { return m_pageStart.addMonths(index); }
     QRect monthRect(int index) const;
@@ -41,5 +42,5 @@ private:
     QRect m_area;
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
-    int m_monthRows;
+    QSize m_shape;
 };

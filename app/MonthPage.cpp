@@ -45,7 +45,7 @@ MonthPage::MonthPage(Today &today, QWidget *parent)
 
 MonthGrid MonthPage::grid() const
 {
-    return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthRows);
+    return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown);
 }
 
 void MonthPage::setSelectedDate(QDate date)
@@ -76,9 +76,10 @@ void MonthPage::showPageStartingAt(QDate month)
     emit pageChanged(start);
 }
 
-void MonthPage::setMonthRows(int rows)
+void MonthPage::setMonthsShown(int across, int down)
 {
-    m_monthRows = std::clamp(rows, 1, int(MonthGrid::maximumMonthRows));
+    m_monthsShown = QSize(std::clamp(across, 1, int(MonthGrid::maximumMonthColumns)),
+                          std::clamp(down, 1, int(MonthGrid::maximumMonthRows)));
     const QDate start = m_firstMonth;
     m_firstMonth = QDate(); // the page ends elsewhere now: lay it out anew
     showPageStartingAt(start);

@@ -30,12 +30,12 @@ public:
 
     // The first day of the first month on the page.
     QDate firstMonth() const { return m_firstMonth; }
-    int monthsPerPage() const { return MonthGrid::monthColumns * m_monthRows; }
+    int monthsPerPage() const { return m_monthsShown.width() * m_monthsShown.height(); }
     // Shows the page that starts with the month of the date, kept within the calendar's range.
     void showPageStartingAt(QDate month);
 
-    // Rows of four months, 1 to 3: fewer where the screen is too short for three.
-    void setMonthRows(int rows);
+    // Up to four months across and three down: fewer where the screen is too small for all.
+    void setMonthsShown(int across, int down);
 
     void setSpan(const CalendarSpan &span);
 
@@ -75,7 +75,7 @@ private:
     QDate m_selected;
     QDate m_firstMonth;
     QDate m_highlighted;
-    int m_monthRows = MonthGrid::maximumMonthRows;
+    QSize m_monthsShown {MonthGrid::maximumMonthColumns, MonthGrid::maximumMonthRows};
     CalendarSpan m_span;
     MonthPainter m_painter {*this};
 };

@@ -159,7 +159,8 @@ private slots:
         }
         QCOMPARE(leftmost.dayOfWeek(), int(locale.firstDayOfWeek()));
         // The names chosen for a column as wide as the page's.
-        const MonthGrid grid(regionalPage->rect(), QDate(2026, 12, 1), locale.firstDayOfWeek(), 3);
+        const MonthGrid grid(regionalPage->rect(), QDate(2026, 12, 1), locale.firstDayOfWeek(),
+                             QSize(4, 3));
         std::array<Qt::DayOfWeek, 7> days;
         for (int column = 0; column < 7; ++column)
             days[column] = grid.weekdayInColumn(column);
