@@ -120,6 +120,73 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void init() { open(); }
 
+    // The design's own wording, verbatim, misspellings included.
+    void theDesignsTextsStandAsWritten_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("designed");
+        open();
+        const auto row = [](const char *name, const QString &shown, const char *designed) {
+            QTest::newRow(name) << shown << QString::fromLatin1(designed);
+        };
+        const auto tip = [this](const char *name) { return control(name)->toolTip(); };
+        const auto text
+                = [this](const char *name) { return control(name)->property("text").toString(); };
+        const auto *types = control<QComboBox>("calculationTypeBox");
+        row("caption", window->windowTitle(), "Daywright and days calulator v" DAYWRIGHT_VERSION);
+        row("instruction heading", text("instructionHeading"), "Instruction window");
+        row("type heading", text("calculationTypeHeading"), "Select type of date calculation");
+        row("results heading", text("resultsHeading"), "Results window");
+        row("quit", text("quitButton"), "Quit");
+        row("calculate", text("calculateButton"), "Calculate Date");
+        row("day count", text("dayCountBox"), "0");
+        row("first type", types->itemText(0), "Days from now");
+        row("second type", types->itemText(1), "Days between 2 dates");
+        row("instruction tip", tip("instructionLabel"), "This window displays instructions only");
+        row("type tip", tip("calculationTypeBox"), "Select calculation type");
+        row("results tip", tip("resultsBox"),
+            "Select the results and copy them to the clip board if desired (press CTRL and C)");
+        row("calendar tip", tip("calendar"),
+            "Click on a month or a year to move quickly to a date not currently in the display");
+        row("day count tip", tip("dayCountBox"), "Enter an interval in days");
+        row("calculate tip", tip("calculateButton"),
+            "Click to work out the date from the number on the right");
+        row("quit tip", tip("quitButton"), "");
+        row("start", instruction(),
+            "Click a date on the Calendar, alternatively enter a number of days and click the "
+            "Caluculate Date button");
+        row("results at start", results(), "Results will appear in this window");
+        row("days from now", FixedTexts::daysFromNowInstruction(),
+            "Click a date on the Calendar or enter a whole number of days and click the "
+            "Calculate Date button");
+        row("after a count", FixedTexts::afterCalculationInstruction(),
+            "Click a date on the Calendar, alternatively enter a whole number of days and click "
+            "the Calculate Date button");
+        row("first date", FixedTexts::selectFirstDate(), "Select first date");
+        row("second date", FixedTexts::selectSecondDate(),
+            "Select second date or enter a number of days in the Calculate Date box");
+        row("new first date", FixedTexts::selectNewFirstDate(), "Select a new first date");
+        row("no first date", FixedTexts::mustSelectFirstDate(),
+            "You must select the first date on the calendar");
+        row("not whole", FixedTexts::notWholeNumber(),
+            "Date box error, please enter a whole number");
+    }
+
+    void theDesignsTextsStandAsWritten()
+    {
+        QFETCH(QString, shown);
+        QTEST(shown, "designed");
+    }
+
+    // A fixed window whose title bar offers its system menu and a close button, nothing else.
+    void theTitleBarOffersOnlyClose()
+    {
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags.testFlags(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testAnyFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+    }
+
     // The design's pixel figures at its font, the design's 8-point font having 13-pixel lines
     // (9-pixel DejaVu Sans fits it); at the default font the design scales as a whole.
     void theDesignHoldsAtItsFontAndScalesAsAWhole_data()
@@ -312,6 +379,8 @@ private slots:
                                  palette.color(QPalette::Window));
         };
         showWindow();
+        QCOMPARE(control<QLabel>("instructionLabel")->palette().color(QPalette::Window),
+                 QColor(255, 255, 255));
         calculate("2.5");
         // The instruction is the label's accessible name, so screen readers announce each one.
         QCOMPARE(QAccessible::queryAccessibleInterface(control("instructionLabel"))

@@ -60,7 +60,8 @@ class MonthCalendarTest : public QObject
     }
     int pixelsOf(const QRect &rect, QColor DayColours::*role) const
     {
-        const QColor colour = DayColours::of(page->palette(), QPalette::Inactive).*role;
+        const auto group = page->hasFocus() ? QPalette::Active : QPalette::Inactive;
+        const QColor colour = DayColours::of(page->palette(), group).*role;
         return pixels(rect, [&colour](QColor pixel) { return pixel == colour; });
     }
     void click(QPoint point) { QTest::mouseClick(page, Qt::LeftButton, {}, point); }
@@ -434,7 +435,8 @@ private slots:
         QVERIFY(day->state().focused && list->focusChild() == day);
     }
 
-    // Today's outline stays on the selection, and a focus ring shows only while focused.
+    // The selected day is filled, wherever the keys take it; today's outline stays on it, and a
+    // focus ring shows only while focused.
     void theSelectedDayShowsTodayAndTheFocus()
     {
         const QRect cell = page->dayRect(today);
@@ -443,11 +445,22 @@ private slots:
             return pixels(QRect(cell.left() + inset, cell.top() + 3, 1, cell.height() - 6),
                           [&](QColor pixel) { return pixel == text; });
         };
+        // Filled, with its number in the selection's text colour.
+        const auto filled = [this](QDate day) {
+            const QRect cell = page->dayRect(day);
+            const QColor ink = DayColours::of(page->palette(), QPalette::Active).onSelected;
+            return pixelsOf(cell, &DayColours::selected) > cell.width() * cell.height() / 2
+                    && pixels(cell.adjusted(4, 4, -4, -4),
+                              [&ink](QColor pixel) { return contrastRatio(pixel, ink) < 1.5; })
+                    > 0;
+        };
         calendar->clearFocus();
-        QVERIFY(ring(1) > 0);
+        QVERIFY(ring(1) > 0 && filled(today));
         QCOMPARE(ring(3), 0);
         calendar->setFocus();
         QVERIFY(ring(3) > 0);
+        press(Qt::Key_Right); // the keys move the fill
+        QVERIFY(filled(today.addDays(1)) && !filled(today));
     }
 
     // The days the pointer or the keys reach are reported once each; leaving the days reports
