@@ -12,14 +12,12 @@
 class FakeControls final : public Controls
 {
 public:
-    QString instruction;
+    QString instruction, results, spanSummary;
     InstructionColour instructionColour = InstructionColour::Normal;
-    QString results;
     QString dayCount = QStringLiteral("0");
     bool calculateEnabled = true;
     QDate calendar;
     CalendarSpan span;
-    QString spanSummary;
     QStringList calculationTypes;
     int selectedType = -1;
 
