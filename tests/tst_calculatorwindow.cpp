@@ -418,6 +418,7 @@ private slots:
         QVERIFY(window->isVisible() && calendar()->selectedDate() == today.addDays(40));
         // Results typed over with many lines grow no scroll bar.
         control<QPlainTextEdit>("resultsBox")->setPlainText(QString(20, u'\n'));
+        QCoreApplication::processEvents(); // the box lays its text out when next idle
         QVERIFY(!control<QPlainTextEdit>("resultsBox")->verticalScrollBar()->isVisible());
     }
 

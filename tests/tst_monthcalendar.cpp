@@ -174,7 +174,7 @@ private slots:
         QTest::addColumn<QString>("monday");
         QTest::newRow("wide") << 2200 << "Monday";
         QTest::newRow("usual") << 842 << "Mon";
-        QTest::newRow("narrow") << 400 << "M";
+        QTest::newRow("narrow") << 600 << "M";
     }
 
     void weekdayNamesAreTheLongestThatFit()
