@@ -129,13 +129,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("instruction");
         QTest::addColumn<int>("days");
-        const auto accepted = [](const char *locale, const QString &typed, int days) {
+        const auto rejected = [](const char *locale, const QString &typed, const QString &message,
+                                 int days = 0) {
             QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
-                    << locale << typed << FixedTexts::afterCalculationInstruction() << days;
+                    << locale << typed << message << days;
         };
-        const auto rejected = [](const char *locale, const QString &typed, const QString &message) {
-            QTest::addRow("%s '%s'", locale, qPrintable(typed.left(12)))
-                    << locale << typed << message << 0;
+        const auto accepted = [&](const char *locale, const QString &typed, int days) {
+            rejected(locale, typed, FixedTexts::afterCalculationInstruction(), days);
         };
         accepted("en_GB", "0", 0);
         accepted("en_GB", " +14 ", 14);

@@ -131,10 +131,7 @@ private slots:
         const auto row = [](const char *name, const QString &shown, const char *designed) {
             QTest::newRow(name) << shown << QString::fromLatin1(designed);
         };
-        struct Property
-        {
-            const char *control, *name, *designed;
-        };
+        using Property = std::array<const char *, 3>; // control, property, designed text
         for (const auto &[name, property, designed] : std::initializer_list<Property> {
                      {"instructionHeading", "text", "Instruction window"},
                      {"calculationTypeHeading", "text", "Select type of date calculation"},
@@ -285,35 +282,15 @@ private slots:
     // value included, beside the program's own.
     void qtsOwnOptionsAreLeftToQt()
     {
-        const QStringList flags = {"-reverse",
-                                   "-widgetcount",
-                                   "-testability",
-                                   "-nograb",
-                                   "-dograb",
-                                   "--reverse",
-                                   "-qmljsdebugger=port:1234"};
-        const QStringList withValues = {"-platform",
-                                        "-platformpluginpath",
-                                        "-platformtheme",
-                                        "-plugin",
-                                        "-qwindowgeometry",
-                                        "-qwindowicon",
-                                        "-qwindowtitle",
-                                        "-session",
-                                        "-style",
-                                        "-stylesheet",
-                                        "-display",
-                                        "-geometry",
-                                        "-title",
-                                        "-icon",
-                                        "-name",
-                                        "-visual",
-                                        "--style"};
-        for (const QString &option : flags + withValues) {
-            const QStringList value
-                    = withValues.contains(option) ? QStringList {"a value"} : QStringList();
-            const CommandLine command
-                    = CommandLine::parse(QStringList {"daywright", option} + value << "--version");
+        const QString options = QStringLiteral(
+                "-reverse|-widgetcount|-testability|-nograb|-dograb|--reverse|"
+                "-qmljsdebugger=port:1|-platform xcb|-platformpluginpath /p|-platformtheme gtk3|"
+                "-plugin evdev|-qwindowgeometry 10x10|-qwindowicon i|-qwindowtitle T|-session s|"
+                "-style fusion|-stylesheet s.qss|-display :1|-geometry 10x10|-title T|-icon i|"
+                "-name n|-visual 0x21|--style fusion");
+        for (const QString &option : options.split(u'|')) {
+            const CommandLine command = CommandLine::parse(
+                    QStringList {"daywright"} + option.split(u' ') + QStringList {"--version"});
             QVERIFY2(command.action == CommandLine::Action::ShowVersion, qPrintable(option));
         }
     }
