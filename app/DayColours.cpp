@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double markContrast = 3.0;
-constexpr double textContrast = 4.5;
 // The shade is a background, not a mark: just enough to tell it from the page at a glance, so
 // that the marks and numbers still stand out on it.
 constexpr double spanContrast = 1.2;

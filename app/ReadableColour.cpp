@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double textContrast = 4.5;
-
 double linear(double channel)
 {
     return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);

@@ -7,8 +7,11 @@
 
 #include <initializer_list>
 
-// Contrast as the Web Content Accessibility Guidelines measure it, from 1:1 to 21:1.
+// Contrast as the Web Content Accessibility Guidelines measure it, from 1:1 to 21:1, and the
+// least they ask of text and of the marks that tell a state (an outline, a selection).
 double contrastRatio(const QColor &a, const QColor &b);
+constexpr double textContrast = 4.5;
+constexpr double markContrast = 3.0;
 
 // The share (0 to 1) of the way from one colour to another.
 QColor blended(const QColor &from, const QColor &to, double share);

@@ -29,7 +29,7 @@ QString plainNumberText(const QString &text)
             c = U'0' + QChar::digitValue(c);
         else if (c >= 0xFF01 && c <= 0xFF5E) // the full-width forms of ASCII
             c -= 0xFEE0;
-        else if (c == 0x3000 || isDirectionMark(c)) // the ideographic space
+        else if (c == 0x3000 || isDirectionMark(c)) // the ideographic space, or a mark
             c = U' ';
         if (c == U'e')
             c = U'E';
