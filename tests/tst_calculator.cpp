@@ -396,12 +396,15 @@ private slots:
         QTEST(int(workingDaysBetween(from, to, locale.weekdays())), "working");
     }
 
-    // One day, and one working day, in the singular.
+    // One day, and one working day, in the singular; working days by the region's week.
     void spanSummaryStatesBothEndsAndTheCounts()
     {
         QCOMPARE(ResultTexts(QLocale(QLocale::English, QLocale::UnitedKingdom))
                          .spanSummary(QDate(2026, 12, 14), QDate(2026, 12, 13)),
                  "14/12/2026 to 13/12/2026: -1 day (0 weeks -1 day), -1 working day");
+        QCOMPARE(
+                ResultTexts(QLocale("he_IL")).spanSummary(QDate(2026, 12, 11), QDate(2026, 12, 10)),
+                "11.12.2026 to 10.12.2026: -1 day (0 weeks -1 day), 0 working days");
     }
 
     void sentencesSplitCountsIntoWeeksAndDays_data()

@@ -452,6 +452,19 @@ private slots:
         QVERIFY(!calculateButton()->isEnabled());
     }
 
+    // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.
+    void resultsReadLeftToRightInEveryRegion()
+    {
+        open(QLocale(QLocale::Arabic, QLocale::Egypt));
+        showWindow();
+        clickDay(today.addDays(14));
+        auto *resultsBox = control<QPlainTextEdit>("resultsBox");
+        QTextCursor endOfLine(resultsBox->document());
+        endOfLine.movePosition(QTextCursor::EndOfBlock);
+        QVERIFY(resultsBox->cursorRect(QTextCursor(resultsBox->document())).x()
+                < resultsBox->cursorRect(endOfLine).x());
+    }
+
     // A paste of any length leaves the window answering: the box shows the start of a long text,
     // visibly cut, and the count reads the whole of it.
     void aHugePasteIsShownCutAndCountedWhole_data()

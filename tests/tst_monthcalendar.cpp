@@ -170,16 +170,19 @@ private slots:
     // The weekday names drawn are the longest form that fits their columns.
     void weekdayNamesAreTheLongestThatFit_data()
     {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("monday");
-        QTest::newRow("wide") << 2200 << "Monday";
-        QTest::newRow("usual") << 842 << "Mon";
-        QTest::newRow("narrow") << 600 << "M";
+        QTest::newRow("wide, Sunday weeks") << QLocale("en_US") << 2200 << "Monday";
+        QTest::newRow("usual") << QLocale("en_GB") << 842 << "Mon";
+        QTest::newRow("narrow") << QLocale("en_GB") << 600 << "M";
     }
 
     void weekdayNamesAreTheLongestThatFit()
     {
+        QFETCH(QLocale, locale);
         QFETCH(int, width);
+        calendar->setLocale(locale);
         calendar->resize(width, 515);
         // Monday's name heads the column of the 7th, two rows above the 7th's week.
         const QRect seventh = page->dayRect(QDate(2026, 12, 7));
@@ -297,11 +300,12 @@ private slots:
         auto *year = QApplication::activePopupWidget()->findChild<QSpinBox *>();
         QTest::mouseClick(year->findChild<QLineEdit *>(), Qt::LeftButton);
         QTest::keyClick(year, Qt::Key_Up);
-        QApplication::activePopupWidget()->close();
+        QTest::keyClick(year, Qt::Key_Return); // the shown month, a year on
+        QCOMPARE(firstMonth, QDate(2027, 12, 1));
         press(Qt::AltModifier | Qt::Key_M);
         for (Qt::Key key : {Qt::Key_Up, Qt::Key_Return})
             QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), key);
-        QCOMPARE(firstMonth, QDate(2026, 11, 1));
+        QCOMPARE(firstMonth, QDate(2027, 11, 1));
     }
 
     void wheelTurnsAddUp_data()
