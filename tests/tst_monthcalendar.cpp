@@ -172,10 +172,13 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("monday");
-        QTest::newRow("wide, Sunday weeks") << QLocale("en_US") << 2200 << "Monday";
-        QTest::newRow("usual") << QLocale("en_GB") << 842 << "Mon";
-        QTest::newRow("narrow") << QLocale("en_GB") << 600 << "M";
+        QTest::addColumn<QDate>("day"); // in the second week of December 2026
+        QTest::addColumn<QString>("name");
+        const QLocale britain("en_GB");
+        QTest::newRow("wide, Sunday weeks")
+                << QLocale("en_US") << 2400 << QDate(2026, 12, 9) << "Wednesday";
+        QTest::newRow("usual") << britain << 842 << QDate(2026, 12, 7) << "Mon";
+        QTest::newRow("narrow") << britain << 600 << QDate(2026, 12, 7) << "M";
     }
 
     void weekdayNamesAreTheLongestThatFit()
@@ -184,11 +187,12 @@ private slots:
         QFETCH(int, width);
         calendar->setLocale(locale);
         calendar->resize(width, 515);
-        // Monday's name heads the column of the 7th, two rows above the 7th's week.
-        const QRect seventh = page->dayRect(QDate(2026, 12, 7));
-        const QRect name = seventh.translated(0, -2 * seventh.height()).adjusted(0, 2, 0, -2);
+        // The day's name heads its column, two rows above its week.
+        QFETCH(QDate, day);
+        const QRect cell = page->dayRect(day);
+        const QRect heading = cell.translated(0, -2 * cell.height()).adjusted(0, 2, 0, -2);
         const QColor background = DayColours::of(page->palette(), QPalette::Inactive).page;
-        const QImage image = page->grab(name).toImage();
+        const QImage image = page->grab(heading).toImage();
         int first = image.width(), last = -1;
         for (int x = 0; x < image.width(); ++x) {
             for (int y = 0; y < image.height(); ++y) {
@@ -196,8 +200,8 @@ private slots:
                     first = std::min(first, x), last = x;
             }
         }
-        QFETCH(QString, monday);
-        QVERIFY(qAbs(last - first + 1 - page->fontMetrics().horizontalAdvance(monday)) <= 2);
+        QFETCH(QString, name);
+        QVERIFY(qAbs(last - first + 1 - page->fontMetrics().horizontalAdvance(name)) <= 2);
     }
 
     // Rest days in red, working days in the text colour, by the region's working week.
