@@ -5,7 +5,6 @@
 #include "FixedTexts.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -108,7 +107,6 @@ private slots:
         QVERIFY(controls.calculateEnabled && calculator->state().firstDatePicked);
         QCOMPARE(controls.dayCount, QStringLiteral("abc"));
         QCOMPARE(controls.instructionColour, InstructionColour::Error);
-
         const QDate second(2026, 3, 1);
         pick(second);
         QCOMPARE(controls.results,
@@ -118,7 +116,6 @@ private slots:
         QCOMPARE(controls.instruction, FixedTexts::selectNewFirstDate());
         QVERIFY(!controls.calculateEnabled && !calculator->state().firstDatePicked);
         QCOMPARE(controls.instructionColour, InstructionColour::Normal);
-
         pick(second);
         QCOMPARE(controls.instruction, FixedTexts::selectSecondDate());
     }

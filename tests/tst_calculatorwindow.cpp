@@ -109,11 +109,9 @@ class CalculatorWindowTest : public QObject
     void openWithFont(int pixelSize)
     {
         const QFont defaultFont = QApplication::font();
-        if (pixelSize > 0) {
-            QFont font(QStringLiteral("DejaVu Sans"));
-            font.setPixelSize(pixelSize);
-            QApplication::setFont(font);
-        }
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(std::max(pixelSize, 1));
+        QApplication::setFont(pixelSize > 0 ? font : defaultFont);
         open();
         QApplication::setFont(defaultFont);
     }
@@ -424,14 +422,9 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "100");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(results(),
-                 "15/03/2027 is  100 days from 05/12/2026\nThat is 14 Weeks and 2 Days.");
-        const QString answer
-                = "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days), 71 working days";
-        QCOMPARE(QAccessible::queryAccessibleInterface(
-                         calendar()->findChild<QLabel *>("spanSummary"))
-                         ->text(QAccessible::Name),
-                 answer);
+        auto *summary = calendar()->findChild<QLabel *>("spanSummary");
+        QCOMPARE(QAccessible::queryAccessibleInterface(summary)->text(QAccessible::Name),
+                 "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days), 71 working days");
     }
 
     // A double click as the windowing system delivers it picks twice: a 0-day pair.
@@ -475,8 +468,7 @@ private slots:
         QTest::newRow("a count") << QString(2'000'000, u'0') + u'7'
                                  << FixedTexts::afterCalculationInstruction() << 7;
         QTest::newRow("too many days")
-                << QString(2'000'000, u'7')
-                << "Date box error, the date must lie between 1753 and 9999" << 14;
+                << QString(2'000'000, u'7') << FixedTexts::outsideCalendar() << 14;
     }
 
     void aHugePasteIsShownCutAndCountedWhole()

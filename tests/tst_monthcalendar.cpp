@@ -150,13 +150,10 @@ private slots:
         regional.show();
         QVERIFY(QTest::qWaitForWindowExposed(&regional));
         const auto *regionalPage = regional.findChild<MonthPage *>();
-        // Of a week's days, the region's first day of the week is drawn leftmost.
-        QDate leftmost(2026, 12, 6);
-        for (QDate day = leftmost; day < QDate(2026, 12, 13); day = day.addDays(1)) {
-            if (regionalPage->dayRect(day).left() < regionalPage->dayRect(leftmost).left())
-                leftmost = day;
-        }
-        QCOMPARE(leftmost.dayOfWeek(), int(locale.firstDayOfWeek()));
+        // Of a week's days (6 December 2026 is a Sunday), the region's first is drawn leftmost.
+        const QDate first = QDate(2026, 12, 6).addDays(locale.firstDayOfWeek() % 7);
+        for (QDate day(2026, 12, 6); day < QDate(2026, 12, 13); day = day.addDays(1))
+            QVERIFY(regionalPage->dayRect(day).left() >= regionalPage->dayRect(first).left());
         QLocale plain = locale;
         plain.setNumberOptions(QLocale::OmitGroupSeparator);
         QCOMPARE(regional.findChild<QSpinBox *>("yearShown")->text(), plain.toString(2026));
@@ -174,11 +171,10 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QDate>("day"); // in the second week of December 2026
         QTest::addColumn<QString>("name");
-        const QLocale britain("en_GB");
         QTest::newRow("wide, Sunday weeks")
                 << QLocale("en_US") << 2400 << QDate(2026, 12, 9) << "Wednesday";
-        QTest::newRow("usual") << britain << 842 << QDate(2026, 12, 7) << "Mon";
-        QTest::newRow("narrow") << britain << 600 << QDate(2026, 12, 7) << "M";
+        QTest::newRow("usual") << QLocale() << 842 << QDate(2026, 12, 7) << "Mon";
+        QTest::newRow("narrow") << QLocale() << 600 << QDate(2026, 12, 7) << "M";
     }
 
     void weekdayNamesAreTheLongestThatFit()
@@ -238,7 +234,6 @@ private slots:
         QTest::mouseClick(previous, Qt::LeftButton);
         turnWheel(page, QPoint(0, 120));
         QCOMPARE(firstMonth, QDate(1753, 1, 1));
-
         calendar->setSelectedDate(QDate(9999, 12, 1));
         QVERIFY(!next->isEnabled() && previous->isEnabled());
         QTest::mouseClick(next, Qt::LeftButton);
