@@ -30,7 +30,7 @@ public:
 
     // The first day of the first month on the page.
     QDate firstMonth() const { return m_firstMonth; }
-    int monthsPerPage() const { return m_monthsShown.width() * m_monthsShown.height(); }
+    int monthsPerPage() const { return grid().monthsPerPage(); }
     // Shows the page that starts with the month of the date, kept within the calendar's range.
     void showPageStartingAt(QDate month);
 
