@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reads holidays with libical: all-day events, their recurrences expanded across the calendar's
+// range, within limits on size and work.
+#include "HolidayFile.h"
+
+#include "CalendarRange.h"
+
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <libical/ical.h>
+
+#include <memory>
+
+namespace {
+
+using Calendar = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
+using Recurrence = std::unique_ptr<icalrecur_iterator, decltype(&icalrecur_iterator_free)>;
+
+QDate dateOf(const icaltimetype &time)
+{
+    return QDate(time.year, time.month, time.day);
+}
+
+// The days an all-day event lasts: to its exclusive end, or for its duration; one without either.
+qint64 lengthInDays(icalcomponent *event, QDate start)
+{
+    qint64 days = 1;
+    if (icalproperty *end = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY))
+        days = start.daysTo(dateOf(icalproperty_get_dtend(end)));
+    else if (icalproperty *duration
+             = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY))
+        days = icaldurationtype_as_int(icalproperty_get_duration(duration)) / (24 * 3600);
+    return std::max<qint64>(days, 1);
+}
+
+// The first days of an event's occurrences in the calendar's range, or nothing once the limit is
+// passed.
+std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start, qsizetype limit)
+{
+    QSet<QDate> starts;
+    const auto take = [&](QDate day) {
+        if (CalendarRange::contains(day))
+            starts.insert(day);
+        return starts.size() <= limit;
+    };
+    if (!take(dateOf(start)))
+        return std::nullopt;
+    for (icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rule;
+         rule = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        const Recurrence next(icalrecur_iterator_new(icalproperty_get_rrule(rule), start),
+                              icalrecur_iterator_free);
+        if (!next)
+            continue;
+        for (icaltimetype day = icalrecur_iterator_next(next.get());
+             !icaltime_is_null_time(day) && dateOf(day) <= CalendarRange::last();
+             day = icalrecur_iterator_next(next.get())) {
+            if (!take(dateOf(day)))
+                return std::nullopt;
+        }
+    }
+    for (icalproperty *date = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); date;
+         date = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+        if (!take(dateOf(icalproperty_get_rdate(date).time)))
+            return std::nullopt;
+    }
+    for (icalproperty *date = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); date;
+         date = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        starts.remove(dateOf(icalproperty_get_exdate(date)));
+    return starts;
+}
+
+} // namespace
+
+HolidayFile HolidayFile::refused(const QString &reason)
+{
+    HolidayFile file;
+    file.m_refusal = reason;
+    return file;
+}
+
+HolidayFile HolidayFile::fromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(tr("it cannot be read (%1)").arg(file.errorString()));
+    if (file.size() > maximumBytes)
+        return refused(tr("it is larger than 10 MB"));
+    return fromText(file.read(maximumBytes + 1));
+}
+
+HolidayFile HolidayFile::fromText(const QByteArray &text)
+{
+    if (text.size() > maximumBytes)
+        return refused(tr("it is larger than 10 MB"));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(text);
+    if (utf8.hasError() || text.contains('\0'))
+        return refused(tr("it is not UTF-8 text"));
+    const QString trimmed = decoded.trimmed();
+    if (trimmed.startsWith(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive)
+        && !trimmed.endsWith(QLatin1String("END:VCALENDAR"), Qt::CaseInsensitive))
+        return refused(tr("it is cut short: it does not end with END:VCALENDAR"));
+    const Calendar calendar(icalparser_parse_string(text.constData()), icalcomponent_free);
+    if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
+        return refused(tr("it is not an iCalendar file"));
+
+    HolidayFile file;
+    qsizetype days = 0;
+    for (icalcomponent *event
+         = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        if (icaltime_is_null_time(start) || !icaltime_is_date(start)
+            || icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED) {
+            ++file.m_skippedEvents;
+            continue;
+        }
+        const QDate first = dateOf(start);
+        const qint64 length = lengthInDays(event, first);
+        const std::optional<QSet<QDate>> starts = occurrences(event, start, maximumDays - days);
+        if (!starts || days + starts->size() * length > maximumDays)
+            return refused(tr("its events give more than 100,000 holiday days"));
+        const QString name = QString::fromUtf8(icalcomponent_get_summary(event)).trimmed();
+        for (const QDate occurrence : *starts) {
+            for (qint64 day = 0; day < length; ++day) {
+                if (CalendarRange::contains(occurrence.addDays(day)))
+                    file.m_holidays.add(occurrence.addDays(day), name);
+            }
+        }
+        days += starts->size() * length;
+    }
+    if (file.m_holidays.isEmpty())
+        return refused(tr("it holds no all-day event"));
+    return file;
+}

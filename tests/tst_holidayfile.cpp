@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HolidayFile.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray calendar(const QByteArray &events)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + events
+            + "END:VCALENDAR\r\n";
+}
+
+QByteArray vevent(const QByteArray &lines)
+{
+    return "BEGIN:VEVENT\r\nUID:" + QByteArray::number(qHash(lines)) + "\r\n" + lines
+            + "\r\nEND:VEVENT\r\n";
+}
+
+} // namespace
+
+class HolidayFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Days worked out by hand from each event's dates and recurrences.
+    void allDayEventsGiveTheirDays_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QList<QDate>>("days");
+        QTest::newRow("fixed date, yearly")
+                << QByteArray("DTSTART;VALUE=DATE:20251225\r\nRRULE:FREQ=YEARLY;COUNT=3")
+                << QList<QDate> {{2025, 12, 25}, {2026, 12, 25}, {2027, 12, 25}};
+        QTest::newRow("movable, as dates")
+                << QByteArray("DTSTART;VALUE=DATE:20260406\r\nRDATE;VALUE=DATE:20270329,20280417")
+                << QList<QDate> {{2026, 4, 6}, {2027, 3, 29}, {2028, 4, 17}};
+        QTest::newRow("one year left out")
+                << QByteArray("DTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=YEARLY;UNTIL=20270101\r\n"
+                              "EXDATE;VALUE=DATE:20260101")
+                << QList<QDate> {{2025, 1, 1}, {2027, 1, 1}};
+        QTest::newRow("three days, end exclusive")
+                << QByteArray("DTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261227")
+                << QList<QDate> {{2026, 12, 24}, {2026, 12, 25}, {2026, 12, 26}};
+        QTest::newRow("two days' duration")
+                << QByteArray("DTSTART;VALUE=DATE:20260501\r\nDURATION:P2D")
+                << QList<QDate> {{2026, 5, 1}, {2026, 5, 2}};
+        QTest::newRow("at the range's end")
+                << QByteArray("DTSTART;VALUE=DATE:99991231\r\nDURATION:P3D")
+                << QList<QDate> {{9999, 12, 31}};
+    }
+
+    void allDayEventsGiveTheirDays()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QList<QDate>, days);
+        const HolidayFile file = HolidayFile::fromText(calendar(vevent(lines + "\r\nSUMMARY:Day")));
+        QVERIFY2(!file.isRefused(), qPrintable(file.refusal()));
+        QCOMPARE(file.holidays().dayCount(), days.size());
+        for (QDate day : days)
+            QCOMPARE(file.holidays().names(day), QStringList {"Day"});
+    }
+
+    // Timed and cancelled events are no holidays; a day two events give counts once.
+    void timedAndCancelledEventsAreSkipped()
+    {
+        const HolidayFile file = HolidayFile::fromText(calendar(
+                vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day")
+                + vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day\r\nDESCRIPTION:x")
+                + vevent("DTSTART:20261225T100000Z\r\nSUMMARY:Carols")
+                + vevent("DTSTART;VALUE=DATE:20261226\r\nSTATUS:CANCELLED\r\nSUMMARY:Boxing Day")));
+        QCOMPARE(file.holidays().dayCount(), 1);
+        QCOMPARE(file.holidays().names({2026, 12, 25}), QStringList {"Christmas Day"});
+        QCOMPARE(file.skippedEvents(), 2);
+    }
+
+    void badFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("reason");
+        const QByteArray christmas = vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas");
+        QTest::newRow("not iCalendar") << QByteArray("Hello") << "it is not an iCalendar file";
+        QTest::newRow("truncated") << calendar(christmas).chopped(20)
+                                   << "it is cut short: it does not end with END:VCALENDAR";
+        QTest::newRow("not UTF-8")
+                << calendar(christmas).replace("Christmas", "No\xebl") << "it is not UTF-8 text";
+        QTest::newRow("no all-day event")
+                << calendar(vevent("DTSTART:20261225T100000Z")) << "it holds no all-day event";
+        QTest::newRow("over 10 MB")
+                << QByteArray(HolidayFile::maximumBytes + 1, ' ') << "it is larger than 10 MB";
+        QTest::newRow("every day for ever")
+                << calendar(vevent("DTSTART;VALUE=DATE:20260101\r\nRRULE:FREQ=DAILY"))
+                << "its events give more than 100,000 holiday days";
+    }
+
+    void badFilesAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        const HolidayFile file = HolidayFile::fromText(text);
+        QTEST(file.refusal(), "reason");
+        QVERIFY(file.holidays().isEmpty());
+    }
+
+    void anUnreadableFileIsRefused()
+    {
+        QVERIFY(HolidayFile::fromFile(QStringLiteral("/no/such/holidays.ics"))
+                        .refusal()
+                        .startsWith("it cannot be read"));
+    }
+};
+
+QTEST_GUILESS_MAIN(HolidayFileTest)
+#include "tst_holidayfile.moc"
