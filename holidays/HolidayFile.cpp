@@ -36,6 +36,27 @@ qint64 lengthInDays(icalcomponent *event, QDate start)
     return std::max<qint64>(days, 1);
 }
 
+// libical expands recurrences only up to the year 2582. The Gregorian calendar repeats itself every
+// 400 years (146097 days, 20871 weeks, 4800 months), so an open-ended rule whose period divides
+// that cycle repeats its last 400 years from there to the end of the range.
+bool repeatsEveryFourHundredYears(const icalrecurrencetype &rule)
+{
+    if (rule.count != 0 || !icaltime_is_null_time(rule.until) || rule.interval < 1)
+        return false;
+    switch (rule.freq) {
+    case ICAL_YEARLY_RECURRENCE:
+        return 400 % rule.interval == 0;
+    case ICAL_MONTHLY_RECURRENCE:
+        return 4800 % rule.interval == 0;
+    case ICAL_WEEKLY_RECURRENCE:
+        return 20871 % rule.interval == 0;
+    case ICAL_DAILY_RECURRENCE:
+        return 146097 % rule.interval == 0;
+    default:
+        return false;
+    }
+}
+
 // The first days of an event's occurrences in the calendar's range, or nothing once the limit is
 // passed.
 std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start, qsizetype limit)
@@ -50,15 +71,27 @@ std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start,
         return std::nullopt;
     for (icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rule;
          rule = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
-        const Recurrence next(icalrecur_iterator_new(icalproperty_get_rrule(rule), start),
-                              icalrecur_iterator_free);
+        const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+        const Recurrence next(icalrecur_iterator_new(recurrence, start), icalrecur_iterator_free);
         if (!next)
             continue;
+        QList<QDate> expanded;
         for (icaltimetype day = icalrecur_iterator_next(next.get());
              !icaltime_is_null_time(day) && dateOf(day) <= CalendarRange::last();
              day = icalrecur_iterator_next(next.get())) {
-            if (!take(dateOf(day)))
+            expanded.append(dateOf(day));
+            if (!take(expanded.last()))
                 return std::nullopt;
+        }
+        const QDate stopped = expanded.isEmpty() ? QDate() : expanded.last();
+        if (!repeatsEveryFourHundredYears(recurrence) || stopped.addYears(-400) < dateOf(start))
+            continue;
+        for (int cycles = 1; stopped.addYears(400 * (cycles - 1)) < CalendarRange::last();
+             ++cycles) {
+            for (QDate day : expanded) {
+                if (day > stopped.addYears(-400) && !take(day.addYears(400 * cycles)))
+                    return std::nullopt;
+            }
         }
     }
     for (icalproperty *date = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); date;

@@ -62,6 +62,17 @@ private slots:
             QCOMPARE(file.holidays().names(day), QStringList {"Day"});
     }
 
+    // An open-ended rule goes on to the range's end, past the year 2582 where libical stops.
+    void anOpenEndedRuleRunsToTheRangesEnd()
+    {
+        const HolidayFile file = HolidayFile::fromText(calendar(
+                vevent("DTSTART;VALUE=DATE:17530528\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO\r\n"
+                       "SUMMARY:Spring bank holiday")));
+        QCOMPARE(file.holidays().dayCount(), 9999 - 1753 + 1);
+        for (QDate day : {QDate(2600, 5, 26), QDate(9999, 5, 31)})
+            QCOMPARE(file.holidays().names(day), QStringList {"Spring bank holiday"});
+    }
+
     // Timed and cancelled events are no holidays; a day two events give counts once.
     void timedAndCancelledEventsAreSkipped()
     {
