@@ -16,6 +16,9 @@ public:
 
     bool isEmpty() const { return m_days.isEmpty(); }
     qsizetype dayCount() const { return m_days.size(); }
+    // The earliest and the latest holiday; the calendar must not be empty.
+    QDate first() const { return m_days.firstKey(); }
+    QDate last() const { return m_days.lastKey(); }
     // Empty on a day that is no holiday.
     QStringList names(QDate day) const { return m_days.value(day); }
 

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HolidayFile.h"
 
+#include <QDir>
 #include <QTest>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 namespace {
 
@@ -111,6 +114,25 @@ private slots:
         const HolidayFile file = HolidayFile::fromText(text);
         QTEST(file.refusal(), "reason");
         QVERIFY(file.holidays().isEmpty());
+    }
+
+    // Every file the fuzzer kept still holds the reader's rules.
+    void theFuzzCorpusHolds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QDir corpus(QStringLiteral(HOLIDAY_CORPUS));
+        for (const QString &name : corpus.entryList(QDir::Files)) {
+            QFile file(corpus.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << file.readAll();
+        }
+    }
+
+    void theFuzzCorpusHolds()
+    {
+        QFETCH(QByteArray, bytes);
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()),
+                               size_t(bytes.size()));
     }
 
     void anUnreadableFileIsRefused()
