@@ -11,6 +11,20 @@ CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
     return {answerFrom, answerTo, firstDate};
 }
 
+MonthsAndDays MonthsAndDays::between(QDate from, QDate to)
+{
+    const QDate earlier = std::min(from, to);
+    const QDate later = std::max(from, to);
+    // The months between the two dates' months, one fewer where a day of the month is not
+    // reached.
+    qint64 months = (later.year() - earlier.year()) * 12 + later.month() - earlier.month();
+    if (earlier.addMonths(int(months)) > later)
+        --months;
+    const qint64 sign = to < from ? -1 : 1;
+    return {sign * (months / 12), sign * (months % 12),
+            sign * earlier.addMonths(int(months)).daysTo(later)};
+}
+
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek)
 {
     if (to < from)

@@ -34,3 +34,16 @@ struct SpanRule
 // Counted as the day count is: the days after from, up to and including to, that fall in the
 // working week; negative when to lies before from.
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek);
+
+// A span in calendar units, counted from the earlier date: the most whole months that fit (by
+// QDate's month-end rule, 31 January and a month is the end of February), then the days left;
+// every figure negative when to lies before from.
+struct MonthsAndDays
+{
+    qint64 years = 0;
+    qint64 months = 0; // 0 to 11, or 0 to -11
+    qint64 days = 0;
+
+    static MonthsAndDays between(QDate from, QDate to);
+    bool isUnderAMonth() const { return years == 0 && months == 0; }
+};

@@ -88,7 +88,7 @@ QString ResultTexts::dayCountBox(qint64 dayCount)
     return QString::number(dayCount);
 }
 
-QString ResultTexts::spanSummary(QDate from, QDate to) const
+QString ResultTexts::spanSummary(QDate from, QDate to, const Holidays &holidays) const
 {
     // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
     // keep this English line, and the colon after the second date, reading from the left.
@@ -102,10 +102,26 @@ QString ResultTexts::spanSummary(QDate from, QDate to) const
         return (qAbs(count) == 1 ? one : many).arg(count);
     };
     const qint64 days = from.daysTo(to);
-    const qint64 workingDays = workingDaysBetween(from, to, m_locale.weekdays());
-    return tr("%1 to %2: %3 (%4 %5), %6")
+    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to);
+    // Years are left out while there are none; months and days are always written.
+    QStringList units;
+    if (!calendarUnits.isUnderAMonth()) {
+        if (calendarUnits.years != 0)
+            units << counted(calendarUnits.years, tr("%1 year"), tr("%1 years"));
+        units << counted(calendarUnits.months, tr("%1 month"), tr("%1 months"))
+              << counted(calendarUnits.days, tr("%1 day"), tr("%1 days"));
+    }
+    const QString months = units.isEmpty() ? QString() : tr("; %1").arg(units.join(u' '));
+    const QList<Qt::DayOfWeek> workingWeek = m_locale.weekdays();
+    const qint64 holidaysOff = holidays.onWorkingDaysBetween(from, to, workingWeek);
+    const QString workingDays = counted(workingDaysBetween(from, to, workingWeek) - holidaysOff,
+                                        tr("%1 working day"), tr("%1 working days"));
+    return tr("%1 to %2: %3 (%4 %5%6), %7")
             .arg(isolated(from), isolated(to), counted(days, tr("%1 day"), tr("%1 days")),
                  counted(days / 7, tr("%1 week"), tr("%1 weeks")),
-                 counted(days % 7, tr("%1 day"), tr("%1 days")),
-                 counted(workingDays, tr("%1 working day"), tr("%1 working days")));
+                 counted(days % 7, tr("%1 day"), tr("%1 days")), months,
+                 holidaysOff == 0 ? workingDays
+                                  : tr("%1 (%2)").arg(workingDays,
+                                                      counted(holidaysOff, tr("%1 holiday"),
+                                                              tr("%1 holidays"))));
 }

@@ -3,6 +3,8 @@
 // The sentences the calculator writes, with dates in the user's regional short format.
 #pragma once
 
+#include "Holidays.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -20,9 +22,10 @@ public:
     QString firstDateNotice(QDate first) const;
     static QString dayCountBox(qint64 dayCount);
 
-    // "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days", counting working
-    // days by the region's own working week.
-    QString spanSummary(QDate from, QDate to) const;
+    // "07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 71 working days
+    // (1 holiday)": months and years for a month or more, working days by the region's own
+    // working week, less the holidays that fall on them.
+    QString spanSummary(QDate from, QDate to, const Holidays &holidays = {}) const;
 
     QString date(QDate date) const;
 

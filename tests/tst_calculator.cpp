@@ -393,15 +393,58 @@ private slots:
         QTEST(int(workingDaysBetween(from, to, locale.weekdays())), "working");
     }
 
-    // One day, and one working day, in the singular; working days by the region's week.
-    void spanSummaryStatesBothEndsAndTheCounts()
+    // Days, weeks, and from a month on the calendar's months and years; working days by the
+    // region's week, less the holidays on them. Figures worked out by hand.
+    void spanSummaryCountsInEveryUnit_data()
     {
-        QCOMPARE(ResultTexts(QLocale(QLocale::English, QLocale::UnitedKingdom))
-                         .spanSummary(QDate(2026, 12, 14), QDate(2026, 12, 13)),
-                 "14/12/2026 to 13/12/2026: -1 day (0 weeks -1 day), -1 working day");
-        QCOMPARE(
-                ResultTexts(QLocale("he_IL")).spanSummary(QDate(2026, 12, 11), QDate(2026, 12, 10)),
-                "11.12.2026 to 10.12.2026: -1 day (0 weeks -1 day), 0 working days");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("summary");
+        const auto row = [](QLocale locale, QDate from, QDate to, const char *summary) {
+            QTest::newRow(summary) << locale << from << to << QString::fromUtf8(summary);
+        };
+        const QLocale britain("en_GB"), israel("he_IL");
+        row(britain, {2026, 12, 19}, {2027, 1, 6},
+            "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 10 working days (3 holidays)");
+        row(britain, {2027, 1, 6}, {2026, 12, 19},
+            "06/01/2027 to 19/12/2026: -18 days (-2 weeks -4 days), -10 working days (-3 "
+            "holidays)");
+        row(israel, {2026, 12, 19}, {2027, 1, 6},
+            "19.12.2026 to 6.1.2027: 18 days (2 weeks 4 days), 13 working days (1 holiday)");
+        row(britain, {2026, 2, 1}, {2026, 2, 28},
+            "01/02/2026 to 28/02/2026: 27 days (3 weeks 6 "
+            "days), 20 working days");
+        row(britain, {2027, 3, 17}, {2026, 12, 7},
+            "17/03/2027 to 07/12/2026: -100 days (-14 weeks -2 days; -3 months -10 days), -69 "
+            "working days (-3 holidays)");
+        row(britain, {2026, 1, 31}, {2026, 3, 1},
+            "31/01/2026 to 01/03/2026: 29 days (4 weeks 1 day; 1 month 1 day), 20 working days");
+        row(britain, {2028, 2, 29}, {2029, 2, 28},
+            "29/02/2028 to 28/02/2029: 365 days (52 weeks 1 day; 1 year 0 months 0 days), 261 "
+            "working days");
+        row(britain, {2025, 1, 1}, {2026, 1, 2},
+            "01/01/2025 to 02/01/2026: 366 days (52 weeks 2 days; 1 year 0 months 1 day), 262 "
+            "working days");
+        row(britain, {1753, 1, 1}, {9999, 12, 31},
+            "01/01/1753 to 31/12/9999: 3012153 days (430307 weeks 4 days; 8246 years 11 months 30 "
+            "days), 2151536 working days (3 holidays)");
+        row(britain, {2026, 12, 14}, {2026, 12, 13},
+            "14/12/2026 to 13/12/2026: -1 day (0 weeks -1 day), -1 working day");
+    }
+
+    void spanSummaryCountsInEveryUnit()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        Holidays holidays; // of Britain, 2026 to 2027; Boxing Day falls on a Saturday
+        for (const auto &[day, name] : {std::pair {QDate(2026, 12, 25), "Christmas Day"},
+                                        {QDate(2026, 12, 26), "Boxing Day"},
+                                        {QDate(2026, 12, 28), "Boxing Day (substitute day)"},
+                                        {QDate(2027, 1, 1), "New Year's Day"}})
+            holidays.add(day, QString::fromLatin1(name));
+        QTEST(ResultTexts(locale).spanSummary(from, to, holidays), "summary");
     }
 
     void sentencesSplitCountsIntoWeeksAndDays_data()

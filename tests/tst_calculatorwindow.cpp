@@ -424,7 +424,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         auto *summary = calendar()->findChild<QLabel *>("spanSummary");
         QCOMPARE(QAccessible::queryAccessibleInterface(summary)->text(QAccessible::Name),
-                 "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days), 71 working days");
+                 "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 71 "
+                 "working days");
     }
 
     // A double click as the windowing system delivers it picks twice: a 0-day pair.
