@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HolidayFile.h"
+#include "HolidayStore.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
@@ -13,6 +15,12 @@ QByteArray calendar(const QByteArray &events)
 {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + events
             + "END:VCALENDAR\r\n";
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray vevent(const QByteArray &lines)
@@ -133,6 +141,38 @@ private slots:
         QFETCH(QByteArray, bytes);
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()),
                                size_t(bytes.size()));
+    }
+
+    // Copies are kept under their names; a refused file changes nothing; a name imported again
+    // is replaced; a stored calendar that can no longer be read is skipped, named and left alone.
+    void theStoreKeepsCopies()
+    {
+        const QTemporaryDir originals, data;
+        const HolidayStore store(data.filePath("holidays"));
+        const QString national = originals.filePath("national.ics");
+        const QString regional = originals.filePath("regional.ics");
+        write(national, calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day")));
+        write(regional,
+              calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas")
+                       + vevent("DTSTART;VALUE=DATE:20261226\r\nSUMMARY:Boxing")));
+        const auto imported = std::get<HolidayStore::Imported>(store.import(national));
+        QCOMPARE(imported.name, "national");
+        QCOMPARE(imported.days, 1);
+        QVERIFY(std::holds_alternative<HolidayStore::Imported>(store.import(regional)));
+        QFile::remove(national);
+        write(regional, "Not a calendar");
+        QCOMPARE(std::get<QString>(store.import(regional)), "it is not an iCalendar file");
+        HolidayStore::Loaded loaded = store.load();
+        QCOMPARE(store.names(), QStringList({"national", "regional"}));
+        QCOMPARE(loaded.holidays.dayCount(), 2);
+        QCOMPARE(loaded.holidays.names({2026, 12, 25}),
+                 QStringList({"Christmas Day", "Christmas"}));
+        write(data.filePath("holidays/national.ics"), "damaged");
+        loaded = store.load();
+        QCOMPARE(loaded.skipped, QStringList {"national: it is not an iCalendar file"});
+        QCOMPARE(loaded.holidays.dayCount(), 2);
+        QVERIFY(store.remove("regional") && !store.remove("regional"));
+        QCOMPARE(store.names(), QStringList {"national"});
     }
 
     void anUnreadableFileIsRefused()
