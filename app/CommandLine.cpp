@@ -27,23 +27,37 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList {"h", "help"});
     const QCommandLineOption version(QStringList {"v", "version"});
-    parser.addOption(help);
-    parser.addOption(version);
+    const QCommandLineOption importHolidays(QStringLiteral("import-holidays"));
+    const QCommandLineOption listHolidays(QStringLiteral("list-holidays"));
+    const QCommandLineOption removeHolidays(QStringLiteral("remove-holidays"), QString(),
+                                            QStringLiteral("name"));
+    parser.addOptions({help, version, importHolidays, listHolidays, removeHolidays});
     for (const QString &name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString &name : qtFlags)
         parser.addOption(QCommandLineOption(name));
 
     CommandLine command;
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    const bool parsed = parser.parse(arguments);
+    // Only an import takes arguments: the files to import.
+    const bool importing = parsed && parser.isSet(importHolidays);
+    command.files = parser.positionalArguments();
+    if (!parsed || (importing == command.files.isEmpty())) {
         command.action = Action::Refuse;
-        command.error = parser.positionalArguments().isEmpty()
-                ? parser.errorText()
-                : tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        command.error = !parsed ? parser.errorText()
+                : importing     ? tr("--import-holidays needs the files to import.")
+                                : tr("Unexpected argument '%1'.").arg(command.files.first());
     } else if (parser.isSet(help)) {
         command.action = Action::ShowHelp;
     } else if (parser.isSet(version)) {
         command.action = Action::ShowVersion;
+    } else if (importing) {
+        command.action = Action::ImportHolidays;
+    } else if (parser.isSet(listHolidays)) {
+        command.action = Action::ListHolidays;
+    } else if (parser.isSet(removeHolidays)) {
+        command.action = Action::RemoveHolidays;
+        command.name = parser.value(removeHolidays);
     }
     return command;
 }
@@ -60,6 +74,13 @@ QString CommandLine::usage()
               "Options:\n"
               "  -h, --help     Show this help and exit.\n"
               "  -v, --version  Show the version and exit.\n"
+              "  --import-holidays FILE...\n"
+              "                 Keep a copy of each iCalendar file's all-day events as public\n"
+              "                 holidays, which working days leave out, and exit.\n"
+              "  --list-holidays\n"
+              "                 List the holiday calendars kept, and exit.\n"
+              "  --remove-holidays NAME\n"
+              "                 Remove the holiday calendar of that name, and exit.\n"
               "\n"
               "Keys on the calendar:\n"
               "%1"

@@ -9,15 +9,26 @@
 
 // What the command line asks for, read before any window exists, so that --help and --version
 // answer without a display. Qt's own options (-style, -platform, ...) are left to Qt.
+// Holiday calendars are imported, listed and removed without a window, too.
 struct CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Action { ShowWindow, ShowHelp, ShowVersion, Refuse };
+    enum class Action {
+        ShowWindow,
+        ShowHelp,
+        ShowVersion,
+        ImportHolidays,
+        ListHolidays,
+        RemoveHolidays,
+        Refuse
+    };
 
     Action action = Action::ShowWindow;
     QString error;
+    QStringList files; // to import
+    QString name; // of the holiday calendar to remove
 
     static CommandLine parse(const QStringList &arguments);
     static QString usage();

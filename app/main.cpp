@@ -4,6 +4,7 @@
 #include "CalculatorWindow.h"
 #include "CommandLine.h"
 #include "FixedTexts.h"
+#include "HolidayCommands.h"
 
 #include <QApplication>
 
@@ -11,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The name the user's data folder is kept under, known before any application object.
+    QCoreApplication::setApplicationName(QStringLiteral("daywright"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -26,6 +29,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "daywright: %s\n\n%s", qPrintable(command.error),
                      qPrintable(CommandLine::usage()));
         return 2;
+    case CommandLine::Action::ImportHolidays:
+    case CommandLine::Action::ListHolidays:
+    case CommandLine::Action::RemoveHolidays: {
+        QTextStream out(stdout), errors(stderr);
+        return HolidayCommands::run(command, HolidayStore(), out, errors);
+    }
     case CommandLine::Action::ShowWindow:
         break;
     }
