@@ -10,9 +10,13 @@
 
 namespace {
 
+// "Friday, 25 December 2026, Christmas Day" on a holiday.
 QString spokenDate(const MonthPage *page)
 {
-    return page->locale().toString(page->selectedDate(), QLocale::LongFormat);
+    const QDate day = page->selectedDate();
+    return (QStringList {page->locale().toString(day, QLocale::LongFormat)}
+            + page->holidayNames(day))
+            .join(QStringLiteral(", "));
 }
 
 class AccessibleSelectedDay : public QAccessibleInterface

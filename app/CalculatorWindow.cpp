@@ -37,12 +37,13 @@ void makeHeading(QLabel *label)
 } // namespace
 
 CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
-                                   QWidget *parent)
+                                   const HolidayStore &holidays, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowCloseButtonHint)
     , m_today(std::move(clock))
     , m_regions(regions)
+    , m_holidayStore(holidays)
 {
     setObjectName(QStringLiteral("CalculatorWindow"));
     setWindowTitle(FixedTexts::windowTitle());
@@ -54,6 +55,7 @@ CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &r
     setUpControls();
     wireEvents();
     m_calculator.start();
+    loadHolidays();
     m_scale = designScale();
     m_resultsBox->setFocus();
 
@@ -251,6 +253,18 @@ void CalculatorWindow::layOutControls(bool folded)
                 QRect(QPoint(pixels(twips.left()), pixels(twips.top())),
                       QPoint(pixels(twips.right() + 1) - 1, pixels(twips.bottom() + 1) - 1)));
     }
+}
+
+// A stored calendar that can no longer be read is named on the summary line, which stays free
+// until the first span: the program starts as ever, and nothing needs dismissing.
+void CalculatorWindow::loadHolidays()
+{
+    const HolidayStore::Loaded loaded = m_holidayStore.load();
+    m_calculator.setHolidays(loaded.holidays);
+    m_calendar->setHolidays(loaded.holidays);
+    if (!loaded.skipped.isEmpty())
+        m_calendar->setSpanSummary(
+                tr("Holiday calendars skipped: %1").arg(loaded.skipped.join(u"; ")));
 }
 
 void CalculatorWindow::wireEvents()

@@ -7,6 +7,7 @@
 #include "Calculator.h"
 #include "DayCountBox.h"
 #include "FixedTexts.h"
+#include "HolidayStore.h"
 #include "HoverFocus.h"
 #include "MonthCalendar.h"
 #include "Today.h"
@@ -24,8 +25,9 @@ class CalculatorWindow : public QWidget
     Q_OBJECT
 
 public:
+    // The holidays are read from the store as the window is made.
     CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
-                     QWidget *parent = nullptr);
+                     const HolidayStore &holidays, QWidget *parent = nullptr);
 
     // Fits the window into a screen's available area: the design where it fits; on a narrow
     // screen the upper band folded in two and fewer months across, on a short one fewer rows of
@@ -44,6 +46,7 @@ private:
     void setUpControls();
     void layOutControls(bool folded);
     void wireEvents();
+    void loadHolidays();
     double designScale() const;
     int pixels(int twips) const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
@@ -51,6 +54,7 @@ private:
     Today m_today;
     const RegionalSettings m_regions;
     double m_scale = 1.0;
+    const HolidayStore m_holidayStore;
 
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);

@@ -80,6 +80,11 @@ int MonthCalendar::titleAndSummaryHeight() const
     return m_titleBar->sizeHint().height() + m_summary->sizeHint().height();
 }
 
+void MonthCalendar::setHolidays(const Holidays &holidays)
+{
+    m_page->setHolidays(holidays);
+}
+
 void MonthCalendar::setSpan(const CalendarSpan &span)
 {
     m_page->setSpan(span);

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class CalendarTitleBar;
+class Holidays;
 class MonthJumpMenu;
 class MonthPage;
 class SpanSummary;
@@ -38,6 +39,7 @@ public:
     int titleAndSummaryHeight() const;
 
     void setSpan(const CalendarSpan &span);
+    void setHolidays(const Holidays &holidays);
     void setSpanSummary(const QString &text);
 
 signals:

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -84,6 +85,12 @@ void MonthPage::setMonthsShown(int across, int down)
     m_firstMonth = QDate(); // the page ends elsewhere now: lay it out anew
     showPageStartingAt(start);
     setSelectedDate(m_selected);
+}
+
+void MonthPage::setHolidays(const Holidays &holidays)
+{
+    m_holidays = holidays;
+    update();
 }
 
 void MonthPage::setSpan(const CalendarSpan &span)
@@ -197,6 +204,15 @@ bool MonthPage::event(QEvent *event)
     // of WindowActivate, but only the window itself of ActivationChange.)
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         m_today.date();
+    // Over a holiday its names, elsewhere the calendar's own tip.
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QStringList names = holidayNames(grid().dateAt(help->pos()));
+        if (!names.isEmpty()) {
+            QToolTip::showText(help->globalPos(), names.join(u'\n'), this);
+            return true;
+        }
+    }
     return QWidget::event(event);
 }
 
@@ -219,5 +235,8 @@ void MonthPage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_painter.paint(painter, grid(),
-                    {.selected = m_selected, .today = m_todayShown, .span = m_span});
+                    {.selected = m_selected,
+                     .today = m_todayShown,
+                     .span = m_span,
+                     .holidays = &m_holidays});
 }

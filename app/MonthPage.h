@@ -38,6 +38,9 @@ public:
     void setMonthsShown(int across, int down);
 
     void setSpan(const CalendarSpan &span);
+    void setHolidays(const Holidays &holidays);
+    // Empty on a day that is no holiday.
+    QStringList holidayNames(QDate day) const { return m_holidays.names(day); }
 
     // Where a day is drawn; null where it is not on the page.
     QRect dayRect(QDate date) const { return grid().dayRect(date); }
@@ -77,5 +80,6 @@ private:
     QDate m_highlighted;
     QSize m_monthsShown {MonthGrid::maximumMonthColumns, MonthGrid::maximumMonthRows};
     CalendarSpan m_span;
+    Holidays m_holidays;
     MonthPainter m_painter {*this};
 };

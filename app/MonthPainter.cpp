@@ -94,7 +94,9 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
         const bool inSpan = spanFirst.isValid() && day >= spanFirst && day <= spanLast;
         if (inSpan)
             painter.fillRect(cell, colours.span);
-        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek()))
+        // A holiday is a day off like a weekend's, told from it by a corner mark.
+        const bool holiday = marks.holidays && !marks.holidays->names(day).isEmpty();
+        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) && !holiday
                 ? colours.workingDay[inSpan]
                 : colours.restDay[inSpan];
         const bool selected = day == marks.selected;
@@ -111,6 +113,14 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
             drawFrame(painter, cell.adjusted(1, 1, -1, -1), colours.onSelected, 1);
         else if (day == marks.today)
             drawFrame(painter, cell, colours.mark, 2);
+        if (holiday) {
+            const int size = std::max(4, cell.height() / 3);
+            const QPoint corner = cell.topRight();
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(selected ? colours.onSelected : colours.mark);
+            painter.drawPolygon(
+                    QPolygon({corner, corner - QPoint(size, 0), corner + QPoint(0, size)}));
+        }
         // The first date of a pair: a bar along the foot of its cell.
         if (day == marks.span.firstDate)
             painter.fillRect(cell.left() + 3, cell.bottom() - 2, cell.width() - 6, 3,

@@ -6,6 +6,7 @@
 #include "CalendarSpan.h"
 #include "CalendarTexts.h"
 #include "DayColours.h"
+#include "Holidays.h"
 #include "MonthGrid.h"
 
 #include <QDate>
@@ -25,6 +26,7 @@ public:
         QDate selected;
         QDate today;
         CalendarSpan span;
+        const Holidays *holidays = nullptr;
     };
 
     // Draws in the widget's palette, font and locale, marking the selection as focused while

@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Wayland matches the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daywright.Daywright"));
-    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment());
+    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment(),
+                            HolidayStore());
     window.show();
     return app.exec();
 }

@@ -9,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment());
+    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment(),
+                            HolidayStore());
     return showAndReportFirstPaint(window);
 }

@@ -30,8 +30,8 @@ private slots:
 
     void init()
     {
-        window = std::make_unique<CalculatorWindow>([this] { return today; },
-                                                    RegionalSettings::of(QLocale()));
+        window = std::make_unique<CalculatorWindow>(
+                [this] { return today; }, RegionalSettings::of(QLocale()), HolidayStore());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -124,6 +124,12 @@ void Calculator::completePair(QDate second, qint64 dayCount)
     countSpan({.answerFrom = m_state.firstDate, .answerTo = second});
 }
 
+void Calculator::setHolidays(const Holidays &holidays)
+{
+    m_holidays = holidays;
+    showSpan();
+}
+
 void Calculator::todayChanged(QDate newToday)
 {
     // Whatever counts from today moves on with it; an answer keeps the day it was given on.
@@ -152,6 +158,6 @@ void Calculator::showSpan()
 {
     const CalendarSpan span = m_spanRule.shownWhilePointingAt(m_pointed);
     m_controls.setCalendarSpan(span);
-    m_controls.setSpanSummary(span.from.isValid() ? m_texts.spanSummary(span.from, span.to)
-                                                  : QString());
+    m_controls.setSpanSummary(
+            span.from.isValid() ? m_texts.spanSummary(span.from, span.to, m_holidays) : QString());
 }

@@ -6,6 +6,7 @@
 
 #include "CalendarSpan.h"
 #include "Controls.h"
+#include "Holidays.h"
 #include "RegionalSettings.h"
 #include "ResultTexts.h"
 #include "Today.h"
@@ -39,6 +40,8 @@ public:
     void datePointed(QDate day);
     // "Calculate Date" was pressed.
     void calculateDate();
+    // The user's public holidays changed: working days leave them out.
+    void setHolidays(const Holidays &holidays);
 
     const CalculatorState &state() const { return m_state; }
 
@@ -56,5 +59,6 @@ private:
     CalculatorState m_state;
     SpanRule m_spanRule;
     QDate m_pointed;
+    Holidays m_holidays;
     QMetaObject::Connection m_todayTurns;
 };

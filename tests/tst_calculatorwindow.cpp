@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -22,12 +23,14 @@ class CalculatorWindowTest : public QObject
 {
     Q_OBJECT
 
+    const QTemporaryDir data;
+    const HolidayStore holidays {data.filePath("holidays")};
     std::unique_ptr<CalculatorWindow> window;
 
     void open(const QLocale &locale = QLocale())
     {
         window = std::make_unique<CalculatorWindow>([] { return today; },
-                                                    RegionalSettings::of(locale));
+                                                    RegionalSettings::of(locale), holidays);
     }
     template<typename Control = QWidget> Control *control(const char *name) const
     {
