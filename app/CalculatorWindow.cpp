@@ -5,7 +5,9 @@
 
 #include "MonthGrid.h"
 
+#include <QDragEnterEvent>
 #include <QFontMetricsF>
+#include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 #include <QtMath>
@@ -163,6 +165,10 @@ void CalculatorWindow::setUpControls()
     m_resultsBox->document()->setDefaultTextOption(resultsOption);
 
     m_calendar->setToolTip(FixedTexts::calendarTooltip());
+    // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
+    m_calendar->addActions(m_holidayActions->actions());
+    m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
 }
 
 // The text field is made at once, so that it joins the focus chain in the drop-down's place.
@@ -267,6 +273,37 @@ void CalculatorWindow::loadHolidays()
                 tr("Holiday calendars skipped: %1").arg(loaded.skipped.join(u"; ")));
 }
 
+namespace {
+
+// The local iCalendar files among what is dragged over the window.
+QStringList calendarFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile()
+            && url.fileName().endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+void CalculatorWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!calendarFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CalculatorWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList files = calendarFiles(event->mimeData());
+    event->acceptProposedAction();
+    // After the drop has ended: the import may ask before replacing a calendar.
+    QMetaObject::invokeMethod(
+            this, [this, files] { m_holidayActions->importFiles(files); }, Qt::QueuedConnection);
+}
+
 void CalculatorWindow::wireEvents()
 {
     connect(m_calculationTypeBox, &QComboBox::activated, this,
@@ -277,6 +314,8 @@ void CalculatorWindow::wireEvents()
     connect(m_calculateButton, &QPushButton::clicked, this,
             [this] { m_calculator.calculateDate(); });
     connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_holidayActions, &HolidayActions::holidaysChanged, this,
+            &CalculatorWindow::loadHolidays);
 
     for (QWidget *control :
          {static_cast<QWidget *>(m_quitButton), static_cast<QWidget *>(m_calculateButton),

@@ -7,6 +7,7 @@
 #include "Calculator.h"
 #include "DayCountBox.h"
 #include "FixedTexts.h"
+#include "HolidayActions.h"
 #include "HolidayStore.h"
 #include "HoverFocus.h"
 #include "MonthCalendar.h"
@@ -47,6 +48,8 @@ private:
     void layOutControls(bool folded);
     void wireEvents();
     void loadHolidays();
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     double designScale() const;
     int pixels(int twips) const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
@@ -55,6 +58,7 @@ private:
     const RegionalSettings m_regions;
     double m_scale = 1.0;
     const HolidayStore m_holidayStore;
+    HolidayActions *const m_holidayActions = new HolidayActions(m_holidayStore, this);
 
     // Declared in tab order: widgets join the focus chain in the order they are created.
     QPlainTextEdit *const m_resultsBox = new QPlainTextEdit(this);

@@ -59,6 +59,11 @@ const QList<KeyGroup> &keyGroups()
              {{Qt::ControlModifier | Qt::Key_C, CopySpanSummary},
               {Qt::ControlModifier | Qt::Key_Insert, CopySpanSummary},
               {Qt::Key_Copy, CopySpanSummary}}},
+            {QT_TRANSLATE_NOOP("CalendarKeys", "Menu, Shift+F10"),
+             QT_TRANSLATE_NOOP("CalendarKeys",
+                               "Open the calendar's menu: importing and removing holidays."),
+             {{Qt::Key_Menu, OpenCalendarMenu},
+              {Qt::ShiftModifier | Qt::Key_F10, OpenCalendarMenu}}},
     };
     return groups;
 }
@@ -115,6 +120,7 @@ std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command)
     case OpenMonthMenu:
     case EditYear:
     case CopySpanSummary:
+    case OpenCalendarMenu:
         break;
     }
     return std::nullopt;

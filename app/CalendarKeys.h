@@ -28,6 +28,7 @@ enum class CalendarCommand {
     OpenMonthMenu,
     EditYear,
     CopySpanSummary,
+    OpenCalendarMenu,
 };
 
 class CalendarKeys

@@ -126,8 +126,19 @@ void MonthCalendar::keyPressEvent(QKeyEvent *event)
         m_titleBar->editYear();
     else if (command == CalendarCommand::CopySpanSummary)
         m_summary->copy();
+    else if (command == CalendarCommand::OpenCalendarMenu)
+        openMenuAtSelection();
     else
         QWidget::keyPressEvent(event);
+}
+
+// From the keyboard the menu opens on the selected day, as a pointer's would under the pointer.
+void MonthCalendar::openMenuAtSelection()
+{
+    const QPoint day = m_page->dayRect(m_page->selectedDate()).center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, m_page->mapTo(this, day),
+                           m_page->mapToGlobal(day));
+    QCoreApplication::sendEvent(this, &menu);
 }
 
 void MonthCalendar::wheelEvent(QWheelEvent *event)

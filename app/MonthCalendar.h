@@ -55,6 +55,7 @@ protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void openMenuAtSelection();
     void wheelEvent(QWheelEvent *event) override;
 
 private:
