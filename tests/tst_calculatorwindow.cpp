@@ -10,6 +10,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -447,6 +449,35 @@ private slots:
         chooseFromTheList(1);
         QCOMPARE(instruction(), FixedTexts::selectFirstDate());
         QVERIFY(!calculateButton()->isEnabled());
+    }
+
+    // Stored holidays are days off in the working days, named when pointed at and when selected; a
+    // stored calendar that can no longer be read is named at start, and the window opens as ever.
+    void storedHolidaysCountAndAreNamed()
+    {
+        QDir().mkpath(data.filePath("holidays"));
+        for (const auto &[name, text] :
+             {std::pair {"england",
+                         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\n"
+                         "UID:1\r\nDTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas "
+                         "Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"},
+              {"broken", "BEGIN:VCALENDAR"}}) {
+            QFile file(data.filePath(QStringLiteral("holidays/%1.ics").arg(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        }
+        open();
+        showWindow();
+        auto *summary = calendar()->findChild<QLabel *>("spanSummary");
+        QCOMPARE(summary->text(),
+                 "Holiday calendars skipped: broken: it is cut short: it does not "
+                 "end with END:VCALENDAR");
+        QTest::mouseMove(monthPage(), monthPage()->dayRect(QDate(2026, 12, 28)).center());
+        QVERIFY(summary->text().endsWith("15 working days (1 holiday)"));
+        calendar()->setSelectedDate(QDate(2026, 12, 25));
+        QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())
+                         ->child(0)
+                         ->text(QAccessible::Name),
+                 "Friday, 25 December 2026, Christmas Day");
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.
