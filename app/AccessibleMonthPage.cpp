@@ -10,13 +10,19 @@
 
 namespace {
 
+struct AccessibleMonthPageTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(AccessibleMonthPage)
+};
+
 // "Friday, 25 December 2026, Christmas Day" on a holiday.
 QString spokenDate(const MonthPage *page)
 {
     const QDate day = page->selectedDate();
-    return (QStringList {page->locale().toString(day, QLocale::LongFormat)}
-            + page->holidayNames(day))
-            .join(QStringLiteral(", "));
+    QStringList spoken = {page->locale().toString(day, QLocale::LongFormat)};
+    if (page->weekNumbersShown())
+        spoken << AccessibleMonthPageTexts::tr("week %1").arg(page->weekNumber(day));
+    return (spoken + page->holidayNames(day)).join(QStringLiteral(", "));
 }
 
 class AccessibleSelectedDay : public QAccessibleInterface

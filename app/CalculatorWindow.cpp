@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QtMath>
 
@@ -167,6 +168,19 @@ void CalculatorWindow::setUpControls()
     m_calendar->setToolTip(FixedTexts::calendarTooltip());
     // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
     m_calendar->addActions(m_holidayActions->actions());
+    // Week numbers, off at first, as the user last left them.
+    auto *weekNumbers = new QAction(tr("Week numbers"), this);
+    weekNumbers->setCheckable(true);
+    // Kept in $XDG_CONFIG_HOME/daywright.conf: the program's name as the settings' owner.
+    const auto settings
+            = [] { return std::make_unique<QSettings>(QCoreApplication::applicationName()); };
+    weekNumbers->setChecked(settings()->value(QStringLiteral("calendar/weekNumbers")).toBool());
+    m_calendar->setWeekNumbersShown(weekNumbers->isChecked());
+    connect(weekNumbers, &QAction::toggled, this, [this, settings](bool shown) {
+        m_calendar->setWeekNumbersShown(shown);
+        settings()->setValue(QStringLiteral("calendar/weekNumbers"), shown);
+    });
+    m_calendar->addAction(weekNumbers);
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
     setAcceptDrops(true);
 }

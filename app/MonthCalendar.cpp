@@ -80,6 +80,11 @@ int MonthCalendar::titleAndSummaryHeight() const
     return m_titleBar->sizeHint().height() + m_summary->sizeHint().height();
 }
 
+void MonthCalendar::setWeekNumbersShown(bool shown)
+{
+    m_page->setWeekNumbersShown(shown);
+}
+
 void MonthCalendar::setHolidays(const Holidays &holidays)
 {
     m_page->setHolidays(holidays);

@@ -40,6 +40,7 @@ public:
 
     void setSpan(const CalendarSpan &span);
     void setHolidays(const Holidays &holidays);
+    void setWeekNumbersShown(bool shown);
     void setSpanSummary(const QString &text);
 
 signals:

@@ -13,11 +13,13 @@ int edge(int length, int parts, int i)
 
 } // namespace
 
-MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape)
+MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
+                     bool weekNumbers)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
     , m_shape(shape)
+    , dayColumn(weekNumbers ? 1 : 0)
 { }
 
 QRect MonthGrid::monthRect(int index) const
@@ -37,9 +39,10 @@ QRect MonthGrid::monthRect(int index) const
 QRect MonthGrid::cellRect(int index, int row, int column, int columnSpan) const
 {
     const QRect month = monthRect(index);
-    const QPoint topLeft(month.left() + edge(month.width(), 7, column),
+    const int columns = 7 + dayColumn;
+    const QPoint topLeft(month.left() + edge(month.width(), columns, column),
                          month.top() + edge(month.height(), rowsPerMonth, row));
-    const QPoint bottomRight(month.left() + edge(month.width(), 7, column + columnSpan) - 1,
+    const QPoint bottomRight(month.left() + edge(month.width(), columns, column + columnSpan) - 1,
                              month.top() + edge(month.height(), rowsPerMonth, row + 1) - 1);
     return QRect(topLeft, bottomRight);
 }
@@ -61,7 +64,25 @@ QRect MonthGrid::dayRect(QDate date) const
     if (index < 0 || index >= monthsPerPage())
         return QRect();
     const int position = leadingBlanks(month(index)) + date.day() - 1;
-    return cellRect(index, 2 + position / 7, position % 7, 1);
+    return cellRect(index, 2 + position / 7, dayColumn + position % 7, 1);
+}
+
+int MonthGrid::weekRows(int index) const
+{
+    const QDate first = month(index);
+    return (leadingBlanks(first) + first.daysInMonth() + 6) / 7;
+}
+
+int MonthGrid::weekNumber(int index, int row) const
+{
+    const QDate first = month(index);
+    return weekNumberOf(first.addDays(7 * row - leadingBlanks(first)), m_firstDayOfWeek);
+}
+
+int MonthGrid::weekNumberOf(QDate day, Qt::DayOfWeek firstDayOfWeek)
+{
+    const QDate rowStart = day.addDays(-((day.dayOfWeek() - firstDayOfWeek + 7) % 7));
+    return rowStart.addDays((Qt::Thursday - firstDayOfWeek + 7) % 7).weekNumber();
 }
 
 QDate MonthGrid::dateAt(QPoint point) const

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QRect>
+#include <QSize>
 
 class MonthGrid
 {
@@ -14,15 +15,20 @@ public:
     static constexpr int maximumMonthColumns = 4;
     static constexpr int maximumMonthRows = 3;
 
-    // The shape is how many months go across and down.
-    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape);
+    // The shape is how many months go across and down. With week numbers, each month gives them
+    // a column of their own, before its days.
+    MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
+              bool weekNumbers = false);
 
     int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
     // The first day of the page's month at index 0 to monthsPerPage() - 1.
     QDate month(int index) const { return m_pageStart.addMonths(index); }
     QRect monthRect(int index) const;
-    QRect titleRect(int index) const { return cellRect(index, 0, 0, 7); }
-    QRect weekdayRect(int index, int column) const { return cellRect(index, 1, column, 1); }
+    QRect titleRect(int index) const { return cellRect(index, 0, 0, 7 + dayColumn); }
+    QRect weekdayRect(int index, int column) const
+    {
+        return cellRect(index, 1, column + dayColumn, 1);
+    }
     Qt::DayOfWeek weekdayInColumn(int column) const;
 
     // Null where the date is not on the page.
@@ -31,6 +37,14 @@ public:
     QDate dateAt(QPoint point) const;
     // The index of the month whose title holds the point, or -1.
     int titleAt(QPoint point) const;
+
+    // The week rows of a month, 4 to 6, and where each one's number goes.
+    int weekRows(int index) const;
+    QRect weekNumberRect(int index, int row) const { return cellRect(index, 2 + row, 0, 1); }
+    // The ISO 8601 week of the row's Thursday: a row starting on a Sunday or a Saturday takes the
+    // number of the week that holds most of its days.
+    int weekNumber(int index, int row) const;
+    static int weekNumberOf(QDate day, Qt::DayOfWeek firstDayOfWeek);
 
 private:
     static constexpr int rowsPerMonth = 8;
@@ -43,4 +57,5 @@ private:
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
+    int dayColumn; // 1 with week numbers before the days, else 0
 };

@@ -46,7 +46,8 @@ MonthPage::MonthPage(Today &today, QWidget *parent)
 
 MonthGrid MonthPage::grid() const
 {
-    return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown);
+    return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown,
+                     m_weekNumbersShown);
 }
 
 void MonthPage::setSelectedDate(QDate date)
@@ -85,6 +86,13 @@ void MonthPage::setMonthsShown(int across, int down)
     m_firstMonth = QDate(); // the page ends elsewhere now: lay it out anew
     showPageStartingAt(start);
     setSelectedDate(m_selected);
+}
+
+void MonthPage::setWeekNumbersShown(bool shown)
+{
+    m_weekNumbersShown = shown;
+    m_painter.textsChanged(); // the weekday names have narrower columns
+    update();
 }
 
 void MonthPage::setHolidays(const Holidays &holidays)
@@ -238,5 +246,6 @@ void MonthPage::paintEvent(QPaintEvent *)
                     {.selected = m_selected,
                      .today = m_todayShown,
                      .span = m_span,
-                     .holidays = &m_holidays});
+                     .holidays = &m_holidays,
+                     .weekNumbers = m_weekNumbersShown});
 }

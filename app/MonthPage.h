@@ -39,6 +39,13 @@ public:
 
     void setSpan(const CalendarSpan &span);
     void setHolidays(const Holidays &holidays);
+    bool weekNumbersShown() const { return m_weekNumbersShown; }
+    void setWeekNumbersShown(bool shown);
+    // The ISO 8601 number of the day's week as its row shows it.
+    int weekNumber(QDate day) const
+    {
+        return MonthGrid::weekNumberOf(day, locale().firstDayOfWeek());
+    }
     // Empty on a day that is no holiday.
     QStringList holidayNames(QDate day) const { return m_holidays.names(day); }
 
@@ -81,5 +88,6 @@ private:
     QSize m_monthsShown {MonthGrid::maximumMonthColumns, MonthGrid::maximumMonthRows};
     CalendarSpan m_span;
     Holidays m_holidays;
+    bool m_weekNumbersShown = false;
     MonthPainter m_painter {*this};
 };

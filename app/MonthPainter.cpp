@@ -85,6 +85,10 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
     painter.setPen(readableOn(palette.color(group, QPalette::PlaceholderText), colours.page));
     for (int column = 0; column < 7; ++column)
         drawCentred(painter, grid.weekdayRect(index, column), m_weekdayNames[column]);
+    // Week numbers, where shown, in the quieter colour of the weekday names.
+    for (int row = 0; marks.weekNumbers && row < grid.weekRows(index); ++row)
+        painter.drawText(grid.weekNumberRect(index, row), Qt::AlignCenter,
+                         m_texts.number(grid.weekNumber(index, row)));
 
     const QDate spanFirst = std::min(marks.span.from, marks.span.to);
     const QDate spanLast = std::max(marks.span.from, marks.span.to);

@@ -27,6 +27,7 @@ public:
         QDate today;
         CalendarSpan span;
         const Holidays *holidays = nullptr;
+        bool weekNumbers = false;
     };
 
     // Draws in the widget's palette, font and locale, marking the selection as focused while
