@@ -4,6 +4,7 @@
 #include "CalendarTexts.h"
 #include "DayColours.h"
 #include "MonthCalendar.h"
+#include "MonthGrid.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
 #include "Today.h"
@@ -198,6 +199,40 @@ private slots:
         }
         QFETCH(QString, name);
         QVERIFY(qAbs(last - first + 1 - page->fontMetrics().horizontalAdvance(name)) <= 2);
+    }
+
+    // The ISO week of each row's Thursday, in Monday-, Sunday- and Saturday-first weeks, across
+    // the 53rd week of 2026.
+    void weekNumbersFollowTheRowsThursday_data()
+    {
+        QTest::addColumn<int>("firstDay");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("week");
+        QTest::newRow("Monday rows, Monday") << int(Qt::Monday) << QDate(2026, 12, 28) << 53;
+        QTest::newRow("Monday rows, Sunday") << int(Qt::Monday) << QDate(2027, 1, 3) << 53;
+        QTest::newRow("Monday rows, next Monday") << int(Qt::Monday) << QDate(2027, 1, 4) << 1;
+        QTest::newRow("Sunday rows, Sunday") << int(Qt::Sunday) << QDate(2026, 12, 27) << 53;
+        QTest::newRow("Sunday rows, next Sunday") << int(Qt::Sunday) << QDate(2027, 1, 3) << 1;
+        QTest::newRow("Saturday rows, Friday") << int(Qt::Saturday) << QDate(2027, 1, 1) << 53;
+        QTest::newRow("Saturday rows, Saturday") << int(Qt::Saturday) << QDate(2027, 1, 2) << 1;
+    }
+
+    void weekNumbersFollowTheRowsThursday()
+    {
+        QFETCH(int, firstDay);
+        QFETCH(QDate, day);
+        QTEST(MonthGrid::weekNumberOf(day, Qt::DayOfWeek(firstDay)), "week");
+    }
+
+    // Shown, the week numbers take a column of each month and are heard with the day.
+    void weekNumbersAreShownAndHeard()
+    {
+        const int dayWidth = page->dayRect(today).width();
+        calendar->setWeekNumbersShown(true);
+        calendar->setSelectedDate(QDate(2026, 12, 28));
+        QVERIFY(page->dayRect(today).width() < dayWidth);
+        QCOMPARE(QAccessible::queryAccessibleInterface(page)->child(0)->text(QAccessible::Name),
+                 "Monday, 28 December 2026, week 53");
     }
 
     // Rest days in red, working days in the text colour, by the region's working week.
