@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QStyle>
 #include <QtMath>
 
@@ -58,7 +59,6 @@ CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &r
     setUpControls();
     wireEvents();
     m_calculator.start();
-    loadHolidays();
     m_scale = designScale();
     m_resultsBox->setFocus();
 
@@ -302,6 +302,17 @@ QStringList calendarFiles(const QMimeData *data)
 }
 
 } // namespace
+
+// Reading the holiday calendars waits until the window's first frame is painted: that frame does
+// not need them, and a few milliseconds later they are there.
+void CalculatorWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_holidaysRead) {
+        m_holidaysRead = true;
+        QTimer::singleShot(0, this, &CalculatorWindow::loadHolidays);
+    }
+}
 
 void CalculatorWindow::dragEnterEvent(QDragEnterEvent *event)
 {

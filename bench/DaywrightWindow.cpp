@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("daywright")); // its stored holidays
     QApplication app(argc, argv);
     CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment(),
                             HolidayStore());

@@ -26,7 +26,11 @@ class ResponseBenchmark : public QObject
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCoreApplication::setApplicationName(QStringLiteral("daywright")); // its stored holidays
+    }
 
     void init()
     {
