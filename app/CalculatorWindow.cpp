@@ -10,8 +10,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
-#include <QTimer>
 #include <QStyle>
+#include <QTimer>
 #include <QtMath>
 
 #include <algorithm>
@@ -341,6 +341,9 @@ void CalculatorWindow::wireEvents()
     connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_holidayActions, &HolidayActions::holidaysChanged, this,
             &CalculatorWindow::loadHolidays);
+    // Said where the span is summed up, which stays free until the next span.
+    connect(m_holidayActions, &HolidayActions::imported, m_calendar,
+            &MonthCalendar::setSpanSummary);
 
     for (QWidget *control :
          {static_cast<QWidget *>(m_quitButton), static_cast<QWidget *>(m_calculateButton),

@@ -38,8 +38,7 @@ void HolidayActions::fillRemoveMenu()
 
 void HolidayActions::importFiles(const QStringList &paths)
 {
-    QStringList refused;
-    bool changed = false;
+    QStringList refused, summaries;
     for (const QString &path : paths) {
         const QString name = QFileInfo(path).completeBaseName();
         if (m_store.contains(name)
@@ -51,10 +50,12 @@ void HolidayActions::importFiles(const QStringList &paths)
         if (const auto *reason = std::get_if<QString>(&result))
             refused << tr("%1: %2").arg(QFileInfo(path).fileName(), *reason);
         else
-            changed = true;
+            summaries << std::get<HolidayStore::Imported>(result).summary();
     }
-    if (changed)
+    if (!summaries.isEmpty()) {
         emit holidaysChanged();
+        emit imported(summaries.join(QStringLiteral("; ")));
+    }
     if (!refused.isEmpty())
         QMessageBox::warning(m_dialogParent, tr("Import holidays"),
                              tr("Not imported, nothing changed:\n%1").arg(refused.join(u'\n')));

@@ -25,6 +25,8 @@ public:
 signals:
     // The stored calendars changed: read them again.
     void holidaysChanged();
+    // What the last import gave: "national: 12 holiday days, 3 events skipped", one per file.
+    void imported(const QString &summary);
 
 private:
     void fillRemoveMenu();

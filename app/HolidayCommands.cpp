@@ -3,15 +3,6 @@
 // Imports, lists and removes holiday calendars for the command line.
 #include "HolidayCommands.h"
 
-namespace {
-
-QString counted(qsizetype count, const QString &one, const QString &many)
-{
-    return (count == 1 ? one : many).arg(count);
-}
-
-} // namespace
-
 int HolidayCommands::run(const CommandLine &command, const HolidayStore &store, QTextStream &out,
                          QTextStream &errors)
 {
@@ -21,13 +12,7 @@ int HolidayCommands::run(const CommandLine &command, const HolidayStore &store, 
         for (const QString &path : command.files) {
             const auto result = store.import(path);
             if (const auto *imported = std::get_if<HolidayStore::Imported>(&result)) {
-                out << tr("%1: %2, %3")
-                                .arg(imported->name,
-                                     counted(imported->days, tr("%1 holiday day"),
-                                             tr("%1 holiday days")),
-                                     counted(imported->skippedEvents, tr("%1 event skipped"),
-                                             tr("%1 events skipped")))
-                    << Qt::endl;
+                out << imported->summary() << Qt::endl;
             } else {
                 errors << tr("daywright: %1: %2").arg(path, std::get<QString>(result)) << Qt::endl;
                 status = 1;

@@ -17,6 +17,16 @@ const QString suffix = QStringLiteral(".ics");
 
 } // namespace
 
+QString HolidayStore::Imported::summary() const
+{
+    const auto counted = [](qsizetype count, const QString &one, const QString &many) {
+        return (count == 1 ? one : many).arg(count);
+    };
+    return tr("%1: %2, %3")
+            .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
+                 counted(skippedEvents, tr("%1 event skipped"), tr("%1 events skipped")));
+}
+
 HolidayStore::HolidayStore(const QString &folder)
     : m_folder(folder)
 { }

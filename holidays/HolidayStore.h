@@ -29,6 +29,9 @@ public:
         QString name;
         qsizetype days = 0;
         int skippedEvents = 0;
+
+        // "national: 12 holiday days, 3 events skipped"
+        QString summary() const;
     };
     // Reads the file and stores a copy under its base name, replacing a calendar of that name;
     // a refused file changes nothing, and the answer says why.
