@@ -235,7 +235,8 @@ private slots:
                  "Monday, 28 December 2026, week 53");
     }
 
-    // Rest days in red, working days in the text colour, by the region's working week.
+    // Rest days in red, working days in the text colour, by the region's working week; holidays
+    // are days off.
     void restDaysAreDrawnRed_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -247,6 +248,7 @@ private slots:
         QTest::newRow("British Monday") << britain << QDate(2026, 12, 14) << false;
         QTest::newRow("Egyptian Friday") << egypt << QDate(2026, 12, 11) << true;
         QTest::newRow("Egyptian Sunday") << egypt << QDate(2026, 12, 13) << false;
+        QTest::newRow("a holiday, a Friday") << britain << QDate(2026, 12, 25) << true;
     }
 
     void restDaysAreDrawnRed()
@@ -254,6 +256,9 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QDate, day);
         calendar->setLocale(locale);
+        Holidays christmas;
+        christmas.add(QDate(2026, 12, 25), QStringLiteral("Christmas Day"));
+        calendar->setHolidays(christmas);
         QTEST(pixels(page->dayRect(day),
                      [](QColor pixel) { return pixel.red() - pixel.green() > 100; })
                       > 0,
