@@ -412,6 +412,8 @@ private slots:
             "holidays)");
         row(israel, {2026, 12, 19}, {2027, 1, 6},
             "19.12.2026 to 6.1.2027: 18 days (2 weeks 4 days), 13 working days (1 holiday)");
+        row(israel, {2027, 1, 6}, {2026, 12, 19},
+            "6.1.2027 to 19.12.2026: -18 days (-2 weeks -4 days), -13 working days (-1 holiday)");
         row(britain, {2026, 12, 25}, {2026, 12, 28},
             "25/12/2026 to 28/12/2026: 3 days (0 weeks 3 days), 0 working days (1 holiday)");
         row(britain, {2026, 2, 1}, {2026, 2, 28},
