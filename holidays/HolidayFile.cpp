@@ -156,7 +156,9 @@ HolidayFile HolidayFile::fromText(const QByteArray &text)
         const std::optional<QSet<QDate>> starts = occurrences(event, start, maximumDays - days);
         if (!starts || days + starts->size() * length > maximumDays)
             return refused(tr("its events give more than 100,000 holiday days"));
-        const QString name = QString::fromUtf8(icalcomponent_get_summary(event)).trimmed();
+        QString name = QString::fromUtf8(icalcomponent_get_summary(event)).trimmed();
+        if (name.isEmpty())
+            name = tr("Holiday"); // an event without a summary is still a day off
         for (const QDate occurrence : *starts) {
             for (qint64 day = 0; day < length; ++day) {
                 if (CalendarRange::contains(occurrence.addDays(day)))
