@@ -4,14 +4,11 @@
 #include "CalculatorWindow.h"
 
 #include "MonthGrid.h"
+#include "WeekNumbersAction.h"
 
-#include <QDragEnterEvent>
 #include <QFontMetricsF>
-#include <QMimeData>
 #include <QScreen>
-#include <QSettings>
 #include <QStyle>
-#include <QTimer>
 #include <QtMath>
 
 #include <algorithm>
@@ -168,21 +165,11 @@ void CalculatorWindow::setUpControls()
     m_calendar->setToolTip(FixedTexts::calendarTooltip());
     // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
     m_calendar->addActions(m_holidayActions->actions());
-    // Week numbers, off at first, as the user last left them.
-    auto *weekNumbers = new QAction(tr("Week numbers"), this);
-    weekNumbers->setCheckable(true);
-    // Kept in $XDG_CONFIG_HOME/daywright.conf: the program's name as the settings' owner.
-    const auto settings
-            = [] { return std::make_unique<QSettings>(QCoreApplication::applicationName()); };
-    weekNumbers->setChecked(settings()->value(QStringLiteral("calendar/weekNumbers")).toBool());
+    auto *weekNumbers = new WeekNumbersAction(this);
     m_calendar->setWeekNumbersShown(weekNumbers->isChecked());
-    connect(weekNumbers, &QAction::toggled, this, [this, settings](bool shown) {
-        m_calendar->setWeekNumbersShown(shown);
-        settings()->setValue(QStringLiteral("calendar/weekNumbers"), shown);
-    });
+    connect(weekNumbers, &QAction::toggled, m_calendar, &MonthCalendar::setWeekNumbersShown);
     m_calendar->addAction(weekNumbers);
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setAcceptDrops(true);
 }
 
 // The text field is made at once, so that it joins the focus chain in the drop-down's place.
@@ -275,60 +262,6 @@ void CalculatorWindow::layOutControls(bool folded)
     }
 }
 
-// A stored calendar that can no longer be read is named on the summary line, which stays free
-// until the first span: the program starts as ever, and nothing needs dismissing.
-void CalculatorWindow::loadHolidays()
-{
-    const HolidayStore::Loaded loaded = m_holidayStore.load();
-    m_calculator.setHolidays(loaded.holidays);
-    m_calendar->setHolidays(loaded.holidays);
-    if (!loaded.skipped.isEmpty())
-        m_calendar->setSpanSummary(
-                tr("Holiday calendars skipped: %1").arg(loaded.skipped.join(u"; ")));
-}
-
-namespace {
-
-// The local iCalendar files among what is dragged over the window.
-QStringList calendarFiles(const QMimeData *data)
-{
-    QStringList files;
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile()
-            && url.fileName().endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))
-            files << url.toLocalFile();
-    }
-    return files;
-}
-
-} // namespace
-
-// Reading the holiday calendars waits until the window's first frame is painted: that frame does
-// not need them, and a few milliseconds later they are there.
-void CalculatorWindow::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    if (!m_holidaysRead) {
-        m_holidaysRead = true;
-        QTimer::singleShot(0, this, &CalculatorWindow::loadHolidays);
-    }
-}
-
-void CalculatorWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!calendarFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void CalculatorWindow::dropEvent(QDropEvent *event)
-{
-    const QStringList files = calendarFiles(event->mimeData());
-    event->acceptProposedAction();
-    // After the drop has ended: the import may ask before replacing a calendar.
-    QMetaObject::invokeMethod(
-            this, [this, files] { m_holidayActions->importFiles(files); }, Qt::QueuedConnection);
-}
-
 void CalculatorWindow::wireEvents()
 {
     connect(m_calculationTypeBox, &QComboBox::activated, this,
@@ -339,11 +272,14 @@ void CalculatorWindow::wireEvents()
     connect(m_calculateButton, &QPushButton::clicked, this,
             [this] { m_calculator.calculateDate(); });
     connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_holidayActions, &HolidayActions::holidaysChanged, this,
-            &CalculatorWindow::loadHolidays);
-    // Said where the span is summed up, which stays free until the next span.
-    connect(m_holidayActions, &HolidayActions::imported, m_calendar,
-            &MonthCalendar::setSpanSummary);
+    connect(m_holidayActions, &HolidayActions::holidaysRead, this,
+            [this](const Holidays &holidays) {
+                m_calculator.setHolidays(holidays);
+                m_calendar->setHolidays(holidays);
+            });
+    // Said where the span is summed up, which stays free until the next span: the program starts
+    // as ever, and nothing needs dismissing.
+    connect(m_holidayActions, &HolidayActions::message, m_calendar, &MonthCalendar::setSpanSummary);
 
     for (QWidget *control :
          {static_cast<QWidget *>(m_quitButton), static_cast<QWidget *>(m_calculateButton),

@@ -47,10 +47,6 @@ private:
     void setUpControls();
     void layOutControls(bool folded);
     void wireEvents();
-    void loadHolidays();
-    void paintEvent(QPaintEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     double designScale() const;
     int pixels(int twips) const;
     static QComboBox *makeEditableComboBox(QWidget *parent);
@@ -59,7 +55,6 @@ private:
     const RegionalSettings m_regions;
     double m_scale = 1.0;
     const HolidayStore m_holidayStore;
-    bool m_holidaysRead = false;
     HolidayActions *const m_holidayActions = new HolidayActions(m_holidayStore, this);
 
     // Declared in tab order: widgets join the focus chain in the order they are created.

@@ -3,9 +3,12 @@
 // Imports and removes holiday calendars from the window, asking before anything is replaced.
 #include "HolidayActions.h"
 
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
 
 HolidayActions::HolidayActions(const HolidayStore &store, QWidget *dialogParent)
     : QObject(dialogParent)
@@ -19,10 +22,58 @@ HolidayActions::HolidayActions(const HolidayStore &store, QWidget *dialogParent)
                                                   tr("iCalendar files (*.ics)")));
     });
     connect(&m_remove, &QMenu::aboutToShow, this, &HolidayActions::fillRemoveMenu);
-    // Shown, with its calendars, only while some are stored.
+    m_dialogParent->setAcceptDrops(true);
+    m_dialogParent->installEventFilter(this);
+}
+
+namespace {
+
+// The local iCalendar files among what is dragged over the window.
+QStringList calendarFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile()
+            && url.fileName().endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+void HolidayActions::read()
+{
+    const HolidayStore::Loaded loaded = m_store.load();
+    // The removal menu is shown, with its calendars, only while some are stored.
     m_remove.menuAction()->setVisible(!m_store.names().isEmpty());
-    connect(this, &HolidayActions::holidaysChanged, this,
-            [this] { m_remove.menuAction()->setVisible(!m_store.names().isEmpty()); });
+    emit holidaysRead(loaded.holidays);
+    if (!loaded.skipped.isEmpty())
+        emit message(tr("Holiday calendars skipped: %1").arg(loaded.skipped.join(u"; ")));
+}
+
+bool HolidayActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_read) {
+        m_read = true;
+        QTimer::singleShot(0, this, &HolidayActions::read);
+    }
+    if (event->type() == QEvent::DragEnter) {
+        auto *drag = static_cast<QDragEnterEvent *>(event);
+        if (!calendarFiles(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList files = calendarFiles(drop->mimeData());
+        drop->acceptProposedAction();
+        // After the drop has ended: the import may ask before replacing a calendar.
+        QMetaObject::invokeMethod(
+                this, [this, files] { importFiles(files); }, Qt::QueuedConnection);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void HolidayActions::fillRemoveMenu()
@@ -31,7 +82,7 @@ void HolidayActions::fillRemoveMenu()
     for (const QString &name : m_store.names()) {
         m_remove.addAction(name, this, [this, name] {
             if (m_store.remove(name))
-                emit holidaysChanged();
+                read();
         });
     }
 }
@@ -53,8 +104,8 @@ void HolidayActions::importFiles(const QStringList &paths)
             summaries << std::get<HolidayStore::Imported>(result).summary();
     }
     if (!summaries.isEmpty()) {
-        emit holidaysChanged();
-        emit imported(summaries.join(QStringLiteral("; ")));
+        read();
+        emit message(summaries.join(QStringLiteral("; ")));
     }
     if (!refused.isEmpty())
         QMessageBox::warning(m_dialogParent, tr("Import holidays"),

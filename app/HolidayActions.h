@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calendar's holiday commands: importing iCalendar files and removing stored calendars.
+// The window's holidays: reading the stored calendars, importing iCalendar files and removing
+// stored calendars.
 #pragma once
 
 #include "HolidayStore.h"
@@ -9,9 +10,10 @@
 #include <QMenu>
 #include <QObject>
 
-// "Import holidays…" opens a file dialog; dropped files come through importFiles() too. A name
-// already stored is replaced only once the user agrees; a refused file is named with its reason
-// and changes nothing.
+// The stored calendars are read once the window's first frame is painted: that frame does not
+// need them, and a few milliseconds later they are there. "Import holidays…" opens a file dialog,
+// and iCalendar files dropped on the window are imported too. A name already stored is replaced
+// only once the user agrees; a refused file is named with its reason and changes nothing.
 class HolidayActions : public QObject
 {
     Q_OBJECT
@@ -23,16 +25,19 @@ public:
     void importFiles(const QStringList &paths);
 
 signals:
-    // The stored calendars changed: read them again.
-    void holidaysChanged();
-    // What the last import gave: "national: 12 holiday days, 3 events skipped", one per file.
-    void imported(const QString &summary);
+    // The stored calendars were read, at start or after a change.
+    void holidaysRead(const Holidays &holidays);
+    // Said where the span is summed up: a calendar skipped at start, or what an import gave.
+    void message(const QString &text);
 
 private:
     void fillRemoveMenu();
+    void read();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     const HolidayStore &m_store;
     QWidget *const m_dialogParent;
     QAction *const m_import;
     QMenu m_remove;
+    bool m_read = false;
 };
