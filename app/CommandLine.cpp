@@ -31,7 +31,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption listHolidays(QStringLiteral("list-holidays"));
     const QCommandLineOption removeHolidays(QStringLiteral("remove-holidays"), QString(),
                                             QStringLiteral("name"));
-    parser.addOptions({help, version, importHolidays, listHolidays, removeHolidays});
+    const QCommandLineOption between(QStringLiteral("between"));
+    const QCommandLineOption daysFrom(QStringLiteral("days-from"));
+    const QCommandLineOption iso(QStringLiteral("iso"));
+    parser.addOptions(
+            {help, version, importHolidays, listHolidays, removeHolidays, between, daysFrom, iso});
     for (const QString &name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString &name : qtFlags)
@@ -39,18 +43,26 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
     CommandLine command;
     const bool parsed = parser.parse(arguments);
-    // Only an import takes arguments: the files to import.
+    // An import takes the files to import, a question two values; nothing else takes any.
     const bool importing = parsed && parser.isSet(importHolidays);
+    const bool asking = parsed && (parser.isSet(between) || parser.isSet(daysFrom));
     command.files = parser.positionalArguments();
-    if (!parsed || (importing == command.files.isEmpty())) {
+    command.isoDates = parsed && parser.isSet(iso);
+    if (!parsed || (importing && command.files.isEmpty()) || (asking && command.files.size() != 2)
+        || (!importing && !asking && !command.files.isEmpty())) {
         command.action = Action::Refuse;
         command.error = !parsed ? parser.errorText()
                 : importing     ? tr("--import-holidays needs the files to import.")
+                : asking        ? tr("--between takes two dates, --days-from a date and a count.")
                                 : tr("Unexpected argument '%1'.").arg(command.files.first());
     } else if (parser.isSet(help)) {
         command.action = Action::ShowHelp;
     } else if (parser.isSet(version)) {
         command.action = Action::ShowVersion;
+    } else if (parser.isSet(between)) {
+        command.action = Action::Between;
+    } else if (parser.isSet(daysFrom)) {
+        command.action = Action::DaysFrom;
     } else if (importing) {
         command.action = Action::ImportHolidays;
     } else if (parser.isSet(listHolidays)) {
@@ -74,6 +86,14 @@ QString CommandLine::usage()
               "Options:\n"
               "  -h, --help     Show this help and exit.\n"
               "  -v, --version  Show the version and exit.\n"
+              "  --between DATE DATE\n"
+              "                 Print the days between the dates, as the window would answer\n"
+              "                 them, and the span's summary, and exit.\n"
+              "  --days-from DATE DAYS\n"
+              "                 Print the date DAYS days from DATE, and the span's summary.\n"
+              "                 A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
+              "                 short format; DAYS is read as the day box reads it.\n"
+              "  --iso          Write the answers' dates as ISO 8601.\n"
               "  --import-holidays FILE...\n"
               "                 Keep a copy of each iCalendar file's all-day events as public\n"
               "                 holidays, which working days leave out, and exit.\n"

@@ -9,7 +9,8 @@
 
 // What the command line asks for, read before any window exists, so that --help and --version
 // answer without a display. Qt's own options (-style, -platform, ...) are left to Qt.
-// Holiday calendars are imported, listed and removed without a window, too.
+// Holiday calendars are imported, listed and removed without a window, and date questions
+// answered, too.
 struct CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -22,12 +23,15 @@ public:
         ImportHolidays,
         ListHolidays,
         RemoveHolidays,
+        Between,
+        DaysFrom,
         Refuse
     };
 
     Action action = Action::ShowWindow;
     QString error;
-    QStringList files; // to import
+    QStringList files; // to import, or the question's date and date, or date and days
+    bool isoDates = false;
     QString name; // of the holiday calendar to remove
 
     static CommandLine parse(const QStringList &arguments);

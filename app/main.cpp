@@ -3,6 +3,7 @@
 // Starts Daywright: answers --help and --version without a display, else opens the window.
 #include "CalculatorWindow.h"
 #include "CommandLine.h"
+#include "DateQuestions.h"
 #include "FixedTexts.h"
 #include "HolidayCommands.h"
 
@@ -34,6 +35,31 @@ int main(int argc, char *argv[])
     case CommandLine::Action::RemoveHolidays: {
         QTextStream out(stdout), errors(stderr);
         return HolidayCommands::run(command, HolidayStore(), out, errors);
+    }
+    case CommandLine::Action::Between:
+    case CommandLine::Action::DaysFrom: {
+        const auto holidaysWithin = [](const DateRange &span) {
+            const HolidayStore::Loaded holidays = HolidayStore().load(span);
+            for (const QString &skipped : holidays.skipped)
+                std::fprintf(stderr, "daywright: holiday calendar skipped: %s\n",
+                             qPrintable(skipped));
+            return holidays.holidays;
+        };
+        const DateQuestions questions(
+                RegionalSettings::fromEnvironment(), QDate::currentDate(), holidaysWithin,
+                command.isoDates ? ResultTexts::DateStyle::Iso : ResultTexts::DateStyle::Regional);
+        const auto &[first, second] = std::pair(command.files.at(0), command.files.at(1));
+        const DateQuestions::Answer answer = command.action == CommandLine::Action::Between
+                ? questions.between(first, second)
+                : questions.daysFrom(first, second);
+        if (answer.status == DateQuestions::Answer::Answered)
+            std::fputs(qPrintable(answer.text), stdout);
+        else if (answer.status == DateQuestions::Answer::Refused)
+            std::fprintf(stderr, "daywright: %s\n", qPrintable(answer.text));
+        else
+            std::fprintf(stderr, "daywright: %s\n\n%s", qPrintable(answer.text),
+                         qPrintable(CommandLine::usage()));
+        return answer.status;
     }
     case CommandLine::Action::ShowWindow:
         break;

@@ -21,3 +21,12 @@ inline bool contains(QDate date)
 }
 
 } // namespace CalendarRange
+
+// Some days of the calendar's range, all of it unless narrowed.
+struct DateRange
+{
+    QDate first = CalendarRange::first();
+    QDate last = CalendarRange::last();
+
+    bool contains(QDate date) const { return date >= first && date <= last; }
+};

@@ -56,9 +56,10 @@ QString fourDigitYearDateFormat(const QLocale &locale)
     return widenTwoDigitYears(locale.dateFormat(QLocale::ShortFormat));
 }
 
-ResultTexts::ResultTexts(const QLocale &locale)
+ResultTexts::ResultTexts(const QLocale &locale, DateStyle style)
     : m_locale(locale)
-    , m_dateFormat(fourDigitYearDateFormat(locale))
+    , m_dateFormat(style == DateStyle::Iso ? fourDigitYearDateFormat(QLocale::c())
+                                           : fourDigitYearDateFormat(locale))
 { }
 
 QString ResultTexts::date(QDate date) const

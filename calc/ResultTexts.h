@@ -15,7 +15,10 @@ class ResultTexts
     Q_DECLARE_TR_FUNCTIONS(ResultTexts)
 
 public:
-    explicit ResultTexts(const QLocale &locale);
+    // Dates in the region's short format, or as ISO 8601 for scripts; the working week is the
+    // region's either way.
+    enum class DateStyle { Regional, Iso };
+    explicit ResultTexts(const QLocale &locale, DateStyle style = DateStyle::Regional);
 
     QString fromToday(QDate target, qint64 dayCount, QDate today) const;
     QString betweenDates(QDate first, QDate second, qint64 dayCount) const;

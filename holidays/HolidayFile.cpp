@@ -59,11 +59,12 @@ bool repeatsEveryFourHundredYears(const icalrecurrencetype &rule)
 
 // The first days of an event's occurrences in the calendar's range, or nothing once the limit is
 // passed.
-std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start, qsizetype limit)
+std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start, qsizetype limit,
+                                       const DateRange &range)
 {
     QSet<QDate> starts;
     const auto take = [&](QDate day) {
-        if (CalendarRange::contains(day))
+        if (range.contains(day))
             starts.insert(day);
         return starts.size() <= limit;
     };
@@ -77,7 +78,7 @@ std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start,
             continue;
         QList<QDate> expanded;
         for (icaltimetype day = icalrecur_iterator_next(next.get());
-             !icaltime_is_null_time(day) && dateOf(day) <= CalendarRange::last();
+             !icaltime_is_null_time(day) && dateOf(day) <= range.last;
              day = icalrecur_iterator_next(next.get())) {
             expanded.append(dateOf(day));
             if (!take(expanded.last()))
@@ -86,8 +87,7 @@ std::optional<QSet<QDate>> occurrences(icalcomponent *event, icaltimetype start,
         const QDate stopped = expanded.isEmpty() ? QDate() : expanded.last();
         if (!repeatsEveryFourHundredYears(recurrence) || stopped.addYears(-400) < dateOf(start))
             continue;
-        for (int cycles = 1; stopped.addYears(400 * (cycles - 1)) < CalendarRange::last();
-             ++cycles) {
+        for (int cycles = 1; stopped.addYears(400 * (cycles - 1)) < range.last; ++cycles) {
             for (QDate day : expanded) {
                 if (day > stopped.addYears(-400) && !take(day.addYears(400 * cycles)))
                     return std::nullopt;
@@ -114,17 +114,17 @@ HolidayFile HolidayFile::refused(const QString &reason)
     return file;
 }
 
-HolidayFile HolidayFile::fromFile(const QString &path)
+HolidayFile HolidayFile::fromFile(const QString &path, const DateRange &range)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(tr("it cannot be read (%1)").arg(file.errorString()));
     if (file.size() > maximumBytes)
         return refused(tr("it is larger than 10 MB"));
-    return fromText(file.read(maximumBytes + 1));
+    return fromText(file.read(maximumBytes + 1), range);
 }
 
-HolidayFile HolidayFile::fromText(const QByteArray &text)
+HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range)
 {
     if (text.size() > maximumBytes)
         return refused(tr("it is larger than 10 MB"));
@@ -142,6 +142,7 @@ HolidayFile HolidayFile::fromText(const QByteArray &text)
 
     HolidayFile file;
     qsizetype days = 0;
+    int allDayEvents = 0; // whether or not they fall in the range
     for (icalcomponent *event
          = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
          event; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
@@ -151,9 +152,11 @@ HolidayFile HolidayFile::fromText(const QByteArray &text)
             ++file.m_skippedEvents;
             continue;
         }
+        ++allDayEvents;
         const QDate first = dateOf(start);
         const qint64 length = lengthInDays(event, first);
-        const std::optional<QSet<QDate>> starts = occurrences(event, start, maximumDays - days);
+        const std::optional<QSet<QDate>> starts
+                = occurrences(event, start, maximumDays - days, range);
         if (!starts || days + starts->size() * length > maximumDays)
             return refused(tr("its events give more than 100,000 holiday days"));
         QString name = QString::fromUtf8(icalcomponent_get_summary(event)).trimmed();
@@ -161,13 +164,13 @@ HolidayFile HolidayFile::fromText(const QByteArray &text)
             name = tr("Holiday"); // an event without a summary is still a day off
         for (const QDate occurrence : *starts) {
             for (qint64 day = 0; day < length; ++day) {
-                if (CalendarRange::contains(occurrence.addDays(day)))
+                if (range.contains(occurrence.addDays(day)))
                     file.m_holidays.add(occurrence.addDays(day), name);
             }
         }
         days += starts->size() * length;
     }
-    if (file.m_holidays.isEmpty())
+    if (allDayEvents == 0)
         return refused(tr("it holds no all-day event"));
     return file;
 }

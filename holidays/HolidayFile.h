@@ -3,6 +3,7 @@
 // A holiday calendar read from an iCalendar file.
 #pragma once
 
+#include "CalendarRange.h"
 #include "Holidays.h"
 
 #include <QByteArray>
@@ -21,8 +22,10 @@ public:
     static constexpr qsizetype maximumBytes = 10 * 1024 * 1024;
     static constexpr qsizetype maximumDays = 100'000;
 
-    static HolidayFile fromText(const QByteArray &text);
-    static HolidayFile fromFile(const QString &path);
+    // The holidays within the range: a stored calendar, already read whole once, may be read for
+    // less.
+    static HolidayFile fromText(const QByteArray &text, const DateRange &range = {});
+    static HolidayFile fromFile(const QString &path, const DateRange &range = {});
 
     bool isRefused() const { return !m_refusal.isEmpty(); }
     // Why the file was refused, as the end of a sentence: "it is not an iCalendar file".

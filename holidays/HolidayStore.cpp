@@ -74,11 +74,11 @@ bool HolidayStore::remove(const QString &name) const
     return names().contains(name) && QFile::remove(pathOf(name));
 }
 
-HolidayStore::Loaded HolidayStore::load() const
+HolidayStore::Loaded HolidayStore::load(const DateRange &range) const
 {
     Loaded loaded;
     for (const QString &name : names()) {
-        const HolidayFile file = HolidayFile::fromFile(pathOf(name));
+        const HolidayFile file = HolidayFile::fromFile(pathOf(name), range);
         if (file.isRefused())
             loaded.skipped << tr("%1: %2").arg(name, file.refusal());
         else

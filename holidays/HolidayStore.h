@@ -3,6 +3,7 @@
 // The user's holiday calendars, kept as copies in the user's data folder.
 #pragma once
 
+#include "HolidayFile.h"
 #include "Holidays.h"
 
 #include <QCoreApplication>
@@ -47,8 +48,9 @@ public:
         Holidays holidays;
         QStringList skipped; // "name: why", one for each calendar that can no longer be read
     };
-    // Every stored calendar, merged. One that can no longer be read is skipped and left in place.
-    Loaded load() const;
+    // Every stored calendar, merged, within the range. One that can no longer be read is skipped
+    // and left in place.
+    Loaded load(const DateRange &range = {}) const;
 
 private:
     QString pathOf(const QString &name) const;

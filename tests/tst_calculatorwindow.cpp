@@ -5,6 +5,7 @@
 #include "FixedTexts.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
+#include "SharedAnswers.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -123,7 +124,11 @@ class CalculatorWindowTest : public QObject
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
-    void init() { open(); }
+    void init()
+    {
+        QDir(data.filePath("holidays")).removeRecursively(); // each test stores its own
+        open();
+    }
 
     // The design's own wording, verbatim, misspellings included.
     void theDesignsTextsStandAsWritten_data()
@@ -479,6 +484,28 @@ private slots:
                          ->child(0)
                          ->text(QAccessible::Name),
                  "Friday, 25 December 2026, Christmas Day");
+    }
+
+    // A pair picked on the calendar is answered as the command line answers it.
+    void picksAreAnsweredAsTheCommandLineDoes()
+    {
+        QDir().mkpath(data.filePath("holidays"));
+        QFile christmas(data.filePath("holidays/christmas.ics"));
+        QVERIFY(christmas.open(QIODevice::WriteOnly));
+        christmas.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:1\r\n"
+                        "DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day\r\nEND:VEVENT\r\n"
+                        "END:VCALENDAR\r\n");
+        christmas.close();
+        open();
+        showWindow();
+        chooseFromTheList(1);
+        for (const SharedAnswer &answer : sharedAnswers()) {
+            clickDay(answer.first);
+            clickDay(answer.second);
+            QCOMPARE(results(), answer.results);
+            // The holidays are read once the first frame is painted.
+            QTRY_COMPARE(calendar()->findChild<QLabel *>("spanSummary")->text(), answer.summary);
+        }
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.

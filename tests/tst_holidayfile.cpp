@@ -95,6 +95,10 @@ private slots:
         QCOMPARE(file.holidays().dayCount(), 1);
         QCOMPARE(file.holidays().names({2026, 12, 25}), QStringList {"Christmas Day"});
         QCOMPARE(file.skippedEvents(), 2);
+        // Read for another span only, it is still a calendar of holidays, just none in the span.
+        const HolidayFile later = HolidayFile::fromText(
+                calendar(vevent("DTSTART;VALUE=DATE:20261225")), {{2030, 1, 1}, {2030, 12, 31}});
+        QVERIFY(!later.isRefused() && later.holidays().isEmpty());
     }
 
     void badFilesAreRefused_data()
