@@ -94,6 +94,7 @@ QString CommandLine::usage()
               "                 A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
               "                 short format; DAYS is read as the day box reads it.\n"
               "  --iso          Write the answers' dates as ISO 8601.\n"
+              "                 For example: daywright --between 2026-12-19 2027-01-06\n"
               "  --import-holidays FILE...\n"
               "                 Keep a copy of each iCalendar file's all-day events as public\n"
               "                 holidays, which working days leave out, and exit.\n"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pairs of dates and the texts the window and the command line both answer them with, in a
-// British region where 25 December 2026 is a stored holiday.
+// Pairs of dates and the texts both the window and the command line answer them with (British,
+// 25 December 2026 a stored holiday).
 #pragma once
 
 #include <QDate>
@@ -10,8 +10,7 @@
 struct SharedAnswer
 {
     QDate first, second;
-    const char *results; // lines separated by \n
-    const char *summary;
+    const char *results, *summary; // the results' lines separated by \n
 };
 
 inline const QList<SharedAnswer> &sharedAnswers()

@@ -4,6 +4,7 @@
 #include "DateQuestions.h"
 #include "FakeControls.h"
 #include "FixedTexts.h"
+#include "FuzzCorpus.h"
 #include "SharedAnswers.h"
 
 #include <QDir>
@@ -12,8 +13,6 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(CalendarSpan)
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 using namespace Qt::StringLiterals;
 
@@ -185,22 +184,11 @@ private slots:
     }
 
     // Every text the fuzzer kept still holds the calculator's rules.
-    void theFuzzCorpusHolds_data()
-    {
-        QTest::addColumn<QByteArray>("typed");
-        const QDir corpus(QStringLiteral(TYPED_COUNT_CORPUS));
-        for (const QString &name : corpus.entryList(QDir::Files)) {
-            QFile file(corpus.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QTest::newRow(qPrintable(name)) << file.readAll();
-        }
-    }
-
+    void theFuzzCorpusHolds_data() { addFuzzCorpusRows(QStringLiteral(TYPED_COUNT_CORPUS)); }
     void theFuzzCorpusHolds()
     {
-        QFETCH(QByteArray, typed);
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(typed.data()),
-                               size_t(typed.size()));
+        QFETCH(QByteArray, input);
+        replayFuzzInput(input);
     }
 
     void regionsFollowTheirCategories_data()
@@ -407,8 +395,6 @@ private slots:
             QTest::newRow(summary) << locale << from << to << QString::fromUtf8(summary);
         };
         const QLocale britain("en_GB"), israel("he_IL");
-        row(britain, {2026, 12, 19}, {2027, 1, 6},
-            "19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 10 working days (3 holidays)");
         row(britain, {2027, 1, 6}, {2026, 12, 19},
             "06/01/2027 to 19/12/2026: -18 days (-2 weeks -4 days), -10 working days (-3 "
             "holidays)");
@@ -418,12 +404,6 @@ private slots:
             "6.1.2027 to 19.12.2026: -18 days (-2 weeks -4 days), -13 working days (-1 holiday)");
         row(britain, {2026, 12, 25}, {2026, 12, 28},
             "25/12/2026 to 28/12/2026: 3 days (0 weeks 3 days), 0 working days (1 holiday)");
-        row(britain, {2026, 2, 1}, {2026, 2, 28},
-            "01/02/2026 to 28/02/2026: 27 days (3 weeks 6 "
-            "days), 20 working days");
-        row(britain, {2027, 3, 17}, {2026, 12, 7},
-            "17/03/2027 to 07/12/2026: -100 days (-14 weeks -2 days; -3 months -10 days), -69 "
-            "working days (-3 holidays)");
         row(britain, {2026, 1, 31}, {2026, 3, 1},
             "31/01/2026 to 01/03/2026: 29 days (4 weeks 1 day; 1 month 1 day), 20 working days");
         row(britain, {2028, 2, 29}, {2029, 2, 28},

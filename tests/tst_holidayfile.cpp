@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FuzzCorpus.h"
 #include "HolidayFile.h"
 #include "HolidayStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 namespace {
 
@@ -95,8 +94,7 @@ private slots:
         QCOMPARE(file.holidays().dayCount(), 1);
         QCOMPARE(file.holidays().names({2026, 12, 25}), QStringList {"Christmas Day"});
         QCOMPARE(file.skippedEvents(), 2);
-        // Read for another span only, it is still a calendar of holidays, just none in the span.
-        const HolidayFile later = HolidayFile::fromText(
+        const HolidayFile later = HolidayFile::fromText( // read for a span without its holidays
                 calendar(vevent("DTSTART;VALUE=DATE:20261225")), {{2030, 1, 1}, {2030, 12, 31}});
         QVERIFY(!later.isRefused() && later.holidays().isEmpty());
     }
@@ -129,22 +127,11 @@ private slots:
     }
 
     // Every file the fuzzer kept still holds the reader's rules.
-    void theFuzzCorpusHolds_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        const QDir corpus(QStringLiteral(HOLIDAY_CORPUS));
-        for (const QString &name : corpus.entryList(QDir::Files)) {
-            QFile file(corpus.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QTest::newRow(qPrintable(name)) << file.readAll();
-        }
-    }
-
+    void theFuzzCorpusHolds_data() { addFuzzCorpusRows(QStringLiteral(HOLIDAY_CORPUS)); }
     void theFuzzCorpusHolds()
     {
-        QFETCH(QByteArray, bytes);
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()),
-                               size_t(bytes.size()));
+        QFETCH(QByteArray, input);
+        replayFuzzInput(input);
     }
 
     // Copies are kept under their names; a refused file changes nothing; a name imported again
@@ -175,15 +162,9 @@ private slots:
         loaded = store.load();
         QCOMPARE(loaded.skipped, QStringList {"national: it is not an iCalendar file"});
         QCOMPARE(loaded.holidays.dayCount(), 2);
+        QVERIFY(std::get<QString>(store.import("/no/such.ics")).startsWith("it cannot be read"));
         QVERIFY(store.remove("regional") && !store.remove("regional"));
         QCOMPARE(store.names(), QStringList {"national"});
-    }
-
-    void anUnreadableFileIsRefused()
-    {
-        QVERIFY(HolidayFile::fromFile(QStringLiteral("/no/such/holidays.ics"))
-                        .refusal()
-                        .startsWith("it cannot be read"));
     }
 };
 
