@@ -456,7 +456,7 @@ private slots:
             "15/03/2027 is  100 days from 05/12/2026\nThat is 14 Weeks and 2 Days.\n05/12/2026 to "
             "15/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 70 working days (1 "
             "holiday)\n");
-        row("ISO out", "en_GB", true, {"between", "2026-12-19", "2027-01-06"}, 0,
+        row("US dates in, ISO out", "en_US", true, {"between", "12/19/2026", "1/6/2027"}, 0,
             "The number of days from 2026-12-19 to 2027-01-06 is  18\nThat is 2 Weeks and 4 "
             "Days.\n2026-12-19 to 2027-01-06: 18 days (2 weeks 4 days), 12 working days (1 "
             "holiday)\n");
