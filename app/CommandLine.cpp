@@ -46,15 +46,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // An import takes the files to import, a question two values; nothing else takes any.
     const bool importing = parsed && parser.isSet(importHolidays);
     const bool asking = parsed && (parser.isSet(between) || parser.isSet(daysFrom));
-    command.files = parser.positionalArguments();
+    command.values = parser.positionalArguments();
     command.isoDates = parsed && parser.isSet(iso);
-    if (!parsed || (importing && command.files.isEmpty()) || (asking && command.files.size() != 2)
-        || (!importing && !asking && !command.files.isEmpty())) {
+    if (!parsed || (importing && command.values.isEmpty()) || (asking && command.values.size() != 2)
+        || (!importing && !asking && !command.values.isEmpty())) {
         command.action = Action::Refuse;
         command.error = !parsed ? parser.errorText()
                 : importing     ? tr("--import-holidays needs the files to import.")
                 : asking        ? tr("--between takes two dates, --days-from a date and a count.")
-                                : tr("Unexpected argument '%1'.").arg(command.files.first());
+                                : tr("Unexpected argument '%1'.").arg(command.values.first());
     } else if (parser.isSet(help)) {
         command.action = Action::ShowHelp;
     } else if (parser.isSet(version)) {

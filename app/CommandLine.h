@@ -30,7 +30,7 @@ public:
 
     Action action = Action::ShowWindow;
     QString error;
-    QStringList files; // to import, or the question's date and date, or date and days
+    QStringList values; // the files to import, or the question's date and date, or date and days
     bool isoDates = false;
     QString name; // of the holiday calendar to remove
 

@@ -9,7 +9,7 @@ int HolidayCommands::run(const CommandLine &command, const HolidayStore &store, 
     int status = 0;
     switch (command.action) {
     case CommandLine::Action::ImportHolidays:
-        for (const QString &path : command.files) {
+        for (const QString &path : command.values) {
             const auto result = store.import(path);
             if (const auto *imported = std::get_if<HolidayStore::Imported>(&result)) {
                 out << imported->summary() << Qt::endl;

@@ -48,10 +48,10 @@ int main(int argc, char *argv[])
         const DateQuestions questions(
                 RegionalSettings::fromEnvironment(), QDate::currentDate(), holidaysWithin,
                 command.isoDates ? ResultTexts::DateStyle::Iso : ResultTexts::DateStyle::Regional);
-        const auto &[first, second] = std::pair(command.files.at(0), command.files.at(1));
+        const QStringList &values = command.values;
         const DateQuestions::Answer answer = command.action == CommandLine::Action::Between
-                ? questions.between(first, second)
-                : questions.daysFrom(first, second);
+                ? questions.between(values.at(0), values.at(1))
+                : questions.daysFrom(values.at(0), values.at(1));
         if (answer.status == DateQuestions::Answer::Answered)
             std::fputs(qPrintable(answer.text), stdout);
         else if (answer.status == DateQuestions::Answer::Refused)
