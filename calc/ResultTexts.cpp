@@ -49,6 +49,11 @@ QString widenTwoDigitYears(const QString &format)
     return widened;
 }
 
+QString counted(qint64 count, const QString &one, const QString &many)
+{
+    return (qAbs(count) == 1 ? one : many).arg(count);
+}
+
 QString fourDigitYearDateFormat(const QLocale &locale)
 {
     if (locale.language() == QLocale::C)
@@ -96,11 +101,6 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const Holidays &holidays)
     const auto isolated = [this](QDate day) {
         const QString text = date(day);
         return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
-    };
-    // One form for one and another for the rest, as English has; a translation with more
-    // plural forms would need its own rule.
-    const auto counted = [](qint64 count, const QString &one, const QString &many) {
-        return (qAbs(count) == 1 ? one : many).arg(count);
     };
     const qint64 days = from.daysTo(to);
     const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to);

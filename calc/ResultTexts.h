@@ -37,6 +37,10 @@ private:
     QString m_dateFormat;
 };
 
+// The count in the form for one or in the form for the rest ("%1 day", "%1 days"), as English has;
+// a translation with more plural forms would need its own rule.
+QString counted(qint64 count, const QString &one, const QString &many);
+
 // The locale's short date format with any two-digit year widened to four digits, so that dates
 // from 1753 to 9999 can never be mistaken for another century; ISO 8601 where the locale is C.
 QString fourDigitYearDateFormat(const QLocale &locale);

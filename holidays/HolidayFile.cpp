@@ -116,12 +116,18 @@ HolidayFile HolidayFile::refused(const QString &reason)
 
 HolidayFile HolidayFile::fromFile(const QString &path, const DateRange &range)
 {
+    const std::variant<QByteArray, QString> text = readText(path);
+    if (const auto *why = std::get_if<QString>(&text))
+        return refused(*why);
+    return fromText(std::get<QByteArray>(text), range);
+}
+
+std::variant<QByteArray, QString> HolidayFile::readText(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(tr("it cannot be read (%1)").arg(file.errorString()));
-    if (file.size() > maximumBytes)
-        return refused(tr("it is larger than 10 MB"));
-    return fromText(file.read(maximumBytes + 1), range);
+        return tr("it cannot be read (%1)").arg(file.errorString());
+    return file.read(maximumBytes + 1);
 }
 
 HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range)

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <variant>
+
 // The days an iCalendar file's all-day events cover, by their summaries, across the calendar's
 // range; or why the file was refused, in which case it gives nothing. Timed and cancelled events
 // are no holidays: they are skipped and counted.
@@ -26,6 +28,8 @@ public:
     // less.
     static HolidayFile fromText(const QByteArray &text, const DateRange &range = {});
     static HolidayFile fromFile(const QString &path, const DateRange &range = {});
+    // A file's bytes, no more than one past the limit, or why it cannot be read.
+    static std::variant<QByteArray, QString> readText(const QString &path);
 
     bool isRefused() const { return !m_refusal.isEmpty(); }
     // Why the file was refused, as the end of a sentence: "it is not an iCalendar file".

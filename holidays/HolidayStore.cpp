@@ -4,6 +4,7 @@
 #include "HolidayStore.h"
 
 #include "HolidayFile.h"
+#include "ResultTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,6 @@ const QString suffix = QStringLiteral(".ics");
 
 QString HolidayStore::Imported::summary() const
 {
-    const auto counted = [](qsizetype count, const QString &one, const QString &many) {
-        return (count == 1 ? one : many).arg(count);
-    };
     return tr("%1: %2, %3")
             .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
                  counted(skippedEvents, tr("%1 event skipped"), tr("%1 events skipped")));
@@ -44,10 +42,10 @@ QString HolidayStore::pathOf(const QString &name) const
 
 std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString &path) const
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return tr("it cannot be read (%1)").arg(source.errorString());
-    const QByteArray text = source.read(HolidayFile::maximumBytes + 1);
+    const std::variant<QByteArray, QString> read = HolidayFile::readText(path);
+    if (const auto *why = std::get_if<QString>(&read))
+        return *why;
+    const QByteArray &text = std::get<QByteArray>(read);
     const HolidayFile file = HolidayFile::fromText(text);
     if (file.isRefused())
         return file.refusal();
