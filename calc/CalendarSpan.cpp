@@ -11,18 +11,20 @@ CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
     return {answerFrom, answerTo, firstDate};
 }
 
-MonthsAndDays MonthsAndDays::between(QDate from, QDate to)
+MonthsAndDays MonthsAndDays::between(QDate from, QDate to, QCalendar calendar)
 {
     const QDate earlier = std::min(from, to);
     const QDate later = std::max(from, to);
     // The months between the two dates' months, one fewer where a day of the month is not
-    // reached.
-    qint64 months = (later.year() - earlier.year()) * 12 + later.month() - earlier.month();
-    if (earlier.addMonths(int(months)) > later)
+    // reached. The calendars on offer all have twelve months a year.
+    const QCalendar::YearMonthDay start = calendar.partsFromDate(earlier);
+    const QCalendar::YearMonthDay end = calendar.partsFromDate(later);
+    qint64 months = qint64(end.year - start.year) * 12 + end.month - start.month;
+    if (earlier.addMonths(int(months), calendar) > later)
         --months;
     const qint64 sign = to < from ? -1 : 1;
     return {sign * (months / 12), sign * (months % 12),
-            sign * earlier.addMonths(int(months)).daysTo(later)};
+            sign * earlier.addMonths(int(months), calendar).daysTo(later)};
 }
 
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek)

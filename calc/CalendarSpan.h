@@ -3,6 +3,7 @@
 // The span of days the calendar shades and sums up, and which days it counts.
 #pragma once
 
+#include <QCalendar>
 #include <QDate>
 #include <QList>
 
@@ -44,6 +45,7 @@ struct MonthsAndDays
     qint64 months = 0; // 0 to 11, or 0 to -11
     qint64 days = 0;
 
-    static MonthsAndDays between(QDate from, QDate to);
+    // In the calendar's own months and years, by its month-end rule.
+    static MonthsAndDays between(QDate from, QDate to, QCalendar calendar = QCalendar());
     bool isUnderAMonth() const { return years == 0 && months == 0; }
 };

@@ -61,15 +61,16 @@ QString fourDigitYearDateFormat(const QLocale &locale)
     return widenTwoDigitYears(locale.dateFormat(QLocale::ShortFormat));
 }
 
-ResultTexts::ResultTexts(const QLocale &locale, DateStyle style)
+ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem calendar)
     : m_locale(locale)
     , m_dateFormat(style == DateStyle::Iso ? fourDigitYearDateFormat(QLocale::c())
                                            : fourDigitYearDateFormat(locale))
+    , m_calendar(calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
 { }
 
 QString ResultTexts::date(QDate date) const
 {
-    return m_locale.toString(date, m_dateFormat);
+    return m_locale.toString(date, m_dateFormat, m_calendar);
 }
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
@@ -103,7 +104,7 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const Holidays &holidays)
         return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
     };
     const qint64 days = from.daysTo(to);
-    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to);
+    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
     // Years are left out while there are none; months and days are always written.
     QStringList units;
     if (!calendarUnits.isUnderAMonth()) {

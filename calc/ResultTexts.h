@@ -3,6 +3,7 @@
 // The sentences the calculator writes, with dates in the user's regional short format.
 #pragma once
 
+#include "CalendarSystem.h"
 #include "Holidays.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,9 @@ public:
     // Dates in the region's short format, or as ISO 8601 for scripts; the working week is the
     // region's either way.
     enum class DateStyle { Regional, Iso };
-    explicit ResultTexts(const QLocale &locale, DateStyle style = DateStyle::Regional);
+    // Dates, months and years in the calendar; ISO 8601 dates are Gregorian, as ISO 8601 is.
+    explicit ResultTexts(const QLocale &locale, DateStyle style = DateStyle::Regional,
+                         CalendarSystem calendar = CalendarSystem::Gregorian);
 
     QString fromToday(QDate target, qint64 dayCount, QDate today) const;
     QString betweenDates(QDate first, QDate second, qint64 dayCount) const;
@@ -35,6 +38,7 @@ public:
 private:
     QLocale m_locale;
     QString m_dateFormat;
+    QCalendar m_calendar;
 };
 
 // The count in the form for one or in the form for the rest ("%1 day", "%1 days"), as English has;

@@ -492,6 +492,50 @@ private slots:
         QTEST(answer.text, "text");
     }
 
+    // Dates, months and years in the Persian and the tabular Islamic calendar, at points worked
+    // out independently: Esfand 30 of the leap year 1403 is 20 March 2025, 1 Farvardin 1405 is
+    // 21 March 2026; 30 Dhu al-Hijjah 1447 is 16 June 2026, 29 Dhu al-Hijjah 1448 5 June 2027.
+    void otherCalendarsWriteAndCountTheirOwn_data()
+    {
+        QTest::addColumn<int>("calendar");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("Persian") << int(CalendarSystem::Persian) << QDate(2025, 3, 20)
+                                 << QDate(2026, 3, 21)
+                                 << "30/12/1403 to 01/01/1405: 366 days (52 weeks 2 days; 1 year "
+                                    "0 months 1 day), 261 working days";
+        QTest::newRow("Islamic") << int(CalendarSystem::Islamic) << QDate(2026, 6, 16)
+                                 << QDate(2027, 6, 5)
+                                 << "30/12/1447 to 29/12/1448: 354 days (50 weeks 4 days; 1 year "
+                                    "0 months 0 days), 253 working days";
+    }
+
+    void otherCalendarsWriteAndCountTheirOwn()
+    {
+        QFETCH(int, calendar);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const ResultTexts texts(QLocale("en_GB"), ResultTexts::DateStyle::Regional,
+                                CalendarSystem(calendar));
+        QTEST(texts.spanSummary(from, to), "summary");
+        QCOMPARE(
+                ResultTexts(QLocale("en_GB"), ResultTexts::DateStyle::Iso, CalendarSystem(calendar))
+                        .date(from),
+                from.toString(Qt::ISODate)); // ISO 8601 stays Gregorian
+    }
+
+    // Persian where people live by it, Gregorian elsewhere; the names the settings use.
+    void theCalendarFollowsTheRegion()
+    {
+        for (const char *persian : {"fa_IR", "fa_AF", "ps_AF"})
+            QCOMPARE(defaultCalendarFor(QLocale(persian)), CalendarSystem::Persian);
+        for (const char *gregorian : {"en_GB", "ar_EG", "ar_SA", "ps_PK"})
+            QCOMPARE(defaultCalendarFor(QLocale(gregorian)), CalendarSystem::Gregorian);
+        QCOMPARE(calendarNamed("Islamic"), CalendarSystem::Islamic);
+        QCOMPARE(calendarNamed("julian"), std::nullopt);
+    }
+
     void sentencesSplitCountsIntoWeeksAndDays_data()
     {
         QTest::addColumn<qint64>("count");
