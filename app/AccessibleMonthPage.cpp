@@ -19,7 +19,7 @@ struct AccessibleMonthPageTexts
 QString spokenDate(const MonthPage *page)
 {
     const QDate day = page->selectedDate();
-    QStringList spoken = {page->locale().toString(day, QLocale::LongFormat)};
+    QStringList spoken = {page->locale().toString(day, QLocale::LongFormat, page->calendar())};
     if (page->weekNumbersShown())
         spoken << AccessibleMonthPageTexts::tr("week %1").arg(page->weekNumber(day));
     return (spoken + page->holidayNames(day)).join(QStringLiteral(", "));

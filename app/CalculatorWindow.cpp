@@ -3,6 +3,7 @@
 // Builds the window from its design, scales it to the desktop's font and fits it to the screen.
 #include "CalculatorWindow.h"
 
+#include "CalendarMenu.h"
 #include "MonthGrid.h"
 #include "WeekNumbersAction.h"
 
@@ -123,6 +124,7 @@ void CalculatorWindow::setUpControls()
     // direction. Only the calendar's names and dates follow the region.
     setLayoutDirection(Qt::LeftToRight);
     m_calendar->setLocale(m_regions.dates);
+    m_calendar->setCalendar(calendarOf(m_regions.calendar));
 
     for (QLabel *heading : {m_instructionHeading, m_calculationTypeHeading, m_resultsHeading})
         makeHeading(heading);
@@ -169,6 +171,12 @@ void CalculatorWindow::setUpControls()
     m_calendar->setWeekNumbersShown(weekNumbers->isChecked());
     connect(weekNumbers, &QAction::toggled, m_calendar, &MonthCalendar::setWeekNumbersShown);
     m_calendar->addAction(weekNumbers);
+    auto *calendars = new CalendarMenu(m_regions.calendar, m_calendar);
+    connect(calendars, &CalendarMenu::chosen, this, [this](CalendarSystem chosen) {
+        m_calendar->setCalendar(calendarOf(chosen));
+        m_calculator.setCalendar(chosen);
+    });
+    m_calendar->addAction(calendars->menuAction());
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -93,7 +93,7 @@ std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed)
     return best ? std::optional(best->command) : std::nullopt;
 }
 
-std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command)
+std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command, QCalendar calendar)
 {
     switch (command) {
     case PreviousDay:
@@ -105,17 +105,17 @@ std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command)
     case NextWeek:
         return from.addDays(7);
     case PreviousMonth:
-        return from.addMonths(-1);
+        return from.addMonths(-1, calendar);
     case NextMonth:
-        return from.addMonths(1);
+        return from.addMonths(1, calendar);
     case PreviousYear:
-        return from.addYears(-1);
+        return from.addYears(-1, calendar);
     case NextYear:
-        return from.addYears(1);
+        return from.addYears(1, calendar);
     case FirstDayOfMonth:
-        return QDate(from.year(), from.month(), 1);
+        return from.addDays(1 - from.day(calendar));
     case LastDayOfMonth:
-        return QDate(from.year(), from.month(), from.daysInMonth());
+        return from.addDays(from.daysInMonth(calendar) - from.day(calendar));
     case Pick:
     case OpenMonthMenu:
     case EditYear:

@@ -4,6 +4,7 @@
 // page all read.
 #pragma once
 
+#include <QCalendar>
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyCombination>
@@ -39,8 +40,10 @@ public:
     // The command the keys give. Modifiers that no binding of the key names are ignored, so that
     // Shift+Left and the keypad's Left move as Left does.
     static std::optional<CalendarCommand> command(QKeyCombination pressed);
-    // Where a command that moves the selection takes it from the date; nothing for the others.
-    static std::optional<QDate> moved(QDate from, CalendarCommand command);
+    // Where a command that moves the selection takes it from the date, by the calendar's months
+    // and years; nothing for the others.
+    static std::optional<QDate> moved(QDate from, CalendarCommand command,
+                                      QCalendar calendar = QCalendar());
     // Each group of keys as users name them, and what they do, in the table's order.
     static QList<std::pair<QString, QString>> descriptions();
 };

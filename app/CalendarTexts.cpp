@@ -12,8 +12,9 @@ constexpr double namePadding = 2;
 
 } // namespace
 
-CalendarTexts::CalendarTexts(const QLocale &locale)
+CalendarTexts::CalendarTexts(const QLocale &locale, QCalendar calendar)
     : m_locale(locale)
+    , m_calendar(calendar)
 {
     // Years are numbers too, and "2,026" is no year.
     m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -24,9 +25,10 @@ QString CalendarTexts::number(int value) const
     return m_locale.toString(value);
 }
 
-QString CalendarTexts::monthTitle(QDate month) const
+QString CalendarTexts::monthTitle(QDate day) const
 {
-    return monthName(month.month()) + u' ' + number(month.year());
+    const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(day);
+    return monthName(parts.month) + u' ' + number(parts.year);
 }
 
 std::array<QString, 7> CalendarTexts::weekdayNames(const std::array<Qt::DayOfWeek, 7> &days,

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words and numbers the calendar draws: in its region's language and in the region's own
-// digits, as the dates in the results are.
+// digits, as the dates in the results are, and the months of the calendar the user chose.
 #pragma once
 
+#include <QCalendar>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -15,11 +16,12 @@ class QFontMetricsF;
 class CalendarTexts
 {
 public:
-    explicit CalendarTexts(const QLocale &locale);
+    explicit CalendarTexts(const QLocale &locale, QCalendar calendar = QCalendar());
 
     QString number(int value) const;
-    QString monthTitle(QDate month) const;
-    QString monthName(int month) const { return m_locale.standaloneMonthName(month); }
+    // The name and year of the month the day is in.
+    QString monthTitle(QDate day) const;
+    QString monthName(int month) const { return m_calendar.standaloneMonthName(m_locale, month); }
 
     // The names of the days, in the longest of the region's forms (full, short, narrow) in which
     // every name fits the width; elided where not even narrow ones do.
@@ -28,4 +30,5 @@ public:
 
 private:
     QLocale m_locale;
+    QCalendar m_calendar;
 };

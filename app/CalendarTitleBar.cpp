@@ -49,7 +49,6 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     m_month->setAccessibleDescription(tr("Moves quickly to another month or year"));
 
     m_year->setObjectName(QStringLiteral("yearShown"));
-    m_year->setRange(CalendarRange::first().year(), CalendarRange::last().year());
     m_year->setFrame(false);
     m_year->setButtonSymbols(QAbstractSpinBox::NoButtons);
     m_year->setAlignment(Qt::AlignCenter);
@@ -70,26 +69,36 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     layout->addWidget(m_next);
 
     connect(m_previous, &QToolButton::clicked, this,
-            [this] { emit pageRequested(m_firstMonth.addMonths(-1)); });
+            [this] { emit pageRequested(m_firstMonth.addMonths(-1, m_calendar)); });
     connect(m_next, &QToolButton::clicked, this,
-            [this] { emit pageRequested(m_firstMonth.addMonths(1)); });
+            [this] { emit pageRequested(m_firstMonth.addMonths(1, m_calendar)); });
     connect(m_month, &QToolButton::clicked, this, &CalendarTitleBar::monthJumpRequested);
-    connect(m_year, &QSpinBox::valueChanged, this,
-            [this](int year) { emit pageRequested(QDate(year, m_firstMonth.month(), 1)); });
+    connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
+        emit pageRequested(QDate(year, m_firstMonth.month(m_calendar), 1, m_calendar));
+    });
+    setCalendar(m_calendar);
+}
+
+void CalendarTitleBar::setCalendar(QCalendar calendar)
+{
+    m_calendar = calendar;
+    const QSignalBlocker quiet(m_year);
+    m_year->setRange(CalendarRange::first().year(calendar), CalendarRange::last().year(calendar));
 }
 
 void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts)
 {
     m_firstMonth = firstMonth;
-    const QString monthName = texts.monthName(firstMonth.month());
+    const QCalendar::YearMonthDay first = m_calendar.partsFromDate(firstMonth);
+    const QString monthName = texts.monthName(first.month);
     m_month->setText(monthName);
     m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
-    m_year->setValue(firstMonth.year());
+    m_year->setValue(first.year);
     // Left to right like the months below it, whatever the script of the month's name.
     m_lastMonth->setText(QStringLiteral("\u200E\u2013 ") + texts.monthTitle(lastMonth));
     m_previous->setEnabled(firstMonth > CalendarRange::first());
-    m_next->setEnabled(lastMonth.addMonths(1) <= CalendarRange::last());
+    m_next->setEnabled(lastMonth.addMonths(1, m_calendar) <= CalendarRange::last());
 }
 
 QPoint CalendarTitleBar::monthJumpPosition() const
@@ -119,7 +128,7 @@ void CalendarTitleBar::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Escape: {
         const QSignalBlocker quiet(m_year);
-        m_year->setValue(m_firstMonth.year());
+        m_year->setValue(m_firstMonth.year(m_calendar));
         emit editingDone();
         break;
     }

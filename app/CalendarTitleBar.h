@@ -6,6 +6,7 @@
 
 #include "CalendarTexts.h"
 
+#include <QCalendar>
 #include <QDate>
 #include <QWidget>
 
@@ -22,6 +23,8 @@ class CalendarTitleBar : public QWidget
 public:
     explicit CalendarTitleBar(QWidget *parent = nullptr);
 
+    // The months and years the title names and pages by; its page is shown anew after.
+    void setCalendar(QCalendar calendar);
     void showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts);
     // Where the month jump opens, in global coordinates.
     QPoint monthJumpPosition() const;
@@ -45,4 +48,5 @@ private:
     QLabel *const m_lastMonth;
     QToolButton *const m_next;
     QDate m_firstMonth;
+    QCalendar m_calendar;
 };

@@ -34,8 +34,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption between(QStringLiteral("between"));
     const QCommandLineOption daysFrom(QStringLiteral("days-from"));
     const QCommandLineOption iso(QStringLiteral("iso"));
-    parser.addOptions(
-            {help, version, importHolidays, listHolidays, removeHolidays, between, daysFrom, iso});
+    const QCommandLineOption calendar(QStringLiteral("calendar"), QString(),
+                                      QStringLiteral("name"));
+    parser.addOptions({help, version, importHolidays, listHolidays, removeHolidays, between,
+                       daysFrom, iso, calendar});
     for (const QString &name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString &name : qtFlags)
@@ -48,13 +50,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const bool asking = parsed && (parser.isSet(between) || parser.isSet(daysFrom));
     command.values = parser.positionalArguments();
     command.isoDates = parsed && parser.isSet(iso);
-    if (!parsed || (importing && command.values.isEmpty()) || (asking && command.values.size() != 2)
+    if (parsed && parser.isSet(calendar))
+        command.calendar = calendarNamed(parser.value(calendar));
+    const bool calendarUnknown = parsed && parser.isSet(calendar) && !command.calendar;
+    if (!parsed || calendarUnknown || (importing && command.values.isEmpty())
+        || (asking && command.values.size() != 2)
         || (!importing && !asking && !command.values.isEmpty())) {
         command.action = Action::Refuse;
-        command.error = !parsed ? parser.errorText()
-                : importing     ? tr("--import-holidays needs the files to import.")
-                : asking        ? tr("--between takes two dates, --days-from a date and a count.")
-                                : tr("Unexpected argument '%1'.").arg(command.values.first());
+        command.error = !parsed   ? parser.errorText()
+                : calendarUnknown ? tr("Unknown calendar '%1': gregorian, persian or islamic.")
+                                            .arg(parser.value(calendar))
+                : importing ? tr("--import-holidays needs the files to import.")
+                : asking    ? tr("--between takes two dates, --days-from a date and a count.")
+                            : tr("Unexpected argument '%1'.").arg(command.values.first());
     } else if (parser.isSet(help)) {
         command.action = Action::ShowHelp;
     } else if (parser.isSet(version)) {
@@ -92,9 +100,16 @@ QString CommandLine::usage()
               "  --days-from DATE DAYS\n"
               "                 Print the date DAYS days from DATE, and the span's summary.\n"
               "                 A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
-              "                 short format; DAYS is read as the day box reads it.\n"
-              "  --iso          Write the answers' dates as ISO 8601.\n"
+              "                 short format and calendar; DAYS is read as the day box reads it.\n"
+              "  --iso          Write the answers' dates as ISO 8601, which is Gregorian.\n"
               "                 For example: daywright --between 2026-12-19 2027-01-06\n"
+              "  --calendar gregorian|persian|islamic\n"
+              "                 Show and write dates, months and years in that calendar for\n"
+              "                 this run: the window's and the answers' own dates. Persian is\n"
+              "                 the default in Iran and Afghanistan, and the window's Calendar\n"
+              "                 menu keeps a choice for later runs. Islamic is the tabular\n"
+              "                 calendar: official dates, which follow the moon, may differ by\n"
+              "                 a day or two.\n"
               "  --import-holidays FILE...\n"
               "                 Keep a copy of each iCalendar file's all-day events as public\n"
               "                 holidays, which working days leave out, and exit.\n"

@@ -3,6 +3,8 @@
 // What the command line asks for, and the usage that answers --help.
 #pragma once
 
+#include "CalendarSystem.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,7 @@ public:
     QString error;
     QStringList values; // the files to import, or the question's date and date, or date and days
     bool isoDates = false;
+    std::optional<CalendarSystem> calendar; // for this run only
     QString name; // of the holiday calendar to remove
 
     static CommandLine parse(const QStringList &arguments);

@@ -10,6 +10,8 @@ namespace {
 // The shade is a background, not a mark: just enough to tell it from the page at a glance, so
 // that the marks and numbers still stand out on it.
 constexpr double spanContrast = 1.2;
+// Days that cannot be picked are greyed, as disabled text is, yet still legible.
+constexpr double unavailableContrast = 2.0;
 const QColor restRed(200, 0, 0);
 
 } // namespace
@@ -33,5 +35,7 @@ DayColours DayColours::of(const QPalette &palette, QPalette::ColorGroup group)
     colours.workingDay[1] = readableOn(text, colours.span);
     colours.restDay[0] = readableOn(restRed, colours.page);
     colours.restDay[1] = readableOn(restRed, colours.span);
+    colours.unavailable = contrasting(palette.color(QPalette::Disabled, QPalette::Text),
+                                      {colours.page}, unavailableContrast);
     return colours;
 }

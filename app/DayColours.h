@@ -18,6 +18,7 @@ struct DayColours
     QColor onSelected; // numbers, rings and bars on the selected day
     QColor workingDay[2]; // the numbers: on the page, and on the span
     QColor restDay[2];
+    QColor unavailable; // the numbers of days that cannot be picked, before 1753 or after 9999
 
     static DayColours of(const QPalette &palette, QPalette::ColorGroup group);
 };

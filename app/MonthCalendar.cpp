@@ -48,7 +48,7 @@ MonthCalendar::MonthCalendar(Today &today, QWidget *parent)
     connect(m_page, &MonthPage::highlighted, this, &MonthCalendar::highlighted);
     connect(m_page, &MonthPage::pageChanged, this, [this](QDate firstMonth) {
         showTitle();
-        emit currentPageChanged(firstMonth.year(), firstMonth.month());
+        emit currentPageChanged(firstMonth);
     });
     connect(m_page, &MonthPage::monthJumpRequested, this, &MonthCalendar::openMonthJump);
     connect(m_titleBar, &CalendarTitleBar::pageRequested, m_page, &MonthPage::showPageStartingAt);
@@ -85,6 +85,13 @@ void MonthCalendar::setWeekNumbersShown(bool shown)
     m_page->setWeekNumbersShown(shown);
 }
 
+void MonthCalendar::setCalendar(QCalendar calendar)
+{
+    m_titleBar->setCalendar(calendar);
+    m_page->setCalendar(calendar);
+    showTitle();
+}
+
 void MonthCalendar::setHolidays(const Holidays &holidays)
 {
     m_page->setHolidays(holidays);
@@ -103,8 +110,9 @@ void MonthCalendar::setSpanSummary(const QString &text)
 void MonthCalendar::showTitle()
 {
     const QDate first = m_page->firstMonth();
-    m_titleBar->showPage(first, first.addMonths(m_page->monthsPerPage() - 1),
-                         CalendarTexts(locale()));
+    const QCalendar calendar = m_page->calendar();
+    m_titleBar->showPage(first, first.addMonths(m_page->monthsPerPage() - 1, calendar),
+                         CalendarTexts(locale(), calendar));
 }
 
 void MonthCalendar::openMonthJump(QDate month, QPoint position)
@@ -112,12 +120,14 @@ void MonthCalendar::openMonthJump(QDate month, QPoint position)
     if (!m_monthJump) {
         m_monthJump = new MonthJumpMenu(this);
         connect(m_monthJump, &MonthJumpMenu::monthChosen, this, [this](QDate chosen) {
-            m_page->showPageStartingAt(chosen.addMonths(-m_monthJumpIndex));
+            m_page->showPageStartingAt(chosen.addMonths(-m_monthJumpIndex, m_page->calendar()));
         });
     }
-    const QDate firstMonth = m_page->firstMonth();
-    m_monthJumpIndex = (month.year() - firstMonth.year()) * 12 + month.month() - firstMonth.month();
-    m_monthJump->prepare(month, locale());
+    const QCalendar calendar = m_page->calendar();
+    const QCalendar::YearMonthDay first = calendar.partsFromDate(m_page->firstMonth());
+    const QCalendar::YearMonthDay chosen = calendar.partsFromDate(month);
+    m_monthJumpIndex = (chosen.year - first.year) * 12 + chosen.month - first.month;
+    m_monthJump->prepare(month, locale(), calendar);
     m_monthJump->popup(position);
 }
 
@@ -151,7 +161,7 @@ void MonthCalendar::wheelEvent(QWheelEvent *event)
     // Where only pixels come, a row of days counts as a notch. Turning down goes forward in time.
     const int notches = m_wheel.add(*event, m_page->dayRect(m_page->firstMonth()).height());
     if (notches != 0)
-        m_page->showPageStartingAt(m_page->firstMonth().addMonths(-notches));
+        m_page->showPageStartingAt(m_page->firstMonth().addMonths(-notches, m_page->calendar()));
     event->accept();
 }
 

@@ -41,6 +41,8 @@ public:
     void setSpan(const CalendarSpan &span);
     void setHolidays(const Holidays &holidays);
     void setWeekNumbersShown(bool shown);
+    // The months shown and paged by, and the days' names heard, follow the calendar.
+    void setCalendar(QCalendar calendar);
     void setSpanSummary(const QString &text);
 
 signals:
@@ -49,8 +51,8 @@ signals:
     // The user points at a day, or moves the selection to one; null once the pointer has left
     // the days.
     void highlighted(QDate date);
-    // The page now starts with another month.
-    void currentPageChanged(int year, int month);
+    // The page now starts with another month: the first day of it, in the calendar shown.
+    void currentPageChanged(QDate firstMonth);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -14,13 +14,21 @@ int edge(int length, int parts, int i)
 } // namespace
 
 MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-                     bool weekNumbers)
+                     bool weekNumbers, QCalendar calendar)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
     , m_shape(shape)
+    , m_calendar(calendar)
+    , m_pageStartParts(calendar.partsFromDate(pageStart))
     , dayColumn(weekNumbers ? 1 : 0)
 { }
+
+int MonthGrid::monthIndex(QCalendar::YearMonthDay day) const
+{
+    // The calendars on offer all have twelve months a year.
+    return (day.year - m_pageStartParts.year) * 12 + day.month - m_pageStartParts.month;
+}
 
 QRect MonthGrid::monthRect(int index) const
 {
@@ -59,18 +67,19 @@ int MonthGrid::leadingBlanks(QDate firstOfMonth) const
 
 QRect MonthGrid::dayRect(QDate date) const
 {
-    const int index
-            = int((date.year() - m_pageStart.year()) * 12 + date.month() - m_pageStart.month());
+    if (!date.isValid())
+        return QRect();
+    const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(date);
+    const int index = monthIndex(parts);
     if (index < 0 || index >= monthsPerPage())
         return QRect();
-    const int position = leadingBlanks(month(index)) + date.day() - 1;
+    const int position = leadingBlanks(month(index)) + parts.day - 1;
     return cellRect(index, 2 + position / 7, dayColumn + position % 7, 1);
 }
 
 int MonthGrid::weekRows(int index) const
 {
-    const QDate first = month(index);
-    return (leadingBlanks(first) + first.daysInMonth() + 6) / 7;
+    return (leadingBlanks(month(index)) + daysInMonth(index) + 6) / 7;
 }
 
 int MonthGrid::weekNumber(int index, int row) const
@@ -92,9 +101,9 @@ QDate MonthGrid::dateAt(QPoint point) const
             continue;
         // Asking each day for its cell keeps hit testing exactly in step with painting.
         const QDate first = month(index);
-        for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
-            if (dayRect(day).contains(point))
-                return day;
+        for (int day = 0; day < daysInMonth(index); ++day) {
+            if (dayRect(first.addDays(day)).contains(point))
+                return first.addDays(day);
         }
         return QDate();
     }

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the months of one calendar page, and the days within them, lie in the calendar's area:
 // up to four months across and three down, each a title row, a row of weekday names and six
-// weeks.
+// weeks. The months are those of the calendar the user chose.
 #pragma once
 
+#include <QCalendar>
 #include <QDate>
 #include <QRect>
 #include <QSize>
@@ -18,11 +19,13 @@ public:
     // The shape is how many months go across and down. With week numbers, each month gives them
     // a column of their own, before its days.
     MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-              bool weekNumbers = false);
+              bool weekNumbers = false, QCalendar calendar = QCalendar());
 
+    QCalendar calendar() const { return m_calendar; }
     int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
     // The first day of the page's month at index 0 to monthsPerPage() - 1.
-    QDate month(int index) const { return m_pageStart.addMonths(index); }
+    QDate month(int index) const { return m_pageStart.addMonths(index, m_calendar); }
+    int daysInMonth(int index) const { return month(index).daysInMonth(m_calendar); }
     QRect monthRect(int index) const;
     QRect titleRect(int index) const { return cellRect(index, 0, 0, 7 + dayColumn); }
     QRect weekdayRect(int index, int column) const
@@ -52,10 +55,13 @@ private:
 
     QRect cellRect(int index, int row, int column, int columnSpan) const;
     int leadingBlanks(QDate firstOfMonth) const;
+    int monthIndex(QCalendar::YearMonthDay day) const;
 
     QRect m_area;
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
+    QCalendar m_calendar;
+    QCalendar::YearMonthDay m_pageStartParts;
     int dayColumn; // 1 with week numbers before the days, else 0
 };

@@ -13,7 +13,6 @@ MonthJumpMenu::MonthJumpMenu(QWidget *parent)
     : QMenu(parent)
     , m_year(new QSpinBox(this))
 {
-    m_year->setRange(CalendarRange::first().year(), CalendarRange::last().year());
     m_year->setAccessibleName(tr("Year"));
     auto *yearAction = new QWidgetAction(this);
     yearAction->setDefaultWidget(m_year);
@@ -21,29 +20,32 @@ MonthJumpMenu::MonthJumpMenu(QWidget *parent)
     addSeparator();
     // Return in the year box keeps the month and moves to the year.
     connect(m_year->findChild<QLineEdit *>(), &QLineEdit::returnPressed, this, [this] {
-        emit monthChosen(QDate(m_year->value(), m_month.month(), 1));
+        emit monthChosen(QDate(m_year->value(), m_month.month(m_calendar), 1, m_calendar));
         close();
     });
     for (int month = 1; month <= 12; ++month) {
         m_months << addAction(QString(), this, [this, month] {
-            emit monthChosen(QDate(m_year->value(), month, 1));
+            emit monthChosen(QDate(m_year->value(), month, 1, m_calendar));
         });
         m_months.last()->setCheckable(true);
     }
 }
 
-void MonthJumpMenu::prepare(QDate month, const QLocale &locale)
+void MonthJumpMenu::prepare(QDate month, const QLocale &locale, QCalendar calendar)
 {
     m_month = month;
+    m_calendar = calendar;
     setLocale(locale);
     m_year->setLocale(locale);
-    m_year->setValue(month.year());
+    m_year->setRange(CalendarRange::first().year(calendar), CalendarRange::last().year(calendar));
+    const QCalendar::YearMonthDay parts = calendar.partsFromDate(month);
+    m_year->setValue(parts.year);
     for (int index = 0; index < 12; ++index) {
-        m_months[index]->setText(locale.standaloneMonthName(index + 1));
-        m_months[index]->setChecked(index + 1 == month.month());
+        m_months[index]->setText(calendar.standaloneMonthName(locale, index + 1));
+        m_months[index]->setChecked(index + 1 == parts.month);
     }
     // Each opening starts in the month list, wherever the keys were left the last time: the year
     // field would otherwise keep the focus and take the arrow keys.
     m_year->clearFocus();
-    setActiveAction(m_months[month.month() - 1]);
+    setActiveAction(m_months[parts.month - 1]);
 }

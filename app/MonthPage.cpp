@@ -13,15 +13,6 @@
 #include <QPainter>
 #include <QToolTip>
 
-namespace {
-
-QDate firstOfMonth(QDate date)
-{
-    return QDate(date.year(), date.month(), 1);
-}
-
-} // namespace
-
 MonthPage::MonthPage(Today &today, QWidget *parent)
     : QWidget(parent)
     , m_today(today)
@@ -47,7 +38,24 @@ MonthPage::MonthPage(Today &today, QWidget *parent)
 MonthGrid MonthPage::grid() const
 {
     return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown,
-                     m_weekNumbersShown);
+                     m_weekNumbersShown, m_calendar);
+}
+
+QDate MonthPage::firstOfMonth(QDate date) const
+{
+    return QDate(date.year(m_calendar), date.month(m_calendar), 1, m_calendar);
+}
+
+void MonthPage::setCalendar(QCalendar calendar)
+{
+    m_calendar = calendar;
+    m_painter.textsChanged();
+    // The page starts with the month that holds the day it started with, and turns as little as
+    // it takes to show the selection.
+    const QDate start = m_firstMonth;
+    m_firstMonth = QDate();
+    showPageStartingAt(start);
+    setSelectedDate(m_selected);
 }
 
 void MonthPage::setSelectedDate(QDate date)
@@ -56,8 +64,8 @@ void MonthPage::setSelectedDate(QDate date)
     // Turn the page as little as it takes to show the chosen month.
     if (chosen < m_firstMonth)
         showPageStartingAt(chosen);
-    else if (chosen >= m_firstMonth.addMonths(monthsPerPage()))
-        showPageStartingAt(chosen.addMonths(1 - monthsPerPage()));
+    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), m_calendar))
+        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), m_calendar));
     if (chosen == m_selected)
         return;
     update(dayRect(m_selected));
@@ -68,9 +76,12 @@ void MonthPage::setSelectedDate(QDate date)
 
 void MonthPage::showPageStartingAt(QDate month)
 {
-    // The first page starts in January 1753 and the last ends in December 9999.
-    const QDate lastPageStart = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage());
-    const QDate start = std::clamp(firstOfMonth(month), CalendarRange::first(), lastPageStart);
+    // The first page starts with the month that holds 1 January 1753, the last ends with the one
+    // that holds 31 December 9999.
+    const QDate lastPageStart
+            = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage(), m_calendar);
+    const QDate start
+            = std::clamp(firstOfMonth(month), firstOfMonth(CalendarRange::first()), lastPageStart);
     if (start == m_firstMonth)
         return;
     m_firstMonth = start;
@@ -120,7 +131,7 @@ QRegion MonthPage::spanRegion(const CalendarSpan &span) const
     if (!first.isValid())
         return QRegion();
     const MonthGrid months = grid();
-    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage());
+    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), m_calendar);
     QRegion region;
     for (QDate day = std::max(first, m_firstMonth); day <= last && day < pageEnd;
          day = day.addDays(1))
@@ -144,7 +155,7 @@ void MonthPage::announceSelection()
 
 void MonthPage::mouseMoveEvent(QMouseEvent *event)
 {
-    if (const QDate day = grid().dateAt(event->position().toPoint()); day.isValid())
+    if (const QDate day = grid().dateAt(event->position().toPoint()); CalendarRange::contains(day))
         highlight(day);
     QWidget::mouseMoveEvent(event);
 }
@@ -167,8 +178,9 @@ void MonthPage::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     // A double click arrives as a second press and release, and so picks a second time.
+    // Days before 1753 or after 9999 on the first and last pages are shown, but not picked.
     const QDate date = months.dateAt(point);
-    if (!date.isValid())
+    if (!CalendarRange::contains(date))
         return QWidget::mouseReleaseEvent(event);
     setSelectedDate(date);
     emit activated(date);
@@ -182,7 +194,7 @@ void MonthPage::keyPressEvent(QKeyEvent *event)
         setSelectedDate(m_selected);
         emit activated(m_selected);
     } else if (const std::optional<QDate> target
-               = command ? CalendarKeys::moved(m_selected, *command) : std::nullopt) {
+               = command ? CalendarKeys::moved(m_selected, *command, m_calendar) : std::nullopt) {
         setSelectedDate(*target);
         highlight(m_selected);
     } else {

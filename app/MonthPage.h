@@ -36,6 +36,9 @@ public:
 
     // Up to four months across and three down: fewer where the screen is too small for all.
     void setMonthsShown(int across, int down);
+    // The months shown, the paging and the keys follow the calendar; the selection stays.
+    void setCalendar(QCalendar calendar);
+    QCalendar calendar() const { return m_calendar; }
 
     void setSpan(const CalendarSpan &span);
     void setHolidays(const Holidays &holidays);
@@ -76,6 +79,7 @@ protected:
 
 private:
     MonthGrid grid() const;
+    QDate firstOfMonth(QDate date) const;
     void highlight(QDate day);
     void announceSelection();
     QRegion spanRegion(const CalendarSpan &span) const;
@@ -85,6 +89,7 @@ private:
     QDate m_selected;
     QDate m_firstMonth;
     QDate m_highlighted;
+    QCalendar m_calendar;
     QSize m_monthsShown {MonthGrid::maximumMonthColumns, MonthGrid::maximumMonthRows};
     CalendarSpan m_span;
     Holidays m_holidays;

@@ -4,6 +4,7 @@
 // theme.
 #include "MonthPainter.h"
 
+#include "CalendarRange.h"
 #include "DayColours.h"
 #include "ReadableColour.h"
 
@@ -50,7 +51,7 @@ void MonthPainter::prepareTexts(const MonthGrid &grid)
     if (m_textsPrepared)
         return;
     m_textsPrepared = true;
-    m_texts = CalendarTexts(m_widget.locale());
+    m_texts = CalendarTexts(m_widget.locale(), grid.calendar());
     const auto prepared = [this](const QString &text) {
         QStaticText staticText(text);
         staticText.setTextFormat(Qt::PlainText);
@@ -93,8 +94,15 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
     const QDate spanFirst = std::min(marks.span.from, marks.span.to);
     const QDate spanLast = std::max(marks.span.from, marks.span.to);
     const QList<Qt::DayOfWeek> workingDays = m_widget.locale().weekdays();
-    for (QDate day = first; day.month() == first.month(); day = day.addDays(1)) {
+    for (int dayOfMonth = 1; dayOfMonth <= grid.daysInMonth(index); ++dayOfMonth) {
+        const QDate day = first.addDays(dayOfMonth - 1);
         const QRect cell = grid.dayRect(day);
+        // The first and last pages' days before 1753 and after 9999 cannot be picked.
+        if (!CalendarRange::contains(day)) {
+            painter.setPen(colours.unavailable);
+            drawCentred(painter, cell, m_dayNumbers[dayOfMonth - 1]);
+            continue;
+        }
         const bool inSpan = spanFirst.isValid() && day >= spanFirst && day <= spanLast;
         if (inSpan)
             painter.fillRect(cell, colours.span);
@@ -130,6 +138,6 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
             painter.fillRect(cell.left() + 3, cell.bottom() - 2, cell.width() - 6, 3,
                              selected ? colours.onSelected : colours.mark);
         painter.setPen(number);
-        drawCentred(painter, cell, m_dayNumbers[day.day() - 1]);
+        drawCentred(painter, cell, m_dayNumbers[dayOfMonth - 1]);
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Daywright: answers --help and --version without a display, else opens the window.
 #include "CalculatorWindow.h"
+#include "CalendarMenu.h"
 #include "CommandLine.h"
 #include "DateQuestions.h"
 #include "FixedTexts.h"
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = CommandLine::parse(arguments);
+    const RegionalSettings environment = RegionalSettings::fromEnvironment();
+    const RegionalSettings regions
+            = environment.withCalendar(CalendarMenu::atStart(command.calendar, environment.dates));
     switch (command.action) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(CommandLine::usage()), stdout);
@@ -45,9 +49,9 @@ int main(int argc, char *argv[])
                              qPrintable(skipped));
             return holidays.holidays;
         };
-        const DateQuestions questions(
-                RegionalSettings::fromEnvironment(), QDate::currentDate(), holidaysWithin,
-                command.isoDates ? ResultTexts::DateStyle::Iso : ResultTexts::DateStyle::Regional);
+        const DateQuestions questions(regions, QDate::currentDate(), holidaysWithin,
+                                      command.isoDates ? ResultTexts::DateStyle::Iso
+                                                       : ResultTexts::DateStyle::Regional);
         const QStringList &values = command.values;
         const DateQuestions::Answer answer = command.action == CommandLine::Action::Between
                 ? questions.between(values.at(0), values.at(1))
@@ -68,8 +72,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Wayland matches the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daywright.Daywright"));
-    CalculatorWindow window(&QDate::currentDate, RegionalSettings::fromEnvironment(),
-                            HolidayStore());
+    CalculatorWindow window(&QDate::currentDate, regions, HolidayStore());
     window.show();
     return app.exec();
 }

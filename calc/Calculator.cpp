@@ -11,7 +11,8 @@ Calculator::Calculator(Controls &controls, Today &today, const RegionalSettings 
     : m_controls(controls)
     , m_today(today)
     , m_numbers(regions.numbers)
-    , m_texts(regions.dates)
+    , m_dates(regions.dates)
+    , m_texts(regions.dates, ResultTexts::DateStyle::Regional, regions.calendar)
     , m_todayTurns(QObject::connect(&today, &Today::dateChanged,
                                     [this](QDate newToday) { todayChanged(newToday); }))
 { }
@@ -127,6 +128,12 @@ void Calculator::completePair(QDate second, qint64 dayCount)
 void Calculator::setHolidays(const Holidays &holidays)
 {
     m_holidays = holidays;
+    showSpan();
+}
+
+void Calculator::setCalendar(CalendarSystem calendar)
+{
+    m_texts = ResultTexts(m_dates, ResultTexts::DateStyle::Regional, calendar);
     showSpan();
 }
 

@@ -42,6 +42,8 @@ public:
     void calculateDate();
     // The user's public holidays changed: working days leave them out.
     void setHolidays(const Holidays &holidays);
+    // Dates from now on are written, and months and years counted, in another calendar.
+    void setCalendar(CalendarSystem calendar);
 
     const CalculatorState &state() const { return m_state; }
 
@@ -55,6 +57,7 @@ private:
     Controls &m_controls;
     Today &m_today;
     QLocale m_numbers;
+    QLocale m_dates;
     ResultTexts m_texts;
     CalculatorState m_state;
     SpanRule m_spanRule;

@@ -12,7 +12,7 @@ DateQuestions::DateQuestions(const RegionalSettings &regions, QDate today, Holid
     : m_regions(regions)
     , m_today(today)
     , m_holidaysWithin(std::move(holidays))
-    , m_texts(regions.dates, style)
+    , m_texts(regions.dates, style, regions.calendar)
 { }
 
 QDate DateQuestions::readDate(const QString &text) const
@@ -22,10 +22,13 @@ QDate DateQuestions::readDate(const QString &text) const
         return m_today;
     if (const QDate iso = QDate::fromString(trimmed, Qt::ISODate); iso.isValid())
         return iso;
+    // The region's dates are in the calendar the answers are written in.
     const QLocale &region = m_regions.dates;
-    if (const QDate full = region.toDate(trimmed, fourDigitYearDateFormat(region)); full.isValid())
+    const QCalendar calendar = calendarOf(m_regions.calendar);
+    if (const QDate full = region.toDate(trimmed, fourDigitYearDateFormat(region), calendar);
+        full.isValid())
         return full;
-    return region.toDate(trimmed, QLocale::ShortFormat);
+    return region.toDate(trimmed, QLocale::ShortFormat, calendar);
 }
 
 QString DateQuestions::linesFor(const QString &results, QDate from, QDate to) const

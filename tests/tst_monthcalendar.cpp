@@ -95,7 +95,7 @@ private slots:
         page = part<MonthPage>("monthPage");
         firstMonth = QDate(2026, 12, 1);
         connect(calendar, &MonthCalendar::currentPageChanged, this,
-                [this](int year, int month) { firstMonth = QDate(year, month, 1); });
+                [this](QDate month) { firstMonth = month; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         picks = std::make_unique<QSignalSpy>(calendar, &MonthCalendar::activated);
