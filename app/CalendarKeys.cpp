@@ -60,8 +60,9 @@ const QList<KeyGroup> &keyGroups()
               {Qt::ControlModifier | Qt::Key_Insert, CopySpanSummary},
               {Qt::Key_Copy, CopySpanSummary}}},
             {QT_TRANSLATE_NOOP("CalendarKeys", "Menu, Shift+F10"),
-             QT_TRANSLATE_NOOP("CalendarKeys",
-                               "Open the calendar's menu: importing and removing holidays."),
+             QT_TRANSLATE_NOOP(
+                     "CalendarKeys",
+                     "Open the calendar's menu: holidays, week numbers and the calendar shown."),
              {{Qt::Key_Menu, OpenCalendarMenu},
               {Qt::ShiftModifier | Qt::Key_F10, OpenCalendarMenu}}},
     };

@@ -3,9 +3,9 @@
 # daywright: answers on standard output; refusals on standard error, status 1; bad input, 2.
 set -eu
 daywright=$1
-XDG_DATA_HOME=$(mktemp -d)
-export XDG_DATA_HOME LC_ALL=en_GB.UTF-8
-trap 'rm -rf "$XDG_DATA_HOME"' EXIT
+XDG_DATA_HOME=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_DATA_HOME XDG_CONFIG_HOME LC_ALL=en_GB.UTF-8
+trap 'rm -rf "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"' EXIT
 test "$("$daywright" --between 2026-12-19 06/01/2027 2>/dev/null | wc -l)" = 3
 status() { "$daywright" "$@" >/dev/null 2>&1 && echo 0 || echo $?; }
 test "$(status --days-from today 2.5)" = 1
@@ -14,3 +14,7 @@ test "$("$daywright" --days-from today 2.5 2>&1 >/dev/null)" \
 "$daywright" --between tomorrow today 2>&1 | grep -q '^Usage: daywright'
 test "$(status --between tomorrow today)" = 2
 test "$(status --between 2026-12-19)" = 2
+# A calendar for one run: the region's dates are read and written in it; ISO 8601 stays Gregorian.
+test "$("$daywright" --calendar persian --between 2025-03-20 01/01/1405 | tail -n 1)" \
+    = "30/12/1403 to 01/01/1405: 366 days (52 weeks 2 days; 1 year 0 months 1 day), 261 working days"
+test "$(status --calendar julian --between today today)" = 2

@@ -509,6 +509,15 @@ private slots:
                                  << QDate(2027, 6, 5)
                                  << "30/12/1447 to 29/12/1448: 354 days (50 weeks 4 days; 1 year "
                                     "0 months 0 days), 253 working days";
+        // A month on from a month's last day is the next month's last: 31 Shahrivar to 30 Mehr.
+        QTest::newRow("Persian month end")
+                << int(CalendarSystem::Persian) << QDate(2026, 9, 22) << QDate(2026, 10, 22)
+                << "31/06/1405 to 30/07/1405: 30 days (4 weeks 2 days; "
+                   "1 month 0 days), 22 working days";
+        QTest::newRow("Islamic month end")
+                << int(CalendarSystem::Islamic) << QDate(2026, 7, 16) << QDate(2026, 8, 14)
+                << "30/01/1448 to 29/02/1448: 29 days (4 weeks 1 day; "
+                   "1 month 0 days), 21 working days";
     }
 
     void otherCalendarsWriteAndCountTheirOwn()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculatorWindow.h"
+#include "CalendarMenu.h"
 #include "CommandLine.h"
 #include "FixedTexts.h"
 #include "MonthPage.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -123,7 +126,12 @@ class CalculatorWindowTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QStandardPaths::setTestModeEnabled(true); // settings of the tests' own
+        QSettings(QCoreApplication::applicationName()).clear();
+    }
     void init()
     {
         QDir(data.filePath("holidays")).removeRecursively(); // each test stores its own
@@ -490,6 +498,22 @@ private slots:
                          ->child(0)
                          ->text(QAccessible::Name),
                  "Friday, 25 December 2026, Christmas Day");
+    }
+
+    // A calendar chosen from the menu is used at once, for answers too, and kept for the next run,
+    // where one given on the command line still wins.
+    void theChosenCalendarIsUsedAndKept()
+    {
+        for (QAction *action : calendar()->findChildren<QAction *>()) {
+            if (action->text() == "Persian (Solar Hijri)")
+                action->trigger();
+        }
+        calculate("100");
+        QCOMPARE(results(),
+                 "24/12/1405 is  100 days from 14/09/1405\nThat is 14 Weeks and 2 Days.");
+        QCOMPARE(CalendarMenu::atStart(std::nullopt, QLocale("en_GB")), CalendarSystem::Persian);
+        QCOMPARE(CalendarMenu::atStart(CalendarSystem::Islamic, QLocale("en_GB")),
+                 CalendarSystem::Islamic);
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.

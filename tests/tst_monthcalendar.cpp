@@ -425,6 +425,86 @@ private slots:
         QTEST(int(picks->count()), "picked");
     }
 
+    // Keys, title and month menu by the calendar's own months, at points worked out by hand from
+    // 1 Farvardin 1405 = 21 March 2026 (Esfand 1403 has 30 days, 1404 29) and from the Islamic
+    // leap year 1447 ending on 16 June 2026 and the common year 1448 on 5 June 2027.
+    void otherCalendarsMoveByTheirOwnMonths_data()
+    {
+        QTest::addColumn<QCalendar::System>("system");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QDate>("firstMonth");
+        QTest::addColumn<QString>("title");
+        const auto persian = QCalendar::System::Jalali, islamic = QCalendar::System::IslamicCivil;
+        const auto control = Qt::ControlModifier;
+        QTest::newRow("Esfand to Farvardin")
+                << persian << QDate(2026, 3, 6) << QKeyCombination(Qt::Key_PageDown)
+                << QDate(2026, 4, 4) << QDate(2026, 2, 20) << "Esfand 1404";
+        QTest::newRow("leap Esfand's end")
+                << persian << QDate(2025, 2, 19) << QKeyCombination(Qt::Key_End)
+                << QDate(2025, 3, 20) << QDate(2025, 2, 19) << "Esfand 1403";
+        QTest::newRow("a year on from Esfand 30")
+                << persian << QDate(2025, 3, 20) << (control | Qt::Key_PageDown)
+                << QDate(2026, 3, 20) << QDate(2025, 3, 21) << "Farvardin 1404";
+        QTest::newRow("Dhu al-Hijjah to Muharram")
+                << islamic << QDate(2026, 6, 16) << QKeyCombination(Qt::Key_PageDown)
+                << QDate(2026, 7, 16) << QDate(2026, 5, 18) << "Dhuʻl-Hijjah 1447";
+        QTest::newRow("a year back from a common year's end")
+                << islamic << QDate(2027, 6, 5) << (control | Qt::Key_PageUp) << QDate(2026, 6, 15)
+                << QDate(2026, 5, 18) << "Dhuʻl-Hijjah 1447";
+    }
+
+    void otherCalendarsMoveByTheirOwnMonths()
+    {
+        QFETCH(QCalendar::System, system);
+        QFETCH(QDate, from);
+        QFETCH(QKeyCombination, keys);
+        calendar->setCalendar(QCalendar(system));
+        calendar->setSelectedDate(from);
+        press(keys);
+        QTEST(calendar->selectedDate(), "to");
+        QTEST(firstMonth, "firstMonth");
+        QFETCH(QString, title);
+        const QString monthName = part<QToolButton>("firstMonthShown")->text();
+        QCOMPARE(monthName + ' ' + part<QSpinBox>("yearShown")->text(), title);
+        press(Qt::AltModifier | Qt::Key_M);
+        auto *jump = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(jump->activeAction()->text(), monthName);
+    }
+
+    // The first page holds the month of 1 January 1753, the last the month of 31 December 9999;
+    // their days outside the range are shown but neither picked nor reached.
+    void otherCalendarsEndTheRangeMidMonth_data()
+    {
+        QTest::addColumn<QCalendar::System>("system");
+        QTest::newRow("Persian") << QCalendar::System::Jalali;
+        QTest::newRow("Islamic") << QCalendar::System::IslamicCivil;
+    }
+
+    void otherCalendarsEndTheRangeMidMonth()
+    {
+        QFETCH(QCalendar::System, system);
+        const QCalendar other(system);
+        calendar->setCalendar(other);
+        const QDate first(1753, 1, 1), last(9999, 12, 31);
+        calendar->setSelectedDate(first);
+        const QDate firstMonthStart = first.addDays(1 - first.day(other));
+        QVERIFY(firstMonthStart < first && !page->dayRect(firstMonthStart).isNull());
+        click(page->dayRect(firstMonthStart).center());
+        press(Qt::Key_Home);
+        QCOMPARE(calendar->selectedDate(), first);
+        QVERIFY(!part<QToolButton>("previousMonth")->isEnabled());
+        calendar->setSelectedDate(last);
+        const QDate lastMonthEnd = last.addDays(last.daysInMonth(other) - last.day(other));
+        QVERIFY(lastMonthEnd > last && !page->dayRect(lastMonthEnd).isNull());
+        click(page->dayRect(lastMonthEnd).center());
+        press(Qt::Key_End);
+        QCOMPARE(calendar->selectedDate(), last);
+        QVERIFY(!part<QToolButton>("nextMonth")->isEnabled());
+        QCOMPARE(picks->count(), 0);
+    }
+
     void returnBringsThePickedDayIntoView()
     {
         QTest::mouseClick(part<QToolButton>("nextMonth"), Qt::LeftButton);
