@@ -388,10 +388,12 @@ private slots:
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QDate>("firstMonth");
         QTest::addColumn<int>("picked");
-        const auto row = [](const char *name, QDate from, QKeyCombination keys, QDate to,
-                            QDate firstMonth, int picked = 0) {
-            QTest::newRow(name) << from << keys << to << firstMonth << picked;
-        };
+        QTest::addColumn<QCalendar::System>("system");
+        const auto row
+                = [](const char *name, QDate from, QKeyCombination keys, QDate to, QDate firstMonth,
+                     int picked = 0, QCalendar::System system = QCalendar::System::Gregorian) {
+                      QTest::newRow(name) << from << keys << to << firstMonth << picked << system;
+                  };
         const auto control = Qt::ControlModifier;
         row("right into a new year", {2026, 12, 31}, Qt::Key_Right, {2027, 1, 1}, {2026, 12, 1});
         row("right off the page", {2027, 11, 30}, Qt::Key_Right, {2027, 12, 1}, {2027, 1, 1});
@@ -412,12 +414,28 @@ private slots:
         row("return", {2027, 1, 9}, Qt::Key_Return, {2027, 1, 9}, {2026, 12, 1}, 1);
         row("keypad enter", {2027, 1, 9}, Qt::KeypadModifier | Qt::Key_Enter, {2027, 1, 9},
             {2026, 12, 1}, 1);
+        // By other calendars' months, worked out by hand from 1 Farvardin 1405 = 21 March 2026
+        // (Esfand 1403 has 30 days, 1404 29) and from the Islamic leap year 1447 ending on 16 June
+        // 2026 and the common year 1448 on 5 June 2027.
+        const auto persian = QCalendar::System::Jalali, islamic = QCalendar::System::IslamicCivil;
+        row("Esfand to Farvardin", {2026, 3, 6}, Qt::Key_PageDown, {2026, 4, 4}, {2026, 2, 20}, 0,
+            persian);
+        row("a leap Esfand's end", {2025, 2, 19}, Qt::Key_End, {2025, 3, 20}, {2025, 2, 19}, 0,
+            persian);
+        row("a year on from Esfand 30", {2025, 3, 20}, control | Qt::Key_PageDown, {2026, 3, 20},
+            {2025, 3, 21}, 0, persian);
+        row("Dhu al-Hijjah to Muharram", {2026, 6, 16}, Qt::Key_PageDown, {2026, 7, 16},
+            {2026, 5, 18}, 0, islamic);
+        row("a year back from a common year's end", {2027, 6, 5}, control | Qt::Key_PageUp,
+            {2026, 6, 15}, {2026, 5, 18}, 0, islamic);
     }
 
     void keysMoveTheSelectionAndReturnPicksIt()
     {
         QFETCH(QDate, from);
         QFETCH(QKeyCombination, keys);
+        QFETCH(QCalendar::System, system);
+        calendar->setCalendar(QCalendar(system));
         calendar->setSelectedDate(from);
         press(keys);
         QTEST(calendar->selectedDate(), "to");
@@ -425,61 +443,15 @@ private slots:
         QTEST(int(picks->count()), "picked");
     }
 
-    // Keys, title and month menu by the calendar's own months, at points worked out by hand from
-    // 1 Farvardin 1405 = 21 March 2026 (Esfand 1403 has 30 days, 1404 29) and from the Islamic
-    // leap year 1447 ending on 16 June 2026 and the common year 1448 on 5 June 2027.
-    void otherCalendarsMoveByTheirOwnMonths_data()
-    {
-        QTest::addColumn<QCalendar::System>("system");
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QKeyCombination>("keys");
-        QTest::addColumn<QDate>("to");
-        QTest::addColumn<QDate>("firstMonth");
-        QTest::addColumn<QString>("title");
-        const auto persian = QCalendar::System::Jalali, islamic = QCalendar::System::IslamicCivil;
-        const auto control = Qt::ControlModifier;
-        QTest::newRow("Esfand to Farvardin")
-                << persian << QDate(2026, 3, 6) << QKeyCombination(Qt::Key_PageDown)
-                << QDate(2026, 4, 4) << QDate(2026, 2, 20) << "Esfand 1404";
-        QTest::newRow("leap Esfand's end")
-                << persian << QDate(2025, 2, 19) << QKeyCombination(Qt::Key_End)
-                << QDate(2025, 3, 20) << QDate(2025, 2, 19) << "Esfand 1403";
-        QTest::newRow("a year on from Esfand 30")
-                << persian << QDate(2025, 3, 20) << (control | Qt::Key_PageDown)
-                << QDate(2026, 3, 20) << QDate(2025, 3, 21) << "Farvardin 1404";
-        QTest::newRow("Dhu al-Hijjah to Muharram")
-                << islamic << QDate(2026, 6, 16) << QKeyCombination(Qt::Key_PageDown)
-                << QDate(2026, 7, 16) << QDate(2026, 5, 18) << "Dhuʻl-Hijjah 1447";
-        QTest::newRow("a year back from a common year's end")
-                << islamic << QDate(2027, 6, 5) << (control | Qt::Key_PageUp) << QDate(2026, 6, 15)
-                << QDate(2026, 5, 18) << "Dhuʻl-Hijjah 1447";
-    }
-
-    void otherCalendarsMoveByTheirOwnMonths()
-    {
-        QFETCH(QCalendar::System, system);
-        QFETCH(QDate, from);
-        QFETCH(QKeyCombination, keys);
-        calendar->setCalendar(QCalendar(system));
-        calendar->setSelectedDate(from);
-        press(keys);
-        QTEST(calendar->selectedDate(), "to");
-        QTEST(firstMonth, "firstMonth");
-        QFETCH(QString, title);
-        const QString monthName = part<QToolButton>("firstMonthShown")->text();
-        QCOMPARE(monthName + ' ' + part<QSpinBox>("yearShown")->text(), title);
-        press(Qt::AltModifier | Qt::Key_M);
-        auto *jump = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QCOMPARE(jump->activeAction()->text(), monthName);
-    }
-
-    // The first page holds the month of 1 January 1753, the last the month of 31 December 9999;
-    // their days outside the range are shown but neither picked nor reached.
+    // The first page starts with the month of 1 January 1753, named in the calendar's words in
+    // the title and the month menu, the last ends with the month of 31 December 9999; their days
+    // outside the range are shown but neither picked nor reached.
     void otherCalendarsEndTheRangeMidMonth_data()
     {
         QTest::addColumn<QCalendar::System>("system");
-        QTest::newRow("Persian") << QCalendar::System::Jalali;
-        QTest::newRow("Islamic") << QCalendar::System::IslamicCivil;
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Persian") << QCalendar::System::Jalali << "Dey 1131";
+        QTest::newRow("Islamic") << QCalendar::System::IslamicCivil << "Safar 1166";
     }
 
     void otherCalendarsEndTheRangeMidMonth()
@@ -495,6 +467,12 @@ private slots:
         press(Qt::Key_Home);
         QCOMPARE(calendar->selectedDate(), first);
         QVERIFY(!part<QToolButton>("previousMonth")->isEnabled());
+        const QString monthName = part<QToolButton>("firstMonthShown")->text();
+        QTEST(monthName + ' ' + part<QSpinBox>("yearShown")->text(), "title");
+        press(Qt::AltModifier | Qt::Key_M);
+        auto *monthJump = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(monthJump->activeAction()->text(), monthName);
+        monthJump->close();
         calendar->setSelectedDate(last);
         const QDate lastMonthEnd = last.addDays(last.daysInMonth(other) - last.day(other));
         QVERIFY(lastMonthEnd > last && !page->dayRect(lastMonthEnd).isNull());
