@@ -500,17 +500,17 @@ private slots:
                  "Friday, 25 December 2026, Christmas Day");
     }
 
-    // A calendar chosen from the menu is used at once, for answers too, and kept for the next run,
-    // where one given on the command line still wins.
+    // A calendar chosen from the menu is used at once, for answers and screen readers too, and
+    // kept for the next run, where one given on the command line still wins.
     void theChosenCalendarIsUsedAndKept()
     {
-        for (QAction *action : calendar()->findChildren<QAction *>()) {
-            if (action->text() == "Persian (Solar Hijri)")
-                action->trigger();
-        }
+        const QList<QAction *> actions = calendar()->findChildren<QAction *>();
+        (*std::ranges::find(actions, "Persian (Solar Hijri)", &QAction::text))->trigger();
         calculate("100");
         QCOMPARE(results(),
                  "24/12/1405 is  100 days from 14/09/1405\nThat is 14 Weeks and 2 Days.");
+        QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())->text(QAccessible::Value),
+                 "Monday, 24 Esfand 1405");
         QCOMPARE(CalendarMenu::atStart(std::nullopt, QLocale("en_GB")), CalendarSystem::Persian);
         QCOMPARE(CalendarMenu::atStart(CalendarSystem::Islamic, QLocale("en_GB")),
                  CalendarSystem::Islamic);
