@@ -5,6 +5,7 @@
 #include "MonthCalendar.h"
 
 #include "CalendarKeys.h"
+#include "CalendarSystem.h"
 #include "CalendarTexts.h"
 #include "CalendarTitleBar.h"
 #include "MonthJumpMenu.h"
@@ -88,8 +89,7 @@ void MonthCalendar::setWeekNumbersShown(bool shown)
 void MonthCalendar::setCalendar(QCalendar calendar)
 {
     m_titleBar->setCalendar(calendar);
-    m_page->setCalendar(calendar);
-    showTitle();
+    m_page->setCalendar(calendar); // the page, laid out anew, has the title shown anew
 }
 
 void MonthCalendar::setHolidays(const Holidays &holidays)
@@ -124,9 +124,7 @@ void MonthCalendar::openMonthJump(QDate month, QPoint position)
         });
     }
     const QCalendar calendar = m_page->calendar();
-    const QCalendar::YearMonthDay first = calendar.partsFromDate(m_page->firstMonth());
-    const QCalendar::YearMonthDay chosen = calendar.partsFromDate(month);
-    m_monthJumpIndex = (chosen.year - first.year) * 12 + chosen.month - first.month;
+    m_monthJumpIndex = monthsBetween(m_page->firstMonth(), month, calendar);
     m_monthJump->prepare(month, locale(), calendar);
     m_monthJump->popup(position);
 }

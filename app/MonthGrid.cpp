@@ -3,6 +3,8 @@
 // The geometry of a page of months: where each month, title, weekday name and day lies.
 #include "MonthGrid.h"
 
+#include "CalendarSystem.h"
+
 namespace {
 
 // Splits length into equal parts without losing the remainder: the edge of part i.
@@ -20,15 +22,8 @@ MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, 
     , m_firstDayOfWeek(firstDayOfWeek)
     , m_shape(shape)
     , m_calendar(calendar)
-    , m_pageStartParts(calendar.partsFromDate(pageStart))
     , dayColumn(weekNumbers ? 1 : 0)
 { }
-
-int MonthGrid::monthIndex(QCalendar::YearMonthDay day) const
-{
-    // The calendars on offer all have twelve months a year.
-    return (day.year - m_pageStartParts.year) * 12 + day.month - m_pageStartParts.month;
-}
 
 QRect MonthGrid::monthRect(int index) const
 {
@@ -69,11 +64,10 @@ QRect MonthGrid::dayRect(QDate date) const
 {
     if (!date.isValid())
         return QRect();
-    const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(date);
-    const int index = monthIndex(parts);
+    const int index = monthsBetween(m_pageStart, date, m_calendar);
     if (index < 0 || index >= monthsPerPage())
         return QRect();
-    const int position = leadingBlanks(month(index)) + parts.day - 1;
+    const int position = leadingBlanks(month(index)) + date.day(m_calendar) - 1;
     return cellRect(index, 2 + position / 7, dayColumn + position % 7, 1);
 }
 

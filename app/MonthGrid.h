@@ -55,13 +55,11 @@ private:
 
     QRect cellRect(int index, int row, int column, int columnSpan) const;
     int leadingBlanks(QDate firstOfMonth) const;
-    int monthIndex(QCalendar::YearMonthDay day) const;
 
     QRect m_area;
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
     QCalendar m_calendar;
-    QCalendar::YearMonthDay m_pageStartParts;
     int dayColumn; // 1 with week numbers before the days, else 0
 };

@@ -3,6 +3,8 @@
 // Which days the calendar's span counts, and how many of them are working days.
 #include "CalendarSpan.h"
 
+#include "CalendarSystem.h"
+
 CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
 {
     const QDate firstDate = startIsFirstDate ? start : QDate();
@@ -16,10 +18,8 @@ MonthsAndDays MonthsAndDays::between(QDate from, QDate to, QCalendar calendar)
     const QDate earlier = std::min(from, to);
     const QDate later = std::max(from, to);
     // The months between the two dates' months, one fewer where a day of the month is not
-    // reached. The calendars on offer all have twelve months a year.
-    const QCalendar::YearMonthDay start = calendar.partsFromDate(earlier);
-    const QCalendar::YearMonthDay end = calendar.partsFromDate(later);
-    qint64 months = qint64(end.year - start.year) * 12 + end.month - start.month;
+    // reached.
+    qint64 months = monthsBetween(earlier, later, calendar);
     if (earlier.addMonths(int(months), calendar) > later)
         --months;
     const qint64 sign = to < from ? -1 : 1;

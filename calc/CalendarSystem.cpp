@@ -17,6 +17,13 @@ QCalendar calendarOf(CalendarSystem system)
     return QCalendar(QCalendar::System::Gregorian);
 }
 
+int monthsBetween(QDate from, QDate to, QCalendar calendar)
+{
+    const QCalendar::YearMonthDay start = calendar.partsFromDate(from);
+    const QCalendar::YearMonthDay end = calendar.partsFromDate(to);
+    return (end.year - start.year) * 12 + end.month - start.month;
+}
+
 CalendarSystem defaultCalendarFor(const QLocale &region)
 {
     const bool persian = (region.language() == QLocale::Persian

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCalendar>
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -13,6 +14,9 @@
 enum class CalendarSystem { Gregorian, Persian, Islamic };
 
 QCalendar calendarOf(CalendarSystem system);
+// How many months of the calendar the second date's month lies after the first date's; the
+// calendars on offer all have twelve months a year.
+int monthsBetween(QDate from, QDate to, QCalendar calendar);
 // Persian in Iran and Afghanistan (fa_IR, fa_AF, ps_AF), whose people live by it; Gregorian
 // elsewhere. Qt's locales choose none.
 CalendarSystem defaultCalendarFor(const QLocale &region);
