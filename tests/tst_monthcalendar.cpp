@@ -222,6 +222,17 @@ private slots:
         QTEST(MonthGrid::weekNumberOf(day, Qt::DayOfWeek(firstDay)), "week");
     }
 
+    // Another calendar's months lie under their weekdays, each with its own length: 1 Esfand
+    // 1403 (30 days) is a Wednesday, 1 Farvardin 1404 a Friday.
+    void otherCalendarsMonthsStartUnderTheirWeekdays()
+    {
+        const MonthGrid grid(QRect(0, 0, 800, 400), QDate(2025, 2, 19), Qt::Monday, QSize(2, 1),
+                             false, QCalendar(QCalendar::System::Jalali));
+        QCOMPARE(grid.dayRect(QDate(2025, 2, 19)).left(), grid.weekdayRect(0, 2).left());
+        QCOMPARE(grid.dayRect(QDate(2025, 3, 21)).left(), grid.weekdayRect(1, 4).left());
+        QCOMPARE(grid.daysInMonth(0), 30);
+    }
+
     // Shown, the week numbers are heard with the day.
     void weekNumbersAreShownAndHeard()
     {
@@ -422,8 +433,10 @@ private slots:
             persian);
         row("a leap Esfand's end", {2025, 2, 19}, Qt::Key_End, {2025, 3, 20}, {2025, 2, 19}, 0,
             persian);
-        row("a year on from Esfand 30", {2025, 3, 20}, control | Qt::Key_PageDown, {2026, 3, 20},
+        row("a year on in Esfand", {2025, 2, 19}, control | Qt::Key_PageDown, {2026, 2, 20},
             {2025, 3, 21}, 0, persian);
+        row("home in Muharram", {2026, 7, 16}, Qt::Key_Home, {2026, 6, 17}, {2026, 6, 17}, 0,
+            islamic);
         row("Dhu al-Hijjah to Muharram", {2026, 6, 16}, Qt::Key_PageDown, {2026, 7, 16},
             {2026, 5, 18}, 0, islamic);
         row("a year back from a common year's end", {2027, 6, 5}, control | Qt::Key_PageUp,
@@ -463,8 +476,12 @@ private slots:
         calendar->setSelectedDate(first);
         const QDate firstMonthStart = first.addDays(1 - first.day(other));
         QVERIFY(firstMonthStart < first && !page->dayRect(firstMonthStart).isNull());
+        QVERIFY(pixelsOf(page->dayRect(firstMonthStart), &DayColours::unavailable) > 0);
+        QSignalSpy pointed(calendar, &MonthCalendar::highlighted);
+        QTest::mouseMove(page, page->dayRect(firstMonthStart).center());
         click(page->dayRect(firstMonthStart).center());
         press(Qt::Key_Home);
+        QCOMPARE(pointed.count(), 1); // the Home key's, none of the pointer's
         QCOMPARE(calendar->selectedDate(), first);
         QVERIFY(!part<QToolButton>("previousMonth")->isEnabled());
         const QString monthName = part<QToolButton>("firstMonthShown")->text();
@@ -472,7 +489,9 @@ private slots:
         press(Qt::AltModifier | Qt::Key_M);
         auto *monthJump = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QCOMPARE(monthJump->activeAction()->text(), monthName);
-        monthJump->close();
+        QTest::keyClick(monthJump, Qt::Key_Down);
+        QTest::keyClick(monthJump, Qt::Key_Return);
+        QCOMPARE(firstMonth, firstMonthStart.addMonths(1, other));
         calendar->setSelectedDate(last);
         const QDate lastMonthEnd = last.addDays(last.daysInMonth(other) - last.day(other));
         QVERIFY(lastMonthEnd > last && !page->dayRect(lastMonthEnd).isNull());
@@ -658,6 +677,7 @@ private slots:
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             const DayColours colours = DayColours::of(palette, group);
             QVERIFY(contrastRatio(colours.span, colours.page) >= 1.2);
+            QVERIFY(contrastRatio(colours.unavailable, colours.page) >= 2.0);
             QVERIFY(contrastRatio(colours.onSelected, colours.selected) >= 4.5);
             for (int fill : {0, 1}) {
                 const QColor background = fill ? colours.span : colours.page;
