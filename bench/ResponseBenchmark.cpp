@@ -6,8 +6,10 @@
 #include "MonthPage.h"
 #include "ResultTexts.h"
 
+#include <QAction>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -63,9 +65,20 @@ private slots:
         }
     }
 
+    void hoverStep_data()
+    {
+        QTest::addColumn<QString>("calendar"); // as the calendar's menu names it
+        QTest::newRow("Gregorian") << QStringLiteral("Gregorian");
+        // Laying out and painting a Persian page converts each of its days.
+        QTest::newRow("Persian") << QStringLiteral("Persian (Solar Hijri)");
+    }
+
     // The span follows the pointer, the changed days are painted and the summary is rewritten.
     void hoverStep()
     {
+        QFETCH(QString, calendar);
+        const QList<QAction *> actions = window->findChildren<QAction *>();
+        (*std::ranges::find(actions, calendar, &QAction::text))->trigger();
         const auto days = twoDays(QDate(2026, 12, 17), QDate(2026, 12, 18));
         int i = 0;
         QBENCHMARK
