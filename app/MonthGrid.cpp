@@ -95,7 +95,8 @@ QDate MonthGrid::dateAt(QPoint point) const
             continue;
         // Asking each day for its cell keeps hit testing exactly in step with painting.
         const QDate first = month(index);
-        for (int day = 0; day < daysInMonth(index); ++day) {
+        const int days = daysInMonth(index);
+        for (int day = 0; day < days; ++day) {
             if (dayRect(first.addDays(day)).contains(point))
                 return first.addDays(day);
         }

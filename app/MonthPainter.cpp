@@ -94,7 +94,8 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
     const QDate spanFirst = std::min(marks.span.from, marks.span.to);
     const QDate spanLast = std::max(marks.span.from, marks.span.to);
     const QList<Qt::DayOfWeek> workingDays = m_widget.locale().weekdays();
-    for (int dayOfMonth = 1; dayOfMonth <= grid.daysInMonth(index); ++dayOfMonth) {
+    const int days = grid.daysInMonth(index);
+    for (int dayOfMonth = 1; dayOfMonth <= days; ++dayOfMonth) {
         const QDate day = first.addDays(dayOfMonth - 1);
         const QRect cell = grid.dayRect(day);
         // The first and last pages' days before 1753 and after 9999 cannot be picked.
