@@ -42,8 +42,7 @@ public:
     static std::optional<CalendarCommand> command(QKeyCombination pressed);
     // Where a command that moves the selection takes it from the date, by the calendar's months
     // and years; nothing for the others.
-    static std::optional<QDate> moved(QDate from, CalendarCommand command,
-                                      QCalendar calendar = QCalendar());
+    static std::optional<QDate> moved(QDate from, CalendarCommand command, QCalendar calendar);
     // Each group of keys as users name them, and what they do, in the table's order.
     static QList<std::pair<QString, QString>> descriptions();
 };

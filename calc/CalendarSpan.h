@@ -46,6 +46,6 @@ struct MonthsAndDays
     qint64 days = 0;
 
     // In the calendar's own months and years, by its month-end rule.
-    static MonthsAndDays between(QDate from, QDate to, QCalendar calendar = QCalendar());
+    static MonthsAndDays between(QDate from, QDate to, QCalendar calendar);
     bool isUnderAMonth() const { return years == 0 && months == 0; }
 };
