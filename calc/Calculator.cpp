@@ -10,8 +10,7 @@
 Calculator::Calculator(Controls &controls, Today &today, const RegionalSettings &regions)
     : m_controls(controls)
     , m_today(today)
-    , m_numbers(regions.numbers)
-    , m_dates(regions.dates)
+    , m_regions(regions)
     , m_texts(regions.dates, ResultTexts::DateStyle::Regional, regions.calendar)
     , m_todayTurns(QObject::connect(&today, &Today::dateChanged,
                                     [this](QDate newToday) { todayChanged(newToday); }))
@@ -85,7 +84,7 @@ void Calculator::datePointed(QDate day)
 
 void Calculator::calculateDate()
 {
-    const DayCountInput typed(m_controls.dayCountText(), m_numbers);
+    const DayCountInput typed(m_controls.dayCountText(), m_regions.numbers);
     if (typed.status() == DayCountInput::Status::NotWholeNumber) {
         showInputError(FixedTexts::notWholeNumber());
         return;
@@ -133,7 +132,7 @@ void Calculator::setHolidays(const Holidays &holidays)
 
 void Calculator::setCalendar(CalendarSystem calendar)
 {
-    m_texts = ResultTexts(m_dates, ResultTexts::DateStyle::Regional, calendar);
+    m_texts = ResultTexts(m_regions.dates, ResultTexts::DateStyle::Regional, calendar);
     showSpan();
 }
 

@@ -56,8 +56,7 @@ private:
 
     Controls &m_controls;
     Today &m_today;
-    QLocale m_numbers;
-    QLocale m_dates;
+    RegionalSettings m_regions;
     ResultTexts m_texts;
     CalculatorState m_state;
     SpanRule m_spanRule;
