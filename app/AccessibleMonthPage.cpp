@@ -10,21 +10,6 @@
 
 namespace {
 
-struct AccessibleMonthPageTexts
-{
-    Q_DECLARE_TR_FUNCTIONS(AccessibleMonthPage)
-};
-
-// "Friday, 25 December 2026, Christmas Day" on a holiday.
-QString spokenDate(const MonthPage *page)
-{
-    const QDate day = page->selectedDate();
-    QStringList spoken = {page->locale().toString(day, QLocale::LongFormat, page->calendar())};
-    if (page->weekNumbersShown())
-        spoken << AccessibleMonthPageTexts::tr("week %1").arg(page->weekNumber(day));
-    return (spoken + page->holidayNames(day)).join(QStringLiteral(", "));
-}
-
 class AccessibleSelectedDay : public QAccessibleInterface
 {
 public:
@@ -51,7 +36,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name ? spokenDate(m_page) : QString();
+        return kind == QAccessible::Name ? m_page->spokenSelection() : QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override
@@ -100,7 +85,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return spokenDate(static_cast<MonthPage *>(widget()));
+            return static_cast<MonthPage *>(widget())->spokenSelection();
         return QAccessibleWidget::text(kind);
     }
 
@@ -119,20 +104,5 @@ QAccessibleInterface *accessibleMonthPage(const QString &className, QObject *obj
 
 void installAccessibleMonthPage()
 {
-    static const bool installed = (QAccessible::installFactory(accessibleMonthPage), true);
-    Q_UNUSED(installed);
-}
-
-void announceSelectedDate(MonthPage *page)
-{
-    QAccessibleValueChangeEvent valueChanged(page, spokenDate(page));
-    QAccessible::updateAccessibility(&valueChanged);
-    QAccessibleEvent nameChanged(page, QAccessible::NameChanged);
-    nameChanged.setChild(0);
-    QAccessible::updateAccessibility(&nameChanged);
-    if (page->hasFocus()) {
-        QAccessibleEvent focused(page, QAccessible::Focus);
-        focused.setChild(0);
-        QAccessible::updateAccessibility(&focused);
-    }
+    QAccessible::installFactory(accessibleMonthPage);
 }

@@ -5,7 +5,5 @@
 // page takes the focus and whenever the selection moves.
 #pragma once
 
-class MonthPage;
-
+// Registers the page's interface with Qt's accessibility, once, as the application starts.
 void installAccessibleMonthPage();
-void announceSelectedDate(MonthPage *page);

@@ -30,7 +30,7 @@ constexpr int foldDepth = 1320;
 
 void makeHeading(QLabel *label)
 {
-    label->setToolTip(FixedTexts::headingTooltip());
+    label->setToolTip(WindowTexts::headingTooltip());
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Button);
@@ -38,17 +38,16 @@ void makeHeading(QLabel *label)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(Today::Clock clock, const RegionalSettings &regions,
-                                   const HolidayStore &holidays, QWidget *parent)
+CalculatorWindow::CalculatorWindow(DayContext &context, const HolidayStore &holidays,
+                                   QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowCloseButtonHint)
-    , m_today(std::move(clock))
-    , m_regions(regions)
+    , m_context(context)
     , m_holidayStore(holidays)
 {
     setObjectName(QStringLiteral("CalculatorWindow"));
-    setWindowTitle(FixedTexts::windowTitle());
+    setWindowTitle(WindowTexts::windowTitle());
     QIcon icon;
     icon.addPixmap(QPixmap(daywright_32_xpm));
     icon.addPixmap(QPixmap(daywright_16_xpm));
@@ -123,14 +122,12 @@ void CalculatorWindow::setUpControls()
     // A fixed design in English: left to right in every region, whatever the desktop's
     // direction. Only the calendar's names and dates follow the region.
     setLayoutDirection(Qt::LeftToRight);
-    m_calendar->setLocale(m_regions.dates);
-    m_calendar->setCalendar(calendarOf(m_regions.calendar));
 
     for (QLabel *heading : {m_instructionHeading, m_calculationTypeHeading, m_resultsHeading})
         makeHeading(heading);
     m_resultsHeading->setAlignment(Qt::AlignCenter);
 
-    m_instructionLabel->setToolTip(FixedTexts::instructionTooltip());
+    m_instructionLabel->setToolTip(WindowTexts::instructionTooltip());
     // The instruction itself is the label's accessible name, so that every new instruction is
     // announced; what the label is for goes into its description.
     m_instructionLabel->setAccessibleDescription(
@@ -142,18 +139,18 @@ void CalculatorWindow::setUpControls()
     m_instructionLabel->setAutoFillBackground(true);
     m_controls.setInstructionColour(InstructionColour::Normal);
 
-    m_calculationTypeBox->setToolTip(FixedTexts::calculationTypeTooltip());
+    m_calculationTypeBox->setToolTip(WindowTexts::calculationTypeTooltip());
     // Screen readers take the drop-down's and the results' purpose from their headings.
     m_calculationTypeHeading->setBuddy(m_calculationTypeBox);
     m_resultsHeading->setBuddy(m_resultsBox);
 
     m_quitButton->setAccessibleDescription(tr("Ends the program"));
-    m_calculateButton->setToolTip(FixedTexts::calculateTooltip());
+    m_calculateButton->setToolTip(WindowTexts::calculateTooltip());
 
-    m_dayCountBox->setToolTip(FixedTexts::dayCountTooltip());
+    m_dayCountBox->setToolTip(WindowTexts::dayCountTooltip());
     m_dayCountBox->setAccessibleName(tr("Interval in days"));
 
-    m_resultsBox->setToolTip(FixedTexts::resultsTooltip());
+    m_resultsBox->setToolTip(WindowTexts::resultsTooltip());
     m_resultsBox->setAccessibleName(m_resultsHeading->text());
     m_resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -164,19 +161,11 @@ void CalculatorWindow::setUpControls()
     resultsOption.setTextDirection(Qt::LeftToRight);
     m_resultsBox->document()->setDefaultTextOption(resultsOption);
 
-    m_calendar->setToolTip(FixedTexts::calendarTooltip());
+    m_calendar->setToolTip(WindowTexts::calendarTooltip());
     // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
     m_calendar->addActions(m_holidayActions->actions());
-    auto *weekNumbers = new WeekNumbersAction(this);
-    m_calendar->setWeekNumbersShown(weekNumbers->isChecked());
-    connect(weekNumbers, &QAction::toggled, m_calendar, &MonthCalendar::setWeekNumbersShown);
-    m_calendar->addAction(weekNumbers);
-    auto *calendars = new CalendarMenu(m_regions.calendar, m_calendar);
-    connect(calendars, &CalendarMenu::chosen, this, [this](CalendarSystem chosen) {
-        m_calendar->setCalendar(calendarOf(chosen));
-        m_calculator.setCalendar(chosen);
-    });
-    m_calendar->addAction(calendars->menuAction());
+    m_calendar->addAction(new WeekNumbersAction(m_context, this));
+    m_calendar->addAction((new CalendarMenu(m_context, m_calendar))->menuAction());
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -272,22 +261,15 @@ void CalculatorWindow::layOutControls(bool folded)
 
 void CalculatorWindow::wireEvents()
 {
-    connect(m_calculationTypeBox, &QComboBox::activated, this,
-            [this] { m_calculator.calculationTypeChosen(); });
-    connect(m_calendar, &MonthCalendar::activated, this, [this] { m_calculator.datePicked(); });
-    connect(m_calendar, &MonthCalendar::highlighted, this,
-            [this](QDate day) { m_calculator.datePointed(day); });
-    connect(m_calculateButton, &QPushButton::clicked, this,
-            [this] { m_calculator.calculateDate(); });
+    connect(m_calculationTypeBox, &QComboBox::activated, &m_calculator,
+            &Calculator::calculationTypeChosen);
+    connect(m_calendar, &MonthCalendar::activated, &m_calculator, &Calculator::datePicked);
+    connect(m_calendar, &MonthCalendar::highlighted, &m_calculator, &Calculator::datePointed);
+    connect(m_calculateButton, &QPushButton::clicked, &m_calculator, &Calculator::calculateDate);
     connect(m_quitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_holidayActions, &HolidayActions::holidaysRead, this,
-            [this](const Holidays &holidays) {
-                m_calculator.setHolidays(holidays);
-                m_calendar->setHolidays(holidays);
-            });
-    // Said where the span is summed up, which stays free until the next span: the program starts
-    // as ever, and nothing needs dismissing.
-    connect(m_holidayActions, &HolidayActions::message, m_calendar, &MonthCalendar::setSpanSummary);
+    // Said where the span is summed up, until the user works on: the program starts as ever, and
+    // nothing needs dismissing.
+    connect(m_holidayActions, &HolidayActions::message, &m_calculator, &Calculator::showMessage);
 
     for (QWidget *control :
          {static_cast<QWidget *>(m_quitButton), static_cast<QWidget *>(m_calculateButton),

@@ -1,25 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Offers the calendars and keeps the one chosen.
+// Offers the calendars.
 #include "CalendarMenu.h"
 
+#include "DayContext.h"
+
 #include <QActionGroup>
-#include <QCoreApplication>
-#include <QSettings>
 
-namespace {
-
-const QString key = QStringLiteral("calendar/system");
-
-// The program's name as the settings' owner: one file, daywright.conf.
-QSettings settings()
-{
-    return QSettings(QCoreApplication::applicationName());
-}
-
-} // namespace
-
-CalendarMenu::CalendarMenu(CalendarSystem shown, QWidget *parent)
+CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
     : QMenu(tr("Calendar"), parent)
 {
     auto *group = new QActionGroup(this);
@@ -29,24 +17,16 @@ CalendarMenu::CalendarMenu(CalendarSystem shown, QWidget *parent)
             {CalendarSystem::Islamic, tr("Islamic (tabular)")},
     };
     for (const auto &[system, name] : calendars) {
-        QAction *action = addAction(name, this, [this, system] {
-            settings().setValue(key, nameOf(system));
-            emit chosen(system);
-        });
+        QAction *action = addAction(name, &context,
+                                    [&context, system] { context.setCalendarSystem(system); });
         action->setCheckable(true);
-        action->setChecked(system == shown);
+        action->setChecked(system == context.calendarSystem());
+        connect(&context, &DayContext::calendarChanged, action, [action, &context, system] {
+            action->setChecked(system == context.calendarSystem());
+        });
         group->addAction(action);
     }
     // Said where the calendar is chosen, and nowhere else.
     addAction(tr("Official Islamic dates follow the moon and may differ by a day or two."))
             ->setEnabled(false);
-}
-
-CalendarSystem CalendarMenu::atStart(std::optional<CalendarSystem> forThisRun,
-                                     const QLocale &region)
-{
-    if (forThisRun)
-        return *forThisRun;
-    // A stored name this version does not know is passed over, as if none were stored.
-    return calendarNamed(settings().value(key).toString()).value_or(defaultCalendarFor(region));
 }

@@ -31,6 +31,15 @@ QString CalendarTexts::monthTitle(QDate day) const
     return monthName(parts.month) + u' ' + number(parts.year);
 }
 
+QString CalendarTexts::spokenDay(QDate day, std::optional<int> weekNumber,
+                                 const QStringList &holidayNames) const
+{
+    QStringList spoken = {m_locale.toString(day, QLocale::LongFormat, m_calendar)};
+    if (weekNumber)
+        spoken << tr("week %1").arg(*weekNumber);
+    return (spoken + holidayNames).join(QStringLiteral(", "));
+}
+
 std::array<QString, 7> CalendarTexts::weekdayNames(const std::array<Qt::DayOfWeek, 7> &days,
                                                    const QFontMetricsF &metrics, double width) const
 {

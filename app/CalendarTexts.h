@@ -5,23 +5,32 @@
 #pragma once
 
 #include <QCalendar>
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QFontMetricsF;
 
 class CalendarTexts
 {
+    Q_DECLARE_TR_FUNCTIONS(CalendarTexts)
+
 public:
     explicit CalendarTexts(const QLocale &locale, QCalendar calendar = QCalendar());
 
+    QCalendar calendar() const { return m_calendar; }
     QString number(int value) const;
     // The name and year of the month the day is in.
     QString monthTitle(QDate day) const;
     QString monthName(int month) const { return m_calendar.standaloneMonthName(m_locale, month); }
+
+    // A day as screen readers say it: "Friday, 25 December 2026, week 52, Christmas Day".
+    QString spokenDay(QDate day, std::optional<int> weekNumber,
+                      const QStringList &holidayNames) const;
 
     // The names of the days, in the longest of the region's forms (full, short, narrow) in which
     // every name fits the width; elided where not even narrow ones do.

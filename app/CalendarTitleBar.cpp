@@ -5,7 +5,6 @@
 
 #include "CalendarRange.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,7 +53,6 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     m_year->setAlignment(Qt::AlignCenter);
     m_year->setFocusPolicy(Qt::ClickFocus);
     m_year->setAccessibleName(tr("Year of the first month shown"));
-    m_year->installEventFilter(this);
     m_lastMonth->setObjectName(QStringLiteral("lastMonthShown"));
 
     auto *layout = new QHBoxLayout(this);
@@ -76,24 +74,19 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
         emit pageRequested(QDate(year, m_firstMonth.month(m_calendar), 1, m_calendar));
     });
-    setCalendar(m_calendar);
-}
-
-void CalendarTitleBar::setCalendar(QCalendar calendar)
-{
-    m_calendar = calendar;
-    const QSignalBlocker quiet(m_year);
-    m_year->setRange(CalendarRange::first().year(calendar), CalendarRange::last().year(calendar));
 }
 
 void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts)
 {
     m_firstMonth = firstMonth;
+    m_calendar = texts.calendar();
     const QCalendar::YearMonthDay first = m_calendar.partsFromDate(firstMonth);
     const QString monthName = texts.monthName(first.month);
     m_month->setText(monthName);
     m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
+    m_year->setRange(CalendarRange::first().year(m_calendar),
+                     CalendarRange::last().year(m_calendar));
     m_year->setValue(first.year);
     // Left to right like the months below it, whatever the script of the month's name.
     m_lastMonth->setText(QStringLiteral("\u200E\u2013 ") + texts.monthTitle(lastMonth));
@@ -110,15 +103,6 @@ void CalendarTitleBar::editYear()
 {
     m_year->setFocus(Qt::ShortcutFocusReason);
     m_year->selectAll();
-}
-
-bool CalendarTitleBar::eventFilter(QObject *watched, QEvent *event)
-{
-    // A spin box turns back on a wheel turned down, while the calendar pages forward: over the
-    // year too, the wheel pages the calendar.
-    if (watched == m_year && event->type() == QEvent::Wheel && parentWidget())
-        return QCoreApplication::sendEvent(parentWidget(), event);
-    return QWidget::eventFilter(watched, event);
 }
 
 void CalendarTitleBar::keyPressEvent(QKeyEvent *event)

@@ -23,8 +23,7 @@ class CalendarTitleBar : public QWidget
 public:
     explicit CalendarTitleBar(QWidget *parent = nullptr);
 
-    // The months and years the title names and pages by; its page is shown anew after.
-    void setCalendar(QCalendar calendar);
+    // The months and years are named, typed and paged by in the texts' calendar.
     void showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts);
     // Where the month jump opens, in global coordinates.
     QPoint monthJumpPosition() const;
@@ -38,7 +37,6 @@ signals:
     void editingDone();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -48,5 +46,5 @@ private:
     QLabel *const m_lastMonth;
     QToolButton *const m_next;
     QDate m_firstMonth;
-    QCalendar m_calendar;
+    QCalendar m_calendar; // the page's, as last shown
 };

@@ -3,6 +3,9 @@
 // Imports and removes holiday calendars from the window, asking before anything is replaced.
 #include "HolidayActions.h"
 
+#include "DayContext.h"
+#include "HolidayTexts.h"
+
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,9 +13,11 @@
 #include <QMimeData>
 #include <QTimer>
 
-HolidayActions::HolidayActions(const HolidayStore &store, QWidget *dialogParent)
+HolidayActions::HolidayActions(const HolidayStore &store, DayContext &context,
+                               QWidget *dialogParent)
     : QObject(dialogParent)
     , m_store(store)
+    , m_context(context)
     , m_dialogParent(dialogParent)
     , m_import(new QAction(tr("Import holidays…"), this))
     , m_remove(tr("Remove holidays"))
@@ -42,21 +47,29 @@ QStringList calendarFiles(const QMimeData *data)
 
 } // namespace
 
-void HolidayActions::read()
+void HolidayActions::readStore()
 {
-    const HolidayStore::Loaded loaded = m_store.load();
+    m_read = m_store.load();
+    holidaysChanged();
+    QStringList skipped;
+    for (const HolidayStore::Skipped &calendar : m_read.skipped)
+        skipped << HolidayTexts::refused(calendar.name, calendar.reason);
+    if (!skipped.isEmpty())
+        emit message(HolidayTexts::skippedCalendars(skipped));
+}
+
+void HolidayActions::holidaysChanged()
+{
     // The removal menu is shown, with its calendars, only while some are stored.
     m_remove.menuAction()->setVisible(!m_store.names().isEmpty());
-    emit holidaysRead(loaded.holidays);
-    if (!loaded.skipped.isEmpty())
-        emit message(tr("Holiday calendars skipped: %1").arg(loaded.skipped.join(u"; ")));
+    m_context.setHolidays(m_read.merged());
 }
 
 bool HolidayActions::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && !m_read) {
-        m_read = true;
-        QTimer::singleShot(0, this, &HolidayActions::read);
+    if (event->type() == QEvent::Paint && !m_storeRead) {
+        m_storeRead = true;
+        QTimer::singleShot(0, this, &HolidayActions::readStore);
     }
     if (event->type() == QEvent::DragEnter) {
         auto *drag = static_cast<QDragEnterEvent *>(event);
@@ -81,8 +94,10 @@ void HolidayActions::fillRemoveMenu()
     m_remove.clear();
     for (const QString &name : m_store.names()) {
         m_remove.addAction(name, this, [this, name] {
-            if (m_store.remove(name))
-                read();
+            if (m_store.remove(name)) {
+                m_read.calendars.remove(name);
+                holidaysChanged();
+            }
         });
     }
 }
@@ -98,13 +113,17 @@ void HolidayActions::importFiles(const QStringList &paths)
                     != QMessageBox::Yes)
             continue;
         const auto result = m_store.import(path);
-        if (const auto *reason = std::get_if<QString>(&result))
-            refused << tr("%1: %2").arg(QFileInfo(path).fileName(), *reason);
-        else
-            summaries << std::get<HolidayStore::Imported>(result).summary();
+        if (const auto *reason = std::get_if<QString>(&result)) {
+            refused << HolidayTexts::refused(QFileInfo(path).fileName(), *reason);
+            continue;
+        }
+        const auto &imported = std::get<HolidayStore::Imported>(result);
+        m_read.calendars.insert(imported.name, imported.holidays);
+        summaries << HolidayTexts::imported(imported.name, imported.holidays.dayCount(),
+                                            imported.skippedEvents);
     }
     if (!summaries.isEmpty()) {
-        read();
+        holidaysChanged();
         emit message(summaries.join(QStringLiteral("; ")));
     }
     if (!refused.isEmpty())

@@ -4,10 +4,12 @@
 // jump, and takes the keys that reach beyond the days.
 #include "MonthCalendar.h"
 
+#include "AccessibleMonthPage.h"
 #include "CalendarKeys.h"
 #include "CalendarSystem.h"
 #include "CalendarTexts.h"
 #include "CalendarTitleBar.h"
+#include "DayContext.h"
 #include "MonthJumpMenu.h"
 #include "MonthPage.h"
 #include "SpanSummary.h"
@@ -15,16 +17,25 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-MonthCalendar::MonthCalendar(Today &today, QWidget *parent)
+// Screen readers see the page through an interface of its own, registered as the application
+// starts, as Qt registers its own widgets' interfaces.
+Q_COREAPP_STARTUP_FUNCTION(installAccessibleMonthPage)
+
+MonthCalendar::MonthCalendar(DayContext &context, QWidget *parent)
     : QWidget(parent)
+    , m_context(context)
     , m_titleBar(new CalendarTitleBar(this))
-    , m_page(new MonthPage(today, this))
+    , m_page(new MonthPage(context, this))
     , m_summary(new SpanSummary(this))
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    // The months are drawn left to right in every region; so is the title over them.
+    // The months are drawn left to right in every region; so is the title over them. The names
+    // and digits are the region's, the widgets' locale for every part.
     setLayoutDirection(Qt::LeftToRight);
+    setLocale(context.regions().dates);
+    connect(&context, &DayContext::regionsChanged, this,
+            [this] { setLocale(m_context.regions().dates); });
     // The calendar is one stop in the window's tab order: the page of months.
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_page);
@@ -40,9 +51,9 @@ MonthCalendar::MonthCalendar(Today &today, QWidget *parent)
     layout->addWidget(m_titleBar);
     layout->addWidget(m_page);
     layout->addWidget(m_summary);
-    // The wheel pages the calendar wherever it is turned over it.
-    for (QWidget *part : {static_cast<QWidget *>(m_titleBar), static_cast<QWidget *>(m_page),
-                          static_cast<QWidget *>(m_summary)})
+    // The wheel pages the calendar wherever it is turned over it, the year box included, which
+    // would otherwise turn its year back when the calendar goes forward.
+    for (QWidget *part : findChildren<QWidget *>())
         part->installEventFilter(this);
 
     connect(m_page, &MonthPage::activated, this, &MonthCalendar::activated);
@@ -81,22 +92,6 @@ int MonthCalendar::titleAndSummaryHeight() const
     return m_titleBar->sizeHint().height() + m_summary->sizeHint().height();
 }
 
-void MonthCalendar::setWeekNumbersShown(bool shown)
-{
-    m_page->setWeekNumbersShown(shown);
-}
-
-void MonthCalendar::setCalendar(QCalendar calendar)
-{
-    m_titleBar->setCalendar(calendar);
-    m_page->setCalendar(calendar); // the page, laid out anew, has the title shown anew
-}
-
-void MonthCalendar::setHolidays(const Holidays &holidays)
-{
-    m_page->setHolidays(holidays);
-}
-
 void MonthCalendar::setSpan(const CalendarSpan &span)
 {
     m_page->setSpan(span);
@@ -110,7 +105,7 @@ void MonthCalendar::setSpanSummary(const QString &text)
 void MonthCalendar::showTitle()
 {
     const QDate first = m_page->firstMonth();
-    const QCalendar calendar = m_page->calendar();
+    const QCalendar calendar = m_context.calendar();
     m_titleBar->showPage(first, first.addMonths(m_page->monthsPerPage() - 1, calendar),
                          CalendarTexts(locale(), calendar));
 }
@@ -120,10 +115,10 @@ void MonthCalendar::openMonthJump(QDate month, QPoint position)
     if (!m_monthJump) {
         m_monthJump = new MonthJumpMenu(this);
         connect(m_monthJump, &MonthJumpMenu::monthChosen, this, [this](QDate chosen) {
-            m_page->showPageStartingAt(chosen.addMonths(-m_monthJumpIndex, m_page->calendar()));
+            m_page->showPageStartingAt(chosen.addMonths(-m_monthJumpIndex, m_context.calendar()));
         });
     }
-    const QCalendar calendar = m_page->calendar();
+    const QCalendar calendar = m_context.calendar();
     m_monthJumpIndex = monthsBetween(m_page->firstMonth(), month, calendar);
     m_monthJump->prepare(month, locale(), calendar);
     m_monthJump->popup(position);
@@ -154,20 +149,19 @@ void MonthCalendar::openMenuAtSelection()
     QCoreApplication::sendEvent(this, &menu);
 }
 
-void MonthCalendar::wheelEvent(QWheelEvent *event)
+void MonthCalendar::turnPages(const QWheelEvent &wheel)
 {
     // Where only pixels come, a row of days counts as a notch. Turning down goes forward in time.
-    const int notches = m_wheel.add(*event, m_page->dayRect(m_page->firstMonth()).height());
+    const int notches = m_wheel.add(wheel, m_page->dayRect(m_page->firstMonth()).height());
     if (notches != 0)
-        m_page->showPageStartingAt(m_page->firstMonth().addMonths(-notches, m_page->calendar()));
-    event->accept();
+        m_page->showPageStartingAt(m_page->firstMonth().addMonths(-notches, m_context.calendar()));
 }
 
 bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Wheel)
         return QWidget::eventFilter(watched, event);
-    wheelEvent(static_cast<QWheelEvent *>(event));
+    turnPages(*static_cast<QWheelEvent *>(event));
     return true;
 }
 

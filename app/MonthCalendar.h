@@ -11,22 +11,22 @@
 #include <QWidget>
 
 class CalendarTitleBar;
-class Holidays;
+class DayContext;
 class MonthJumpMenu;
 class MonthPage;
 class SpanSummary;
-class Today;
 
 // Exactly one date is selected across the months. Every pick of a day, by a click or by Return,
 // is reported as activated(); setting the date from code or moving the selection with the keys
 // reports nothing. The layout is left to right in every region; names and numbers are the
-// region's.
+// region's. What the days show besides (the calendar, the holidays, the working week, the week
+// numbers and today) is the context's, and follows it.
 class MonthCalendar : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MonthCalendar(Today &today, QWidget *parent = nullptr);
+    explicit MonthCalendar(DayContext &context, QWidget *parent = nullptr);
 
     QDate selectedDate() const;
     // Selects the date, kept within 1753 to 9999, and brings its month into view.
@@ -39,10 +39,6 @@ public:
     int titleAndSummaryHeight() const;
 
     void setSpan(const CalendarSpan &span);
-    void setHolidays(const Holidays &holidays);
-    void setWeekNumbersShown(bool shown);
-    // The months shown and paged by, and the days' names heard, follow the calendar.
-    void setCalendar(QCalendar calendar);
     void setSpanSummary(const QString &text);
 
 signals:
@@ -58,13 +54,14 @@ protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void openMenuAtSelection();
-    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void showTitle();
     void openMonthJump(QDate month, QPoint position);
+    void openMenuAtSelection();
+    void turnPages(const QWheelEvent &wheel);
 
+    DayContext &m_context;
     CalendarTitleBar *const m_titleBar;
     MonthPage *const m_page;
     SpanSummary *const m_summary;

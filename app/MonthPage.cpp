@@ -3,22 +3,21 @@
 // Selection, paging, pointing and painting of the calendar's page of months.
 #include "MonthPage.h"
 
-#include "AccessibleMonthPage.h"
 #include "CalendarKeys.h"
 #include "CalendarRange.h"
-#include "Today.h"
+#include "CalendarTexts.h"
+#include "DayContext.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
 
-MonthPage::MonthPage(Today &today, QWidget *parent)
+MonthPage::MonthPage(DayContext &context, QWidget *parent)
     : QWidget(parent)
-    , m_today(today)
-    , m_todayShown(today.date())
+    , m_context(context)
+    , m_todayShown(context.today().date())
 {
-    installAccessibleMonthPage();
     setObjectName(QStringLiteral("monthPage"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -26,8 +25,15 @@ MonthPage::MonthPage(Today &today, QWidget *parent)
     setAutoFillBackground(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Today's outline moves on with the day, also while nothing else repaints.
-    connect(&m_today, &Today::dateChanged, this, [this](QDate day) {
+    connect(&context.today(), &Today::dateChanged, this, [this](QDate day) {
         m_todayShown = day;
+        update();
+    });
+    connect(&context, &DayContext::calendarChanged, this, &MonthPage::calendarChanged);
+    connect(&context, &DayContext::holidaysChanged, this, qOverload<>(&QWidget::update));
+    connect(&context, &DayContext::workingWeekChanged, this, qOverload<>(&QWidget::update));
+    connect(&context, &DayContext::weekNumbersShownChanged, this, [this] {
+        m_painter.textsChanged(); // the weekday names have narrower columns
         update();
     });
 
@@ -38,17 +44,23 @@ MonthPage::MonthPage(Today &today, QWidget *parent)
 MonthGrid MonthPage::grid() const
 {
     return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown,
-                     m_weekNumbersShown, m_calendar);
+                     m_context.weekNumbersShown(), m_context.calendar());
+}
+
+QCalendar MonthPage::calendar() const
+{
+    return m_context.calendar();
 }
 
 QDate MonthPage::firstOfMonth(QDate date) const
 {
-    return QDate(date.year(m_calendar), date.month(m_calendar), 1, m_calendar);
+    const QCalendar calendar = m_context.calendar();
+    return QDate(date.year(calendar), date.month(calendar), 1, calendar);
 }
 
-void MonthPage::setCalendar(QCalendar calendar)
+// The months shown, the paging and the keys follow the calendar; the selection stays.
+void MonthPage::calendarChanged()
 {
-    m_calendar = calendar;
     m_painter.textsChanged();
     // The page starts with the month that holds the day it started with, and turns as little as
     // it takes to show the selection.
@@ -64,8 +76,8 @@ void MonthPage::setSelectedDate(QDate date)
     // Turn the page as little as it takes to show the chosen month.
     if (chosen < m_firstMonth)
         showPageStartingAt(chosen);
-    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), m_calendar))
-        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), m_calendar));
+    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), calendar()))
+        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), calendar()));
     if (chosen == m_selected)
         return;
     update(dayRect(m_selected));
@@ -79,7 +91,7 @@ void MonthPage::showPageStartingAt(QDate month)
     // The first page starts with the month that holds 1 January 1753, the last ends with the one
     // that holds 31 December 9999.
     const QDate lastPageStart
-            = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage(), m_calendar);
+            = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage(), calendar());
     const QDate start
             = std::clamp(firstOfMonth(month), firstOfMonth(CalendarRange::first()), lastPageStart);
     if (start == m_firstMonth)
@@ -97,19 +109,6 @@ void MonthPage::setMonthsShown(int across, int down)
     m_firstMonth = QDate(); // the page ends elsewhere now: lay it out anew
     showPageStartingAt(start);
     setSelectedDate(m_selected);
-}
-
-void MonthPage::setWeekNumbersShown(bool shown)
-{
-    m_weekNumbersShown = shown;
-    m_painter.textsChanged(); // the weekday names have narrower columns
-    update();
-}
-
-void MonthPage::setHolidays(const Holidays &holidays)
-{
-    m_holidays = holidays;
-    update();
 }
 
 void MonthPage::setSpan(const CalendarSpan &span)
@@ -131,7 +130,7 @@ QRegion MonthPage::spanRegion(const CalendarSpan &span) const
     if (!first.isValid())
         return QRegion();
     const MonthGrid months = grid();
-    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), m_calendar);
+    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), calendar());
     QRegion region;
     for (QDate day = std::max(first, m_firstMonth); day <= last && day < pageEnd;
          day = day.addDays(1))
@@ -147,10 +146,33 @@ void MonthPage::highlight(QDate day)
     emit highlighted(day);
 }
 
+QString MonthPage::spokenSelection() const
+{
+    const bool weekNumbers = m_context.weekNumbersShown();
+    return CalendarTexts(locale(), calendar())
+            .spokenDay(m_selected,
+                       weekNumbers ? std::optional(
+                               MonthGrid::weekNumberOf(m_selected, locale().firstDayOfWeek()))
+                                   : std::nullopt,
+                       m_context.holidays().names(m_selected));
+}
+
+// Screen readers hear the new day as the page's value, as its one item's name, and where the
+// page has the focus, as that item's focus.
 void MonthPage::announceSelection()
 {
-    if (QAccessible::isActive())
-        announceSelectedDate(this);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent valueChanged(this, spokenSelection());
+    QAccessible::updateAccessibility(&valueChanged);
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    nameChanged.setChild(0);
+    QAccessible::updateAccessibility(&nameChanged);
+    if (hasFocus()) {
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        focused.setChild(0);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
 
 void MonthPage::mouseMoveEvent(QMouseEvent *event)
@@ -194,7 +216,7 @@ void MonthPage::keyPressEvent(QKeyEvent *event)
         setSelectedDate(m_selected);
         emit activated(m_selected);
     } else if (const std::optional<QDate> target
-               = command ? CalendarKeys::moved(m_selected, *command, m_calendar) : std::nullopt) {
+               = command ? CalendarKeys::moved(m_selected, *command, calendar()) : std::nullopt) {
         setSelectedDate(*target);
         highlight(m_selected);
     } else {
@@ -223,11 +245,11 @@ bool MonthPage::event(QEvent *event)
     // that has turned is announced, and the outline follows. (Qt tells every widget of the window
     // of WindowActivate, but only the window itself of ActivationChange.)
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
-        m_today.date();
+        m_context.today().date();
     // Over a holiday its names, elsewhere the calendar's own tip.
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const QStringList names = holidayNames(grid().dateAt(help->pos()));
+        const QStringList names = m_context.holidays().names(grid().dateAt(help->pos()));
         if (!names.isEmpty()) {
             QToolTip::showText(help->globalPos(), names.join(u'\n'), this);
             return true;
@@ -258,6 +280,7 @@ void MonthPage::paintEvent(QPaintEvent *)
                     {.selected = m_selected,
                      .today = m_todayShown,
                      .span = m_span,
-                     .holidays = &m_holidays,
-                     .weekNumbers = m_weekNumbersShown});
+                     .holidays = &m_context.holidays(),
+                     .workingWeek = m_context.workingWeek(),
+                     .weekNumbers = m_context.weekNumbersShown()});
 }

@@ -11,17 +11,18 @@
 #include <QDate>
 #include <QWidget>
 
-class Today;
+class DayContext;
 
 // Exactly one date is selected. Every pick of a day, by a click or by Return, is reported as
 // activated(); setting the date from code or moving the selection with the keys reports nothing.
 // The months are laid out left to right in every region; names and numbers are the region's.
+// The calendar, the holidays, the working week, the week numbers and today are the context's.
 class MonthPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MonthPage(Today &today, QWidget *parent = nullptr);
+    explicit MonthPage(DayContext &context, QWidget *parent = nullptr);
 
     QDate selectedDate() const { return m_selected; }
     // Selects the date, kept within the calendar's range, and turns the page as little as it
@@ -36,21 +37,12 @@ public:
 
     // Up to four months across and three down: fewer where the screen is too small for all.
     void setMonthsShown(int across, int down);
-    // The months shown, the paging and the keys follow the calendar; the selection stays.
-    void setCalendar(QCalendar calendar);
-    QCalendar calendar() const { return m_calendar; }
+    QCalendar calendar() const;
 
     void setSpan(const CalendarSpan &span);
-    void setHolidays(const Holidays &holidays);
-    bool weekNumbersShown() const { return m_weekNumbersShown; }
-    void setWeekNumbersShown(bool shown);
-    // The ISO 8601 number of the day's week as its row shows it.
-    int weekNumber(QDate day) const
-    {
-        return MonthGrid::weekNumberOf(day, locale().firstDayOfWeek());
-    }
-    // Empty on a day that is no holiday.
-    QStringList holidayNames(QDate day) const { return m_holidays.names(day); }
+    // The selected day as screen readers say it: its date in full, the week number where shown,
+    // and a holiday's names.
+    QString spokenSelection() const;
 
     // Where a day is drawn; null where it is not on the page.
     QRect dayRect(QDate date) const { return grid().dayRect(date); }
@@ -80,19 +72,17 @@ protected:
 private:
     MonthGrid grid() const;
     QDate firstOfMonth(QDate date) const;
+    void calendarChanged();
     void highlight(QDate day);
     void announceSelection();
     QRegion spanRegion(const CalendarSpan &span) const;
 
-    Today &m_today;
+    DayContext &m_context;
     QDate m_todayShown;
     QDate m_selected;
     QDate m_firstMonth;
     QDate m_highlighted;
-    QCalendar m_calendar;
     QSize m_monthsShown {MonthGrid::maximumMonthColumns, MonthGrid::maximumMonthRows};
     CalendarSpan m_span;
-    Holidays m_holidays;
-    bool m_weekNumbersShown = false;
     MonthPainter m_painter {*this};
 };

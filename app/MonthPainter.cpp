@@ -93,7 +93,6 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
 
     const QDate spanFirst = std::min(marks.span.from, marks.span.to);
     const QDate spanLast = std::max(marks.span.from, marks.span.to);
-    const QList<Qt::DayOfWeek> workingDays = m_widget.locale().weekdays();
     const int days = grid.daysInMonth(index);
     for (int dayOfMonth = 1; dayOfMonth <= days; ++dayOfMonth) {
         const QDate day = first.addDays(dayOfMonth - 1);
@@ -109,7 +108,7 @@ void MonthPainter::paintMonth(QPainter &painter, const MonthGrid &grid, int inde
             painter.fillRect(cell, colours.span);
         // A holiday is a day off like a weekend's, told from it by a corner mark.
         const bool holiday = marks.holidays && !marks.holidays->names(day).isEmpty();
-        QColor number = workingDays.contains(Qt::DayOfWeek(day.dayOfWeek())) && !holiday
+        QColor number = marks.workingWeek.contains(Qt::DayOfWeek(day.dayOfWeek())) && !holiday
                 ? colours.workingDay[inSpan]
                 : colours.restDay[inSpan];
         const bool selected = day == marks.selected;

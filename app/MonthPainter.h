@@ -27,6 +27,7 @@ public:
         QDate today;
         CalendarSpan span;
         const Holidays *holidays = nullptr;
+        QList<Qt::DayOfWeek> workingWeek; // the others are drawn as rest days
         bool weekNumbers = false;
     };
 

@@ -1,24 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads and keeps the week numbers' setting.
+// Shows and changes whether week numbers are shown.
 #include "WeekNumbersAction.h"
 
-#include <QCoreApplication>
-#include <QSettings>
+#include "DayContext.h"
 
-namespace {
-
-const QString key = QStringLiteral("calendar/weekNumbers");
-
-} // namespace
-
-WeekNumbersAction::WeekNumbersAction(QObject *parent)
+WeekNumbersAction::WeekNumbersAction(DayContext &context, QObject *parent)
     : QAction(tr("Week numbers"), parent)
 {
     setCheckable(true);
-    // The program's name as the settings' owner: one file, daywright.conf.
-    setChecked(QSettings(QCoreApplication::applicationName()).value(key).toBool());
-    connect(this, &QAction::toggled, this, [](bool shown) {
-        QSettings(QCoreApplication::applicationName()).setValue(key, shown);
-    });
+    setChecked(context.weekNumbersShown());
+    connect(this, &QAction::toggled, &context, &DayContext::setWeekNumbersShown);
+    connect(&context, &DayContext::weekNumbersShownChanged, this, &QAction::setChecked);
 }

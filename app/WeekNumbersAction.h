@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Week numbers" toggle, remembered between runs.
+// The "Week numbers" toggle.
 #pragma once
 
 #include <QAction>
 
-// Off at first, then as the user last left it, kept in $XDG_CONFIG_HOME/daywright.conf.
+class DayContext;
+
+// Checked while the context shows week numbers; toggling it changes the context.
 class WeekNumbersAction : public QAction
 {
     Q_OBJECT
 
 public:
-    explicit WeekNumbersAction(QObject *parent = nullptr);
+    explicit WeekNumbersAction(DayContext &context, QObject *parent = nullptr);
 };

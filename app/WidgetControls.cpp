@@ -51,11 +51,6 @@ void WidgetControls::setCalculateEnabled(bool enabled)
     m_widgets.calculate->setEnabled(enabled);
 }
 
-QDate WidgetControls::calendarDate() const
-{
-    return m_widgets.calendar->selectedDate();
-}
-
 bool WidgetControls::setCalendarDate(QDate date)
 {
     if (!CalendarRange::contains(date))

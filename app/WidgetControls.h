@@ -35,7 +35,6 @@ public:
     QString dayCountText() const override;
     void setDayCountText(const QString &text) override;
     void setCalculateEnabled(bool enabled) override;
-    QDate calendarDate() const override;
     bool setCalendarDate(QDate date) override;
     void setCalendarSpan(const CalendarSpan &span) override;
     void setSpanSummary(const QString &text) override;

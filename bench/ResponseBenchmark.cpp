@@ -3,6 +3,7 @@
 // How long the program's own work takes on the real window for a calendar pick, for Calculate
 // Date and for a step of the pointer over the days, and for building a result sentence alone.
 #include "CalculatorWindow.h"
+#include "DayContext.h"
 #include "MonthPage.h"
 #include "ResultTexts.h"
 
@@ -18,6 +19,7 @@ class ResponseBenchmark : public QObject
     Q_OBJECT
 
     const QDate today {2026, 12, 5};
+    std::unique_ptr<DayContext> context;
     std::unique_ptr<CalculatorWindow> window;
 
     MonthPage *page() const { return window->findChild<MonthPage *>("monthPage"); }
@@ -36,8 +38,10 @@ private slots:
 
     void init()
     {
-        window = std::make_unique<CalculatorWindow>(
-                [this] { return today; }, RegionalSettings::of(QLocale()), HolidayStore());
+        window.reset();
+        context = std::make_unique<DayContext>([this] { return today; },
+                                               RegionalSettings::of(QLocale()));
+        window = std::make_unique<CalculatorWindow>(*context, HolidayStore());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -4,36 +4,41 @@
 // the calendar counts meanwhile.
 #include "Calculator.h"
 
+#include "DayContext.h"
 #include "DayCountInput.h"
 #include "FixedTexts.h"
 
-Calculator::Calculator(Controls &controls, Today &today, const RegionalSettings &regions)
-    : m_controls(controls)
-    , m_today(today)
-    , m_regions(regions)
-    , m_texts(regions.dates, ResultTexts::DateStyle::Regional, regions.calendar)
-    , m_todayTurns(QObject::connect(&today, &Today::dateChanged,
-                                    [this](QDate newToday) { todayChanged(newToday); }))
-{ }
-
-Calculator::~Calculator()
+Calculator::Calculator(Controls &controls, DayContext &context, QObject *parent)
+    : QObject(parent)
+    , m_controls(controls)
+    , m_context(context)
 {
-    QObject::disconnect(m_todayTurns);
+    connect(&context.today(), &Today::dateChanged, this, &Calculator::todayChanged);
+    // What the summary counts in changed: the same span, summed up anew.
+    for (auto changed : {&DayContext::regionsChanged, &DayContext::calendarChanged,
+                         &DayContext::workingWeekChanged, &DayContext::holidaysChanged})
+        connect(&context, changed, this, &Calculator::showSpan);
+}
+
+ResultTexts Calculator::texts() const
+{
+    return ResultTexts(m_context.regions().dates, ResultTexts::DateStyle::Regional,
+                       m_context.calendarSystem());
 }
 
 void Calculator::start()
 {
-    m_controls.setCalendarDate(m_today.date());
+    m_controls.setCalendarDate(m_context.today().date());
     m_controls.addCalculationType(FixedTexts::daysFromNowItem());
     m_controls.addCalculationType(FixedTexts::daysBetweenItem());
     m_controls.selectCalculationType(DaysFromNow);
-    calculationTypeChosen();
+    calculationTypeChosen(DaysFromNow);
     m_controls.setInstruction(FixedTexts::startInstruction());
 }
 
-void Calculator::calculationTypeChosen()
+void Calculator::calculationTypeChosen(int type)
 {
-    if (m_controls.selectedCalculationType() == DaysBetweenTwoDates) {
+    if (type == DaysBetweenTwoDates) {
         m_controls.setInstruction(FixedTexts::selectFirstDate());
         m_controls.setResults(QString());
         m_state.twoDatesMode = true;
@@ -45,20 +50,19 @@ void Calculator::calculationTypeChosen()
         m_controls.setResults(FixedTexts::resultsPlaceholder());
         m_state.twoDatesMode = false;
         m_controls.setCalculateEnabled(true);
-        countSpan({.start = m_today.date()});
+        countSpan({.start = m_context.today().date()});
     }
 }
 
-void Calculator::datePicked()
+void Calculator::datePicked(QDate picked)
 {
-    const QDate picked = m_controls.calendarDate();
     // A pick follows the drop-down as it stands; with nothing selected there it counts as a
     // pick between two dates.
     if (m_controls.selectedCalculationType() == DaysFromNow) {
-        const QDate today = m_today.date();
+        const QDate today = m_context.today().date();
         const qint64 dayCount = today.daysTo(picked);
         m_controls.setInstructionColour(InstructionColour::Normal);
-        m_controls.setResults(m_texts.fromToday(picked, dayCount, today));
+        m_controls.setResults(texts().fromToday(picked, dayCount, today));
         m_controls.setDayCountText(ResultTexts::dayCountBox(dayCount));
         countSpan({.start = today, .answerFrom = today, .answerTo = picked});
     } else if (m_state.firstDatePicked) {
@@ -71,7 +75,7 @@ void Calculator::datePicked()
         m_state.firstDatePicked = true;
         m_controls.setCalculateEnabled(true);
         m_controls.setInstruction(FixedTexts::selectSecondDate());
-        m_controls.setResults(m_texts.firstDateNotice(picked));
+        m_controls.setResults(texts().firstDateNotice(picked));
         countSpan({.start = picked, .startIsFirstDate = true});
     }
 }
@@ -79,12 +83,13 @@ void Calculator::datePicked()
 void Calculator::datePointed(QDate day)
 {
     m_pointed = day;
+    m_message.clear();
     showSpan();
 }
 
 void Calculator::calculateDate()
 {
-    const DayCountInput typed(m_controls.dayCountText(), m_regions.numbers);
+    const DayCountInput typed(m_controls.dayCountText(), m_context.regions().numbers);
     if (typed.status() == DayCountInput::Status::NotWholeNumber) {
         showInputError(FixedTexts::notWholeNumber());
         return;
@@ -95,7 +100,7 @@ void Calculator::calculateDate()
         return;
     }
 
-    const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_today.date();
+    const QDate base = m_state.twoDatesMode ? m_state.firstDate : m_context.today().date();
     // The reader keeps the target inside the calendar's range, so the calendar takes it.
     const std::optional<QDate> target = typed.dateFrom(base);
     if (!target) {
@@ -109,7 +114,7 @@ void Calculator::calculateDate()
     if (m_state.twoDatesMode) {
         completePair(*target, dayCount);
     } else {
-        m_controls.setResults(m_texts.fromToday(*target, dayCount, base));
+        m_controls.setResults(texts().fromToday(*target, dayCount, base));
         m_controls.setInstruction(FixedTexts::afterCalculationInstruction());
         countSpan({.start = base, .answerFrom = base, .answerTo = *target});
     }
@@ -119,21 +124,15 @@ void Calculator::completePair(QDate second, qint64 dayCount)
 {
     m_state.firstDatePicked = false;
     m_controls.setCalculateEnabled(false);
-    m_controls.setResults(m_texts.betweenDates(m_state.firstDate, second, dayCount));
+    m_controls.setResults(texts().betweenDates(m_state.firstDate, second, dayCount));
     m_controls.setInstruction(FixedTexts::selectNewFirstDate());
     countSpan({.answerFrom = m_state.firstDate, .answerTo = second});
 }
 
-void Calculator::setHolidays(const Holidays &holidays)
+void Calculator::showMessage(const QString &text)
 {
-    m_holidays = holidays;
-    showSpan();
-}
-
-void Calculator::setCalendar(CalendarSystem calendar)
-{
-    m_texts = ResultTexts(m_regions.dates, ResultTexts::DateStyle::Regional, calendar);
-    showSpan();
+    m_message = text;
+    m_controls.setSpanSummary(text);
 }
 
 void Calculator::todayChanged(QDate newToday)
@@ -157,6 +156,7 @@ void Calculator::countSpan(const SpanRule &rule)
 {
     m_spanRule = rule;
     m_pointed = QDate();
+    m_message.clear();
     showSpan();
 }
 
@@ -164,6 +164,10 @@ void Calculator::showSpan()
 {
     const CalendarSpan span = m_spanRule.shownWhilePointingAt(m_pointed);
     m_controls.setCalendarSpan(span);
-    m_controls.setSpanSummary(
-            span.from.isValid() ? m_texts.spanSummary(span.from, span.to, m_holidays) : QString());
+    if (!m_message.isEmpty())
+        return;
+    m_controls.setSpanSummary(span.from.isValid() ? texts().spanSummary(span.from, span.to,
+                                                                        m_context.workingWeek(),
+                                                                        m_context.holidays())
+                                                  : QString());
 }

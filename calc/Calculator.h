@@ -6,12 +6,12 @@
 
 #include "CalendarSpan.h"
 #include "Controls.h"
-#include "Holidays.h"
-#include "RegionalSettings.h"
 #include "ResultTexts.h"
-#include "Today.h"
 
 #include <QDate>
+#include <QObject>
+
+class DayContext;
 
 struct CalculatorState
 {
@@ -20,34 +20,37 @@ struct CalculatorState
     bool firstDatePicked = false; // the next pick or typed count completes the pair
 };
 
-class Calculator
+// The one writer of the line that sums the span up. A message (what an import gave, a calendar
+// skipped) takes the line until the user next works the calculator or points at the days; a
+// change of the context (the holidays, the calendar, a new day) rewrites the span underneath it.
+class Calculator : public QObject
 {
+    Q_OBJECT
+
 public:
     enum CalculationType { DaysFromNow = 0, DaysBetweenTwoDates = 1 };
 
-    Calculator(Controls &controls, Today &today, const RegionalSettings &regions);
-    ~Calculator();
-    Q_DISABLE_COPY_MOVE(Calculator)
+    // Dates are written, counted and summed up as the context says, each time anew.
+    Calculator(Controls &controls, DayContext &context, QObject *parent = nullptr);
 
     // Fills the controls, once, before the window is first shown.
     void start();
     // A calculation type was chosen in the drop-down.
-    void calculationTypeChosen();
+    void calculationTypeChosen(int type);
     // A day was picked on the calendar.
-    void datePicked();
+    void datePicked(QDate picked);
     // The user points at a day on the calendar or moves the selection to one; null once the
     // pointer has left the days.
     void datePointed(QDate day);
     // "Calculate Date" was pressed.
     void calculateDate();
-    // The user's public holidays changed: working days leave them out.
-    void setHolidays(const Holidays &holidays);
-    // Dates from now on are written, and months and years counted, in another calendar.
-    void setCalendar(CalendarSystem calendar);
+    // Said on the summary line until the user next works the calculator or points at the days.
+    void showMessage(const QString &text);
 
     const CalculatorState &state() const { return m_state; }
 
 private:
+    ResultTexts texts() const;
     void completePair(QDate second, qint64 dayCount);
     void todayChanged(QDate newToday);
     void showInputError(const QString &message);
@@ -55,12 +58,9 @@ private:
     void showSpan();
 
     Controls &m_controls;
-    Today &m_today;
-    RegionalSettings m_regions;
-    ResultTexts m_texts;
+    DayContext &m_context;
     CalculatorState m_state;
     SpanRule m_spanRule;
     QDate m_pointed;
-    Holidays m_holidays;
-    QMetaObject::Connection m_todayTurns;
+    QString m_message;
 };

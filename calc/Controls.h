@@ -21,7 +21,7 @@ public:
     virtual void setInstruction(const QString &text) = 0;
     virtual void setInstructionColour(InstructionColour colour) = 0;
 
-    // Lines are separated by CR LF.
+    // Lines are separated by line feeds.
     virtual void setResults(const QString &text) = 0;
 
     virtual QString dayCountText() const = 0;
@@ -29,7 +29,6 @@ public:
 
     virtual void setCalculateEnabled(bool enabled) = 0;
 
-    virtual QDate calendarDate() const = 0;
     // Selects the date and brings its month into view; refuses (returns false and keeps the
     // current date) a date the calendar does not offer.
     virtual bool setCalendarDate(QDate date) = 0;

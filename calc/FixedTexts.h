@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's fixed texts, each in one place and each through tr() so that a translation can
-// replace it.
+// The fixed texts the calculator writes into the window's controls, and the command line too,
+// each in one place and each through tr() so that a translation can replace it.
 #pragma once
 
 #include "Version.h"
@@ -14,38 +14,9 @@ class FixedTexts
     Q_DECLARE_TR_FUNCTIONS(FixedTexts)
 
 public:
-    // The window's own wording, verbatim: its misspellings ("calulator", "Caluculate", "clip
-    // board") included, as users, their notes and their scripts know them.
-    static QString windowTitle() { return tr("Daywright and days calulator v%1").arg(version()); }
+    // The window's own wording, verbatim: its misspelling ("Caluculate") included, as users,
+    // their notes and their scripts know it.
     static QString version() { return QStringLiteral(DAYWRIGHT_VERSION); }
-
-    static QString instructionHeading() { return tr("Instruction window"); }
-    static QString calculationTypeHeading() { return tr("Select type of date calculation"); }
-    static QString resultsHeading() { return tr("Results window"); }
-    static QString headingTooltip()
-    {
-        return tr("Visit our web site for links to many more useful free applications");
-    }
-    static QString instructionTooltip() { return tr("This window displays instructions only"); }
-    static QString calculationTypeTooltip() { return tr("Select calculation type"); }
-    static QString resultsTooltip()
-    {
-        return tr("Select the results and copy them to the clip board if desired (press CTRL and "
-                  "C)");
-    }
-    static QString calendarTooltip()
-    {
-        return tr("Click on a month or a year to move quickly to a date not currently in the "
-                  "display");
-    }
-    static QString dayCountTooltip() { return tr("Enter an interval in days"); }
-    static QString calculateTooltip()
-    {
-        return tr("Click to work out the date from the number on the right");
-    }
-    static QString quit() { return tr("Quit"); }
-    static QString calculateDate() { return tr("Calculate Date"); }
-    static QString initialDayCount() { return QStringLiteral("0"); }
 
     static QString daysFromNowItem() { return tr("Days from now"); }
     static QString daysBetweenItem() { return tr("Days between 2 dates"); }

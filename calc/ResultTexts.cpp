@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString lineBreak = QStringLiteral("\r\n");
-
 // A minus for a negative count and a blank where a plus would stand, so that counts line up in
 // the sentence: " 14", " 0", "-3".
 QString countWithSignOrBlank(qint64 dayCount)
@@ -76,13 +74,13 @@ QString ResultTexts::date(QDate date) const
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
 {
     return FixedTexts::fromToday().arg(date(target), countWithSignOrBlank(dayCount), date(today))
-            + lineBreak + weekBreakdown(dayCount);
+            + u'\n' + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::betweenDates(QDate first, QDate second, qint64 dayCount) const
 {
     return FixedTexts::betweenDates().arg(date(first), date(second), countWithSignOrBlank(dayCount))
-            + lineBreak + weekBreakdown(dayCount);
+            + u'\n' + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::firstDateNotice(QDate first) const
@@ -95,7 +93,8 @@ QString ResultTexts::dayCountBox(qint64 dayCount)
     return QString::number(dayCount);
 }
 
-QString ResultTexts::spanSummary(QDate from, QDate to, const Holidays &holidays) const
+QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek,
+                                 const Holidays &holidays) const
 {
     // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
     // keep this English line, and the colon after the second date, reading from the left.
@@ -114,7 +113,6 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const Holidays &holidays)
               << counted(calendarUnits.days, tr("%1 day"), tr("%1 days"));
     }
     const QString months = units.isEmpty() ? QString() : tr("; %1").arg(units.join(u' '));
-    const QList<Qt::DayOfWeek> workingWeek = m_locale.weekdays();
     const qint64 holidaysOff = holidays.onWorkingDaysBetween(from, to, workingWeek);
     const QString workingDays = counted(workingDaysBetween(from, to, workingWeek) - holidaysOff,
                                         tr("%1 working day"), tr("%1 working days"));

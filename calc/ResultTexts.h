@@ -16,22 +16,23 @@ class ResultTexts
     Q_DECLARE_TR_FUNCTIONS(ResultTexts)
 
 public:
-    // Dates in the region's short format, or as ISO 8601 for scripts; the working week is the
-    // region's either way.
+    // Dates in the region's short format, or as ISO 8601 for scripts.
     enum class DateStyle { Regional, Iso };
     // Dates, months and years in the calendar; ISO 8601 dates are Gregorian, as ISO 8601 is.
     explicit ResultTexts(const QLocale &locale, DateStyle style = DateStyle::Regional,
                          CalendarSystem calendar = CalendarSystem::Gregorian);
 
+    // Two lines each, the sentence and its weeks and days, separated by a line feed.
     QString fromToday(QDate target, qint64 dayCount, QDate today) const;
     QString betweenDates(QDate first, QDate second, qint64 dayCount) const;
     QString firstDateNotice(QDate first) const;
     static QString dayCountBox(qint64 dayCount);
 
     // "07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 71 working days
-    // (1 holiday)": months and years for a month or more, working days by the region's own
-    // working week, less the holidays that fall on them.
-    QString spanSummary(QDate from, QDate to, const Holidays &holidays = {}) const;
+    // (1 holiday)": months and years for a month or more, working days by the working week, less
+    // the holidays that fall on them.
+    QString spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek,
+                        const Holidays &holidays) const;
 
     QString date(QDate date) const;
 

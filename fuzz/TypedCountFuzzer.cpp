@@ -4,12 +4,41 @@
 // first date: the calculator either refuses the text in red and changes nothing else, or moves the
 // calendar inside its range, closes a pair and states the very move it made.
 #include "Calculator.h"
-#include "FakeControls.h"
+#include "CalendarRange.h"
+#include "DayContext.h"
 #include "FixedTexts.h"
 
 #include <QCoreApplication>
 
 namespace {
+
+// What the rules look at, as the calculator last set it; the span and the drop-down's items are
+// not looked at.
+struct Outcome final : Controls
+{
+    QString instruction, results, dayCount;
+    InstructionColour colour = InstructionColour::Normal;
+    QDate calendar;
+    bool calculateEnabled = true;
+    int type = -1;
+
+    void setInstruction(const QString &text) override { instruction = text; }
+    void setInstructionColour(InstructionColour set) override { colour = set; }
+    void setResults(const QString &text) override { results = text; }
+    QString dayCountText() const override { return dayCount; }
+    void setDayCountText(const QString &text) override { dayCount = text; }
+    void setCalculateEnabled(bool enabled) override { calculateEnabled = enabled; }
+    bool setCalendarDate(QDate date) override
+    {
+        calendar = CalendarRange::contains(date) ? date : calendar;
+        return calendar == date;
+    }
+    void setCalendarSpan(const CalendarSpan &) override { }
+    void setSpanSummary(const QString &) override { }
+    void addCalculationType(const QString &) override { }
+    int selectedCalculationType() const override { return type; }
+    void selectCalculationType(int index) override { type = index; }
+};
 
 void check(const QString &typed, bool fromFirstDate)
 {
@@ -20,22 +49,21 @@ void check(const QString &typed, bool fromFirstDate)
     const QDate today(2026, 12, 5);
     const QDate firstDate(1800, 6, 30);
     const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
-    FakeControls controls;
-    Today clock([&] { return today; });
-    Calculator calculator(controls, clock, RegionalSettings::of(britain));
+    Outcome controls;
+    DayContext context([&] { return today; }, RegionalSettings::of(britain));
+    Calculator calculator(controls, context);
     calculator.start();
     if (fromFirstDate) {
-        controls.selectedType = Calculator::DaysBetweenTwoDates;
-        calculator.calculationTypeChosen();
-        controls.calendar = firstDate;
-        calculator.datePicked();
+        controls.type = Calculator::DaysBetweenTwoDates;
+        calculator.calculationTypeChosen(controls.type);
+        calculator.datePicked(firstDate);
     }
-    const FakeControls before = controls;
+    const Outcome before = controls;
     controls.dayCount = typed;
     calculator.calculateDate();
 
     require(controls.dayCount == typed, "the typed text was changed");
-    if (controls.instructionColour == InstructionColour::Error) {
+    if (controls.colour == InstructionColour::Error) {
         require(controls.instruction == FixedTexts::notWholeNumber()
                         || controls.instruction == FixedTexts::outsideCalendar(),
                 "red without an input error");
@@ -59,8 +87,8 @@ void check(const QString &typed, bool fromFirstDate)
 
 } // namespace
 
-// Under libFuzzer's own main: the calculator's clock watches for midnight with a timer, which
-// needs an application object.
+// Under libFuzzer's own main and the corpus replay: the calculator's clock watches for midnight
+// with a timer, which needs an application object.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication application(*argc, *argv);

@@ -4,7 +4,7 @@
 #include "HolidayStore.h"
 
 #include "HolidayFile.h"
-#include "ResultTexts.h"
+#include "ICalendarSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,13 +17,6 @@ namespace {
 const QString suffix = QStringLiteral(".ics");
 
 } // namespace
-
-QString HolidayStore::Imported::summary() const
-{
-    return tr("%1: %2, %3")
-            .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
-                 counted(skippedEvents, tr("%1 event skipped"), tr("%1 events skipped")));
-}
 
 HolidayStore::HolidayStore(const QString &folder)
     : m_folder(folder)
@@ -55,7 +48,7 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
     if (!QDir().mkpath(m_folder) || !copy.open(QIODevice::WriteOnly)
         || copy.write(text) != text.size() || !copy.commit())
         return tr("it cannot be stored in %1 (%2)").arg(m_folder, copy.errorString());
-    return Imported {name, file.holidays().dayCount(), file.skippedEvents()};
+    return Imported {name, file.holidays(), file.skippedEvents()};
 }
 
 QStringList HolidayStore::names() const
@@ -72,15 +65,31 @@ bool HolidayStore::remove(const QString &name) const
     return names().contains(name) && QFile::remove(pathOf(name));
 }
 
+std::vector<std::unique_ptr<HolidaySource>> HolidayStore::sources() const
+{
+    std::vector<std::unique_ptr<HolidaySource>> sources;
+    for (const QString &name : names())
+        sources.push_back(std::make_unique<ICalendarSource>(pathOf(name)));
+    return sources;
+}
+
 HolidayStore::Loaded HolidayStore::load(const DateRange &range) const
 {
     Loaded loaded;
-    for (const QString &name : names()) {
-        const HolidayFile file = HolidayFile::fromFile(pathOf(name), range);
-        if (file.isRefused())
-            loaded.skipped << tr("%1: %2").arg(name, file.refusal());
+    for (const std::unique_ptr<HolidaySource> &source : sources()) {
+        const std::variant<Holidays, QString> read = source->holidaysWithin(range);
+        if (const auto *reason = std::get_if<QString>(&read))
+            loaded.skipped.append({source->name(), *reason});
         else
-            loaded.holidays.merge(file.holidays());
+            loaded.calendars.insert(source->name(), std::get<Holidays>(read));
     }
     return loaded;
+}
+
+Holidays HolidayStore::Loaded::merged() const
+{
+    Holidays all;
+    for (const Holidays &calendar : calendars)
+        all.merge(calendar);
+    return all;
 }

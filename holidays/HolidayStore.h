@@ -3,19 +3,23 @@
 // The user's holiday calendars, kept as copies in the user's data folder.
 #pragma once
 
-#include "HolidayFile.h"
+#include "CalendarRange.h"
+#include "HolidaySource.h"
 #include "Holidays.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <variant>
+#include <vector>
 
 // Each calendar is stored whole, as the iCalendar file it was imported from, under its name:
 // moving or changing the original changes nothing. Every write goes through a temporary file
 // that replaces the stored one only once complete, so that a crash mid-import leaves the previous
-// state whole.
+// state whole. What the store did is told as data; the words for it are the program's texts'.
 class HolidayStore
 {
     Q_DECLARE_TR_FUNCTIONS(HolidayStore)
@@ -28,11 +32,8 @@ public:
     struct Imported
     {
         QString name;
-        qsizetype days = 0;
+        Holidays holidays; // all of them, read from the file once
         int skippedEvents = 0;
-
-        // "national: 12 holiday days, 3 events skipped"
-        QString summary() const;
     };
     // Reads the file and stores a copy under its base name, replacing a calendar of that name;
     // a refused file changes nothing, and the answer says why.
@@ -43,12 +44,23 @@ public:
     // False where no calendar has the name, or it cannot be removed.
     bool remove(const QString &name) const;
 
+    // The kept calendars, by name.
+    std::vector<std::unique_ptr<HolidaySource>> sources() const;
+
+    struct Skipped
+    {
+        QString name;
+        QString reason;
+    };
     struct Loaded
     {
-        Holidays holidays;
-        QStringList skipped; // "name: why", one for each calendar that can no longer be read
+        QMap<QString, Holidays> calendars; // by name
+        QList<Skipped> skipped; // each calendar that can no longer be read
+
+        // A day that two calendars make a holiday counts once, with both names.
+        Holidays merged() const;
     };
-    // Every stored calendar, merged, within the range. One that can no longer be read is skipped
+    // Every kept calendar's holidays within the range. One that can no longer be read is skipped
     // and left in place.
     Loaded load(const DateRange &range = {}) const;
 

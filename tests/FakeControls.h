@@ -27,7 +27,6 @@ public:
     QString dayCountText() const override { return dayCount; }
     void setDayCountText(const QString &text) override { dayCount = text; }
     void setCalculateEnabled(bool enabled) override { calculateEnabled = enabled; }
-    QDate calendarDate() const override { return calendar; }
     bool setCalendarDate(QDate date) override
     {
         if (!CalendarRange::contains(date))

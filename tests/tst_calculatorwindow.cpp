@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculatorWindow.h"
-#include "CalendarMenu.h"
-#include "CommandLine.h"
+#include "DayContext.h"
 #include "FixedTexts.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
+#include "Settings.h"
 #include "SharedAnswers.h"
 
 #include <QAbstractItemView>
@@ -31,14 +31,18 @@ class CalculatorWindowTest : public QObject
 
     const QTemporaryDir data;
     const HolidayStore holidays {data.filePath("holidays")};
+    Settings settings;
+    std::unique_ptr<DayContext> context;
     std::unique_ptr<CalculatorWindow> window;
 
     void open(const QLocale &locale = QLocale(),
               CalendarSystem calendar = CalendarSystem::Gregorian)
     {
-        window = std::make_unique<CalculatorWindow>(
-                [] { return today; }, RegionalSettings::of(locale).withCalendar(calendar),
-                holidays);
+        window.reset();
+        context = std::make_unique<DayContext>([] { return today; }, RegionalSettings::of(locale));
+        context->setCalendarSystem(calendar);
+        settings.keepChangesOf(*context);
+        window = std::make_unique<CalculatorWindow>(*context, holidays);
     }
     template<typename Control = QWidget> Control *control(const char *name) const
     {
@@ -296,23 +300,6 @@ private slots:
         verifyTextsFit();
     }
 
-    // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
-    // value included, beside the program's own.
-    void qtsOwnOptionsAreLeftToQt()
-    {
-        const QString options = QStringLiteral(
-                "-reverse|-widgetcount|-testability|-nograb|-dograb|--reverse|"
-                "-qmljsdebugger=port:1|-platform xcb|-platformpluginpath /p|-platformtheme gtk3|"
-                "-plugin evdev|-qwindowgeometry 10x10|-qwindowicon i|-qwindowtitle T|-session s|"
-                "-style fusion|-stylesheet s.qss|-display :1|-geometry 10x10|-title T|-icon i|"
-                "-name n|-visual 0x21|--style fusion");
-        for (const QString &option : options.split(u'|')) {
-            const CommandLine command = CommandLine::parse(
-                    QStringList {"daywright"} + option.split(u' ') + QStringList {"--version"});
-            QVERIFY2(command.action == CommandLine::Action::ShowVersion, qPrintable(option));
-        }
-    }
-
     void focusStartsInTheResultsAndTabVisitsEveryControl()
     {
         showWindow();
@@ -517,9 +504,11 @@ private slots:
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405");
         QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text().left(24),
                  "14/09/1405 to 24/12/1405");
-        QCOMPARE(CalendarMenu::atStart(std::nullopt, QLocale("en_GB")), CalendarSystem::Persian);
-        QCOMPARE(CalendarMenu::atStart(CalendarSystem::Islamic, QLocale()),
-                 CalendarSystem::Islamic);
+        DayContext nextRun([] { return today; }, RegionalSettings::of(QLocale("en_GB")));
+        settings.restore(nextRun);
+        QCOMPARE(nextRun.calendarSystem(), CalendarSystem::Persian);
+        settings.restore(nextRun, CalendarSystem::Islamic);
+        QCOMPARE(nextRun.calendarSystem(), CalendarSystem::Islamic);
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.

@@ -3,11 +3,11 @@
 #include "CalendarKeys.h"
 #include "CalendarTexts.h"
 #include "DayColours.h"
+#include "DayContext.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
-#include "Today.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,7 +33,7 @@ class MonthCalendarTest : public QObject
     Q_OBJECT
 
     QDate today {2026, 12, 5};
-    Today clock {[this] { return today; }};
+    std::unique_ptr<DayContext> context;
     std::unique_ptr<QWidget> window;
     MonthCalendar *calendar = nullptr;
     MonthPage *page = nullptr;
@@ -89,8 +89,11 @@ private slots:
     void init()
     {
         today = QDate(2026, 12, 5);
+        window.reset();
+        context = std::make_unique<DayContext>([this] { return today; },
+                                               RegionalSettings::of(QLocale()));
         window = std::make_unique<QWidget>();
-        calendar = new MonthCalendar(clock, window.get());
+        calendar = new MonthCalendar(*context, window.get());
         calendar->resize(842, 515);
         page = part<MonthPage>("monthPage");
         firstMonth = QDate(2026, 12, 1);
@@ -145,8 +148,9 @@ private slots:
         QGuiApplication::setLayoutDirection(locale.textDirection());
         const auto restore
                 = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-        MonthCalendar regional(clock);
-        regional.setLocale(locale);
+        DayContext regionalContext([this] { return today; }, RegionalSettings::of(locale));
+        regionalContext.setCalendarSystem(CalendarSystem::Gregorian);
+        MonthCalendar regional(regionalContext);
         regional.resize(842, 515);
         regional.show();
         QVERIFY(QTest::qWaitForWindowExposed(&regional));
@@ -182,7 +186,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(int, width);
-        calendar->setLocale(locale);
+        context->setRegions(RegionalSettings::of(locale));
         calendar->resize(width, 515);
         // The day's name heads its column, two rows above its week.
         QFETCH(QDate, day);
@@ -234,7 +238,7 @@ private slots:
     // Shown, the week numbers are heard with the day.
     void weekNumbersAreShownAndHeard()
     {
-        calendar->setWeekNumbersShown(true);
+        context->setWeekNumbersShown(true);
         calendar->setSelectedDate(QDate(2026, 12, 28));
         QCOMPARE(QAccessible::queryAccessibleInterface(page)->child(0)->text(QAccessible::Name),
                  "Monday, 28 December 2026, week 53");
@@ -260,10 +264,10 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(QDate, day);
-        calendar->setLocale(locale);
+        context->setRegions(RegionalSettings::of(locale));
         Holidays christmas;
         christmas.add(QDate(2026, 12, 25), QStringLiteral("Christmas Day"));
-        calendar->setHolidays(christmas);
+        context->setHolidays(christmas);
         QTEST(pixels(page->dayRect(day),
                      [](QColor pixel) { return pixel.red() - pixel.green() > 100; })
                       > 0,
@@ -397,10 +401,10 @@ private slots:
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QDate>("firstMonth");
         QTest::addColumn<int>("picked");
-        QTest::addColumn<QCalendar::System>("system");
+        QTest::addColumn<CalendarSystem>("system");
         const auto row
                 = [](const char *name, QDate from, QKeyCombination keys, QDate to, QDate firstMonth,
-                     int picked = 0, QCalendar::System system = QCalendar::System::Gregorian) {
+                     int picked = 0, CalendarSystem system = CalendarSystem::Gregorian) {
                       QTest::newRow(name) << from << keys << to << firstMonth << picked << system;
                   };
         const auto control = Qt::ControlModifier;
@@ -425,7 +429,7 @@ private slots:
             {2026, 12, 1}, 1);
         // By other calendars' months, from 1 Farvardin 1405 = 21 March 2026 (Esfand 1403 has 30
         // days, 1404 29), the Islamic leap year 1447 ending 16 June 2026, 1448 on 5 June 2027.
-        const auto persian = QCalendar::System::Jalali, islamic = QCalendar::System::IslamicCivil;
+        const auto persian = CalendarSystem::Persian, islamic = CalendarSystem::Islamic;
         row("Esfand to Farvardin", {2026, 3, 6}, Qt::Key_PageDown, {2026, 4, 4}, {2026, 2, 20}, 0,
             persian);
         row("a leap Esfand's end", {2025, 2, 19}, Qt::Key_End, {2025, 3, 20}, {2025, 2, 19}, 0,
@@ -444,8 +448,8 @@ private slots:
     {
         QFETCH(QDate, from);
         QFETCH(QKeyCombination, keys);
-        QFETCH(QCalendar::System, system);
-        calendar->setCalendar(QCalendar(system));
+        QFETCH(CalendarSystem, system);
+        context->setCalendarSystem(system);
         calendar->setSelectedDate(from);
         press(keys);
         QTEST(calendar->selectedDate(), "to");
@@ -457,17 +461,17 @@ private slots:
     // last ends with 31 December 9999's; their days outside the range are greyed and unreachable.
     void otherCalendarsEndTheRangeMidMonth_data()
     {
-        QTest::addColumn<QCalendar::System>("system");
+        QTest::addColumn<CalendarSystem>("system");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Persian") << QCalendar::System::Jalali << "Dey 1131";
-        QTest::newRow("Islamic") << QCalendar::System::IslamicCivil << "Safar 1166";
+        QTest::newRow("Persian") << CalendarSystem::Persian << "Dey 1131";
+        QTest::newRow("Islamic") << CalendarSystem::Islamic << "Safar 1166";
     }
 
     void otherCalendarsEndTheRangeMidMonth()
     {
-        QFETCH(QCalendar::System, system);
-        const QCalendar other(system);
-        calendar->setCalendar(other);
+        QFETCH(CalendarSystem, system);
+        context->setCalendarSystem(system);
+        const QCalendar other = calendarOf(system);
         const QDate first(1753, 1, 1), last(9999, 12, 31);
         calendar->setSelectedDate(first);
         const QDate firstMonthStart = first.addDays(1 - first.day(other));
@@ -629,7 +633,7 @@ private slots:
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
         } else {
-            clock.date();
+            context->today().date();
         }
         QCOMPARE(outlined(), outlineEdge.width() * outlineEdge.height());
     }

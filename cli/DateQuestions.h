@@ -5,7 +5,6 @@
 
 #include "CalendarRange.h"
 #include "Holidays.h"
-#include "RegionalSettings.h"
 #include "ResultTexts.h"
 
 #include <QCoreApplication>
@@ -14,8 +13,12 @@
 
 #include <functional>
 
+class DayContext;
+struct CommandInput;
+
 // What the results box would show for the question, then the summary line of its span, a line
-// each, as plain lines for a terminal or a script.
+// each, as plain lines for a terminal or a script. Dates are read and written in the context's
+// region and calendar, and spans counted with its working week and holidays.
 class DateQuestions
 {
     Q_DECLARE_TR_FUNCTIONS(DateQuestions)
@@ -31,20 +34,27 @@ public:
     // The holidays of the span asked about, and no more: reading them is most of an answer's work.
     using HolidaysWithin = std::function<Holidays(const DateRange &)>;
 
-    DateQuestions(const RegionalSettings &regions, QDate today, HolidaysWithin holidays,
-                  ResultTexts::DateStyle style = ResultTexts::DateStyle::Regional);
+    // Where a reader of holidays is given, the span's holidays are read into the context before
+    // the span is summed up; otherwise the context's own count.
+    explicit DateQuestions(DayContext &context,
+                           ResultTexts::DateStyle style = ResultTexts::DateStyle::Regional,
+                           HolidaysWithin holidays = {});
 
-    Answer between(const QString &first, const QString &second) const;
-    Answer daysFrom(const QString &date, const QString &days) const;
+    Answer between(const QString &first, const QString &second);
+    Answer daysFrom(const QString &date, const QString &days);
 
     // "today", ISO 8601, or the region's short date format with a four-digit or two-digit year.
     QDate readDate(const QString &text) const;
 
-private:
-    QString linesFor(const QString &results, QDate from, QDate to) const;
+    // --between and --days-from, answered from the stored holidays.
+    static int answerBetween(const CommandInput &input);
+    static int answerDaysFrom(const CommandInput &input);
 
-    RegionalSettings m_regions;
-    QDate m_today;
+private:
+    ResultTexts texts() const;
+    QString linesFor(const QString &results, QDate from, QDate to);
+
+    DayContext &m_context;
+    ResultTexts::DateStyle m_style;
     HolidaysWithin m_holidaysWithin;
-    ResultTexts m_texts;
 };

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps the day context and announces each change.
+#include "DayContext.h"
+
+DayContext::DayContext(Today::Clock clock, const RegionalSettings &regions, QObject *parent)
+    : QObject(parent)
+    , m_today(std::move(clock))
+    , m_regions(regions)
+    , m_calendarSystem(defaultCalendarFor(regions.dates))
+    , m_calendar(calendarOf(m_calendarSystem))
+    , m_workingWeek(regions.dates.weekdays())
+{ }
+
+void DayContext::setRegions(const RegionalSettings &regions)
+{
+    if (regions.dates == m_regions.dates && regions.numbers == m_regions.numbers)
+        return;
+    m_regions = regions;
+    // The working week is the region's. Both are set before either is announced.
+    const QList<Qt::DayOfWeek> week = regions.dates.weekdays();
+    const bool weekChanged = week != m_workingWeek;
+    m_workingWeek = week;
+    emit regionsChanged();
+    if (weekChanged)
+        emit workingWeekChanged();
+}
+
+void DayContext::setCalendarSystem(CalendarSystem system)
+{
+    if (system == m_calendarSystem)
+        return;
+    m_calendarSystem = system;
+    m_calendar = calendarOf(system);
+    emit calendarChanged();
+}
+
+void DayContext::setHolidays(const Holidays &holidays)
+{
+    m_holidays = holidays;
+    emit holidaysChanged();
+}
+
+void DayContext::setWeekNumbersShown(bool shown)
+{
+    if (shown == m_weekNumbersShown)
+        return;
+    m_weekNumbersShown = shown;
+    emit weekNumbersShownChanged(shown);
+}

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every answer depends on, held once: the regions, the calendar, the working week, the
+// holidays, whether week numbers are shown, and today.
+#pragma once
+
+#include "CalendarSystem.h"
+#include "Holidays.h"
+#include "RegionalSettings.h"
+#include "Today.h"
+
+#include <QCalendar>
+#include <QList>
+#include <QObject>
+
+// The calculator, the calendar and the command line read it whenever they need a value, and
+// listen for the change signals to show what changed; none of them keeps a copy. Menus and the
+// settings change it; a setter that changes nothing announces nothing.
+class DayContext : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The calendar is the region's own, the working week the region's.
+    DayContext(Today::Clock clock, const RegionalSettings &regions, QObject *parent = nullptr);
+
+    const RegionalSettings &regions() const { return m_regions; }
+    void setRegions(const RegionalSettings &regions);
+
+    CalendarSystem calendarSystem() const { return m_calendarSystem; }
+    QCalendar calendar() const { return m_calendar; }
+    void setCalendarSystem(CalendarSystem system);
+
+    const QList<Qt::DayOfWeek> &workingWeek() const { return m_workingWeek; }
+
+    const Holidays &holidays() const { return m_holidays; }
+    void setHolidays(const Holidays &holidays);
+
+    bool weekNumbersShown() const { return m_weekNumbersShown; }
+    void setWeekNumbersShown(bool shown);
+
+    // Announces a new day with its own signal, dateChanged().
+    Today &today() { return m_today; }
+
+signals:
+    void regionsChanged();
+    void calendarChanged();
+    void workingWeekChanged();
+    void holidaysChanged();
+    void weekNumbersShownChanged(bool shown);
+
+private:
+    Today m_today;
+    RegionalSettings m_regions;
+    CalendarSystem m_calendarSystem;
+    QCalendar m_calendar; // the system's, made once: the calendar's pages ask for it often
+    QList<Qt::DayOfWeek> m_workingWeek;
+    Holidays m_holidays;
+    bool m_weekNumbersShown = false;
+};

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Words for what became of holiday calendars.
+#include "HolidayTexts.h"
+
+#include "ResultTexts.h"
+
+QString HolidayTexts::imported(const QString &name, qsizetype days, int skippedEvents)
+{
+    return tr("%1: %2, %3")
+            .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
+                 counted(skippedEvents, tr("%1 event skipped"), tr("%1 events skipped")));
+}
+
+QString HolidayTexts::refused(const QString &name, const QString &reason)
+{
+    return tr("%1: %2").arg(name, reason);
+}
+
+QString HolidayTexts::skippedCalendars(const QStringList &refusals)
+{
+    return tr("Holiday calendars skipped: %1").arg(refusals.join(u"; "));
+}

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the program remembers between runs, in one place.
+#pragma once
+
+#include "CalendarSystem.h"
+
+#include <QObject>
+
+#include <optional>
+
+class DayContext;
+
+// The calendar chosen and whether week numbers are shown, kept with QSettings in
+// $XDG_CONFIG_HOME/daywright.conf. Nothing else reads or writes that file: menus change the day
+// context, and the settings keep what they changed.
+class Settings : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Sets the context to what was remembered. A calendar given for this run replaces the
+    // remembered one without being remembered itself; a stored name this version does not know
+    // is passed over, as if none were stored.
+    void restore(DayContext &context, std::optional<CalendarSystem> calendarForThisRun = {}) const;
+    // From now on, remembers each change of the context that is kept between runs.
+    void keepChangesOf(DayContext &context);
+};

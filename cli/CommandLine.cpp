@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's table, read beside Qt's own options, and the usage it makes.
+#include "CommandLine.h"
+
+#include "CalendarKeys.h"
+#include "DateQuestions.h"
+#include "FixedTexts.h"
+#include "HolidayCommands.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace {
+
+// The options QGuiApplication, QApplication and the X11 platform take for themselves, as Qt
+// documents them; Qt also takes each with two dashes.
+const QStringList qtOptionsWithValue
+        = {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+           "qwindowicon", "qwindowtitle", "session", "qmljsdebugger", "style", "stylesheet",
+           // X11 only
+           "display", "geometry", "title", "icon", "name", "visual"};
+const QStringList qtFlags = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+
+int showHelp(const CommandInput &input)
+{
+    input.out << CommandLine::usage();
+    return 0;
+}
+
+int showVersion(const CommandInput &input)
+{
+    input.out << "daywright " << FixedTexts::version() << '\n';
+    return 0;
+}
+
+// Where --help starts an option's description, and how it names the option.
+constexpr int helpColumn = 17;
+
+QString synopsis(const Command &command)
+{
+    QStringList names;
+    for (const QString &name : command.names)
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    const QString joined = names.join(QStringLiteral(", "));
+    return command.valueNames ? joined + u' ' + QLatin1String(command.valueNames) : joined;
+}
+
+} // namespace
+
+const QList<Command> &CommandLine::commands()
+{
+    using enum Command::Values;
+    static const QList<Command> table = {
+            {{"h", "help"},
+             nullptr,
+             None,
+             QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."),
+             nullptr,
+             showHelp},
+            {{"v", "version"},
+             nullptr,
+             None,
+             QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."),
+             nullptr,
+             showVersion},
+            {{"between"},
+             "DATE DATE",
+             Two,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Print the days between the dates, as the window would answer\n"
+                               "them, and the span's summary, and exit."),
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "--between takes two dates, --days-from a date and a count."),
+             DateQuestions::answerBetween},
+            {{"days-from"},
+             "DATE DAYS",
+             Two,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Print the date DAYS days from DATE, and the span's summary.\n"
+                               "A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
+                               "short format and calendar; DAYS is read as the day box reads it."),
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "--between takes two dates, --days-from a date and a count."),
+             DateQuestions::answerDaysFrom},
+            {{"iso"},
+             nullptr,
+             None,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Write the answers' dates as ISO 8601, which is Gregorian.\n"
+                               "For example: daywright --between 2026-12-19 2027-01-06"),
+             nullptr,
+             nullptr},
+            {{"calendar"},
+             "gregorian|persian|islamic",
+             OwnValue,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Show and write dates, months and years in that calendar for\n"
+                               "this run: the window's and the answers' own dates. Persian is\n"
+                               "the default in Iran and Afghanistan, and the window's Calendar\n"
+                               "menu keeps a choice for later runs. Islamic is the tabular\n"
+                               "calendar: official dates, which follow the moon, may differ by\n"
+                               "a day or two."),
+             nullptr,
+             nullptr},
+            {{"import-holidays"},
+             "FILE...",
+             OneOrMore,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Keep a copy of each iCalendar file's all-day events as public\n"
+                               "holidays, which working days leave out, and exit."),
+             QT_TRANSLATE_NOOP("CommandLine", "--import-holidays needs the files to import."),
+             HolidayCommands::importFiles},
+            {{"list-holidays"},
+             nullptr,
+             None,
+             QT_TRANSLATE_NOOP("CommandLine", "List the holiday calendars kept, and exit."),
+             nullptr,
+             HolidayCommands::list},
+            {{"remove-holidays"},
+             "NAME",
+             OwnValue,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Remove the holiday calendar of that name, and exit."),
+             nullptr,
+             HolidayCommands::remove},
+    };
+    return table;
+}
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options come with one dash; ours with two, as GNU programs take them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Command &command : commands()) {
+        const bool ownValue = command.values == Command::Values::OwnValue;
+        parser.addOption(QCommandLineOption(command.names, QString(),
+                                            ownValue ? QStringLiteral("value") : QString()));
+    }
+    for (const QString &name : qtOptionsWithValue)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    for (const QString &name : qtFlags)
+        parser.addOption(QCommandLineOption(name));
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.error = parser.errorText();
+        return line;
+    }
+    const QStringList positional = parser.positionalArguments();
+    line.isoDates = parser.isSet(QStringLiteral("iso"));
+    if (const QString calendar = QStringLiteral("calendar"); parser.isSet(calendar)) {
+        line.calendar = calendarNamed(parser.value(calendar));
+        if (!line.calendar) {
+            line.error = tr("Unknown calendar '%1': gregorian, persian or islamic.")
+                                 .arg(parser.value(calendar));
+            return line;
+        }
+    }
+    // The first command given answers, its values checked; the others' values are checked too,
+    // and positional values must be some command's.
+    bool valuesTaken = false;
+    for (const Command &command : commands()) {
+        if (!command.answer || !parser.isSet(command.names.last()))
+            continue;
+        const qsizetype count = positional.size();
+        const bool takesPositional = command.values == Command::Values::Two
+                || command.values == Command::Values::OneOrMore;
+        valuesTaken = valuesTaken || takesPositional;
+        if ((command.values == Command::Values::Two && count != 2)
+            || (command.values == Command::Values::OneOrMore && count == 0)) {
+            line.error = tr(command.valuesRefused);
+            line.command = nullptr;
+            return line;
+        }
+        if (line.command)
+            continue;
+        line.command = &command;
+        line.values = command.values == Command::Values::OwnValue
+                ? QStringList {parser.value(command.names.last())}
+                : positional;
+    }
+    if (!valuesTaken && !positional.isEmpty()) {
+        line.error = tr("Unexpected argument '%1'.").arg(positional.first());
+        line.command = nullptr;
+    }
+    return line;
+}
+
+QString CommandLine::usage()
+{
+    QString options;
+    for (const Command &command : commands()) {
+        const QString named = QStringLiteral("  ") + synopsis(command);
+        const QString indent(helpColumn, u' ');
+        // A short option's description begins on its line, a long one's on the next.
+        options += named.size() + 2 <= helpColumn ? named.leftJustified(helpColumn)
+                                                  : named + u'\n' + indent;
+        options += tr(command.help).replace(u'\n', u'\n' + indent) + u'\n';
+    }
+    QString keys;
+    for (const auto &[names, action] : CalendarKeys::descriptions())
+        keys += QStringLiteral("  %1\n      %2\n").arg(names, action);
+    return tr("Usage: daywright [--help] [--version] [Qt options such as -style NAME]\n"
+              "A date calculator: days from today to a date, or between two dates, in weeks and "
+              "days.\n"
+              "\n"
+              "Options:\n"
+              "%1"
+              "\n"
+              "Keys on the calendar:\n"
+              "%2"
+              "\n"
+              "Environment: LC_TIME (or LANG) sets the date format and calendar names, LC_NUMERIC\n"
+              "the decimal and thousands separators of typed counts, LC_ALL both;\n"
+              "QT_SCALE_FACTOR scales the window.\n")
+            .arg(options, keys);
+}

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replays a fuzz target over the files of its corpus, as libFuzzer would run them, so that every
+// input it kept is checked in each test run: a broken rule stops the run with its reason.
+//
+// Usage: TARGET_replay FOLDER
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+// Only the targets that need it set anything up.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
+
+int main(int argc, char *argv[])
+{
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir corpus(QString::fromLocal8Bit(argv[1]));
+    const QStringList names = corpus.entryList(QDir::Files);
+    for (const QString &name : names) {
+        QFile file(corpus.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(file.fileName()),
+                         qPrintable(file.errorString()));
+            return 1;
+        }
+        const QByteArray input = file.readAll();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()),
+                               size_t(input.size()));
+    }
+    std::printf("%lld inputs hold\n", static_cast<long long>(names.size()));
+    return names.isEmpty() ? 1 : 0;
+}
