@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Daywright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Calculator.h"
+#include "DateQuestions.h"
+#include "DayContext.h"
+#include "FakeControls.h"
+#include "HolidayActions.h"
+#include "MonthCalendar.h"
+#include "MonthPage.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class DayContextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+
+    // The calculator's summary, the calendar's selected day and the command line's answer, all
+    // read from one context, follow one change of it. 5 December 2026 is 14 Azar 1405, Azar has
+    // 30 days; Christmas, on a Friday, is 4 Dey.
+    void oneChangeReachesAllThree_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("calendar")
+                << "calendar"
+                << "14/09/1405 to 16/10/1405: 32 days (4 weeks 4 days; 1 month 2 days), 23 working "
+                   "days"
+                << "Friday, 4 Dey 1405"
+                << "The number of days from 14/09/1405 to 16/10/1405 is  32\nThat is 4 Weeks and 4 "
+                   "Days.\n14/09/1405 to 16/10/1405: 32 days (4 weeks 4 days; 1 month 2 days), 23 "
+                   "working days\n";
+        QTest::newRow("holiday import")
+                << "import"
+                << "05/12/2026 to 06/01/2027: 32 days (4 weeks 4 days; 1 month 1 day), 22 working "
+                   "days (1 holiday)"
+                << "Friday, 25 December 2026, Christmas Day"
+                << "The number of days from 05/12/2026 to 06/01/2027 is  32\nThat is 4 Weeks and 4 "
+                   "Days.\n05/12/2026 to 06/01/2027: 32 days (4 weeks 4 days; 1 month 1 day), 22 "
+                   "working days (1 holiday)\n";
+    }
+
+    void oneChangeReachesAllThree()
+    {
+        DayContext context([] { return QDate(2026, 12, 5); }, RegionalSettings::of(QLocale()));
+        FakeControls controls;
+        Calculator calculator(controls, context);
+        calculator.start();
+        calculator.datePicked({2027, 1, 6});
+        QWidget window;
+        MonthCalendar calendar(context, &window);
+        calendar.setSelectedDate({2026, 12, 25});
+        DateQuestions questions(context);
+
+        QFETCH(QString, change);
+        const QTemporaryDir folder;
+        if (change == "calendar") {
+            context.setCalendarSystem(CalendarSystem::Persian);
+        } else {
+            QFile file(folder.filePath("england.ics"));
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                    && file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\n"
+                                  "UID:1\r\nDTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas "
+                                  "Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                            > 0);
+            file.close();
+            const HolidayStore store(folder.filePath("store"));
+            HolidayActions(store, context, &window).importFiles({file.fileName()});
+        }
+        QTEST(controls.spanSummary, "summary");
+        QTEST(QAccessible::queryAccessibleInterface(calendar.findChild<MonthPage *>())
+                      ->text(QAccessible::Value),
+              "spoken");
+        QTEST(questions.between("2026-12-05", "2027-01-06").text, "answer");
+    }
+};
+
+QTEST_MAIN(DayContextTest)
+#include "tst_daycontext.moc"
