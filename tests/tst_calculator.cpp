@@ -4,7 +4,10 @@
 #include "DayContext.h"
 #include "FakeControls.h"
 #include "FixedTexts.h"
+#include "Settings.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -349,6 +352,53 @@ private slots:
         calculator->datePointed(QDate(2026, 3, 8));
         midnight();
         QCOMPARE(controls.span, CalendarSpan({{2026, 3, 1}, {2026, 3, 8}, {2026, 3, 1}}));
+    }
+
+    // A message holds the summary line while the context changes beneath it, and gives way as
+    // soon as the user works the calculator or points at the days.
+    void aMessageStaysUntilTheUserWorksOn_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("holidays read") << "holidays" << true;
+        QTest::newRow("another calendar") << "calendar" << true;
+        QTest::newRow("pointing") << "point" << false;
+    }
+
+    void aMessageStaysUntilTheUserWorksOn()
+    {
+        calculator->showMessage(QStringLiteral("national: 1 holiday day, 0 events skipped"));
+        QFETCH(QString, then);
+        if (then == "holidays")
+            context->setHolidays(Holidays());
+        else if (then == "calendar")
+            context->setCalendarSystem(CalendarSystem::Persian);
+        else
+            calculator->datePointed(QDate(2026, 12, 19));
+        QTEST(controls.spanSummary.startsWith("national:"), "stays");
+        QVERIFY(!controls.spanSummary.isEmpty());
+    }
+
+    // A choice made from the menus is kept for the next run, the calendar given for one run only
+    // is not, and a stored name this version does not know is passed over.
+    void settingsAreKeptForTheNextRun()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QCoreApplication::applicationName()).clear();
+        Settings settings;
+        settings.restore(*context, CalendarSystem::Islamic);
+        settings.keepChangesOf(*context);
+        context->setWeekNumbersShown(true);
+        const auto nextRun = [&] {
+            DayContext next([] { return QDate(); }, RegionalSettings::of(QLocale("fa_IR")));
+            settings.restore(next);
+            return std::pair(next.calendarSystem(), next.weekNumbersShown());
+        };
+        QCOMPARE(nextRun(), std::pair(CalendarSystem::Persian, true)); // the region's own
+        context->setCalendarSystem(CalendarSystem::Gregorian);
+        QCOMPARE(nextRun().first, CalendarSystem::Gregorian);
+        QSettings(QCoreApplication::applicationName()).setValue("calendar/system", "julian");
+        QCOMPARE(nextRun().first, CalendarSystem::Persian);
     }
 
     // Counted as the day count is: the days after the first, up to and including the second.

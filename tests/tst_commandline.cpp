@@ -5,6 +5,7 @@
 #include "DayContext.h"
 #include "SharedAnswers.h"
 
+#include <QFile>
 #include <QTest>
 
 const QDate today(2026, 12, 5);
@@ -72,6 +73,19 @@ private slots:
                 : questions.daysFrom(question[1], question[2]);
         QTEST(int(answer.status), "status");
         QTEST(answer.text, "text");
+    }
+
+    // The man page names every option the program takes.
+    void theManPageNamesEveryOption()
+    {
+        QFile manPage(QStringLiteral(MAN_PAGE));
+        QVERIFY(manPage.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString options = QString::fromUtf8(manPage.readAll()).section(".SH OPTIONS", 1);
+        for (const Command &command : CommandLine::commands()) {
+            // roff writes each dash as \-
+            const QString name = "\\-\\-" + QString(command.names.last()).replace('-', "\\-");
+            QVERIFY2(options.contains(name), qPrintable(name));
+        }
     }
 
     // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
