@@ -7,8 +7,8 @@
 
 class DayContext;
 
-// Gregorian, Persian or Islamic (tabular): a choice changes the context, and its check follows
-// the context's calendar.
+// Gregorian, Persian or Islamic (tabular), the context's calendar checked: a choice changes the
+// context. Nothing else changes the calendar once the window is open.
 class CalendarMenu : public QMenu
 {
     Q_OBJECT

@@ -11,5 +11,4 @@ WeekNumbersAction::WeekNumbersAction(DayContext &context, QObject *parent)
     setCheckable(true);
     setChecked(context.weekNumbersShown());
     connect(this, &QAction::toggled, &context, &DayContext::setWeekNumbersShown);
-    connect(&context, &DayContext::weekNumbersShownChanged, this, &QAction::setChecked);
 }

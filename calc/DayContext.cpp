@@ -14,7 +14,7 @@ DayContext::DayContext(Today::Clock clock, const RegionalSettings &regions, QObj
 
 void DayContext::setRegions(const RegionalSettings &regions)
 {
-    if (regions.dates == m_regions.dates && regions.numbers == m_regions.numbers)
+    if (regions == m_regions)
         return;
     m_regions = regions;
     // The working week is the region's. Both are set before either is announced.

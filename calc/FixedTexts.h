@@ -14,10 +14,10 @@ class FixedTexts
     Q_DECLARE_TR_FUNCTIONS(FixedTexts)
 
 public:
-    // The window's own wording, verbatim: its misspelling ("Caluculate") included, as users,
-    // their notes and their scripts know it.
     static QString version() { return QStringLiteral(DAYWRIGHT_VERSION); }
 
+    // The window's own wording, verbatim: its misspelling ("Caluculate") included, as users,
+    // their notes and their scripts know it.
     static QString daysFromNowItem() { return tr("Days from now"); }
     static QString daysBetweenItem() { return tr("Days between 2 dates"); }
 

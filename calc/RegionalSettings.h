@@ -15,4 +15,5 @@ struct RegionalSettings
     // From LC_ALL, else LC_TIME or LC_NUMERIC, else LANG; C where none is set.
     static RegionalSettings fromEnvironment();
     static RegionalSettings of(const QLocale &locale) { return {locale, locale}; }
+    bool operator==(const RegionalSettings &) const = default;
 };

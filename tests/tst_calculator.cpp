@@ -401,34 +401,6 @@ private slots:
         QCOMPARE(nextRun().first, CalendarSystem::Persian);
     }
 
-    // Counted as the day count is: the days after the first, up to and including the second.
-    void workingDaysFollowTheRegionsWeek_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QDate>("to");
-        QTest::addColumn<int>("working");
-        const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
-        const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
-        const auto row = [](const char *name, QLocale locale, QDate from, QDate to, int working) {
-            QTest::newRow(name) << locale << from << to << working;
-        };
-        row("Monday to Friday", britain, {2026, 12, 7}, {2026, 12, 11}, 4);
-        row("across a weekend", britain, {2026, 12, 11}, {2026, 12, 14}, 1);
-        row("back in time", britain, {2026, 12, 14}, {2026, 12, 4}, -6);
-        row("Sunday to Thursday week", egypt, {2026, 12, 10}, {2026, 12, 20}, 6);
-        row("the whole range", britain, {1753, 1, 1}, {9999, 12, 31}, 2151539);
-        row("the whole range back", egypt, {9999, 12, 31}, {1753, 1, 1}, -2151538);
-    }
-
-    void workingDaysFollowTheRegionsWeek()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QDate, from);
-        QFETCH(QDate, to);
-        QTEST(int(workingDaysBetween(from, to, locale.weekdays())), "working");
-    }
-
     // Days, weeks, and from a month on the calendar's months and years; working days by the
     // region's week, less the holidays on them. Figures worked out by hand.
     void spanSummaryCountsInEveryUnit_data()

@@ -485,7 +485,7 @@ private slots:
     }
 
     // The calendar given at start is used by answers and the year view; one chosen from the menu
-    // at once.
+    // at once, and so are the week numbers.
     void theChosenCalendarIsUsed()
     {
         open(QLocale("en_GB"), CalendarSystem::Islamic);
@@ -494,11 +494,13 @@ private slots:
                  "06/10/1448 is  100 days from 24/06/1448\nThat is 14 Weeks and 2 Days.");
         auto *page = QAccessible::queryAccessibleInterface(monthPage());
         QCOMPARE(page->text(QAccessible::Value), "Monday, 6 Shawwal 1448");
-        const QList<QAction *> actions = calendar()->findChildren<QAction *>();
+        const QList<QAction *> actions = window->findChildren<QAction *>();
         (*std::ranges::find(actions, "Persian (Solar Hijri)", &QAction::text))->trigger();
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405");
         QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text().left(24),
                  "14/09/1405 to 24/12/1405");
+        (*std::ranges::find(actions, "Week numbers", &QAction::text))->trigger();
+        QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405, week 11");
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.
