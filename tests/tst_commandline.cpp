@@ -93,6 +93,7 @@ private slots:
                     << option.split(u' ') + QStringList {"--version"} << "version";
         QTest::newRow("help first") << QStringList {"--help", "--between", "a", "b"} << "help";
         QTest::newRow("a third date") << QStringList {"--between", "a", "b", "c"} << "";
+        QTest::newRow("a stray value") << QStringList {"--list-holidays", "x"} << "";
     }
 
     void theTableReadsTheCommandLine()
