@@ -16,7 +16,8 @@ CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
             {CalendarSystem::Persian, tr("Persian (Solar Hijri)")},
             {CalendarSystem::Islamic, tr("Islamic (tabular)")},
     };
-    for (const auto &[system, name] : calendars) {
+    for (const auto &[listed, name] : calendars) {
+        const CalendarSystem system = listed; // a lambda may not capture a structured binding
         QAction *action = addAction(name, &context,
                                     [&context, system] { context.setCalendarSystem(system); });
         action->setCheckable(true);
