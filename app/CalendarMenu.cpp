@@ -22,6 +22,9 @@ CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
                                     [&context, system] { context.setCalendarSystem(system); });
         action->setCheckable(true);
         action->setChecked(system == context.calendarSystem());
+        connect(&context, &DayContext::calendarChanged, action, [action, &context, system] {
+            action->setChecked(system == context.calendarSystem());
+        });
         group->addAction(action);
     }
     // Said where the calendar is chosen, and nowhere else.

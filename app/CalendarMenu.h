@@ -7,8 +7,8 @@
 
 class DayContext;
 
-// Gregorian, Persian or Islamic (tabular), the context's calendar checked: a choice changes the
-// context. Nothing else changes the calendar once the window is open.
+// Gregorian, Persian or Islamic (tabular): a choice changes the context, and the check follows
+// the context's calendar.
 class CalendarMenu : public QMenu
 {
     Q_OBJECT

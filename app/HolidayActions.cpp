@@ -47,22 +47,25 @@ QStringList calendarFiles(const QMimeData *data)
 
 } // namespace
 
+// What a message reports on reaches the context first: the message then stays on the summary
+// line until the span is next summed up.
 void HolidayActions::readStore()
 {
-    m_read = m_store.load();
-    holidaysChanged();
+    const HolidayStore::Loaded read = m_store.load();
+    m_calendars = read.calendars;
+    updateContext();
     QStringList skipped;
-    for (const HolidayStore::Skipped &calendar : m_read.skipped)
+    for (const HolidayStore::Skipped &calendar : read.skipped)
         skipped << HolidayTexts::refused(calendar.name, calendar.reason);
     if (!skipped.isEmpty())
         emit message(HolidayTexts::skippedCalendars(skipped));
 }
 
-void HolidayActions::holidaysChanged()
+void HolidayActions::updateContext()
 {
     // The removal menu is shown, with its calendars, only while some are stored.
     m_remove.menuAction()->setVisible(!m_store.names().isEmpty());
-    m_context.setHolidays(m_read.merged());
+    m_context.setHolidays(m_store.merged(m_calendars));
 }
 
 bool HolidayActions::eventFilter(QObject *watched, QEvent *event)
@@ -95,8 +98,8 @@ void HolidayActions::fillRemoveMenu()
     for (const QString &name : m_store.names()) {
         m_remove.addAction(name, this, [this, name] {
             if (m_store.remove(name)) {
-                m_read.calendars.remove(name);
-                holidaysChanged();
+                m_calendars.remove(name);
+                updateContext();
             }
         });
     }
@@ -118,12 +121,12 @@ void HolidayActions::importFiles(const QStringList &paths)
             continue;
         }
         const auto &imported = std::get<HolidayStore::Imported>(result);
-        m_read.calendars.insert(imported.name, imported.holidays);
+        m_calendars.insert(imported.name, imported.holidays);
         summaries << HolidayTexts::imported(imported.name, imported.holidays.dayCount(),
                                             imported.skippedEvents);
     }
     if (!summaries.isEmpty()) {
-        holidaysChanged();
+        updateContext();
         emit message(summaries.join(QStringLiteral("; ")));
     }
     if (!refused.isEmpty())

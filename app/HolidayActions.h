@@ -33,7 +33,7 @@ signals:
 
 private:
     void readStore();
-    void holidaysChanged();
+    void updateContext();
     void fillRemoveMenu();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -42,6 +42,6 @@ private:
     QWidget *const m_dialogParent;
     QAction *const m_import;
     QMenu m_remove;
-    HolidayStore::Loaded m_read; // the calendars as read, each once
+    QMap<QString, Holidays> m_calendars; // the kept calendars as read, each once, by name
     bool m_storeRead = false;
 };

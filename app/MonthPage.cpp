@@ -47,11 +47,6 @@ MonthGrid MonthPage::grid() const
                      m_context.weekNumbersShown(), m_context.calendar());
 }
 
-QCalendar MonthPage::calendar() const
-{
-    return m_context.calendar();
-}
-
 QDate MonthPage::firstOfMonth(QDate date) const
 {
     const QCalendar calendar = m_context.calendar();
@@ -76,8 +71,8 @@ void MonthPage::setSelectedDate(QDate date)
     // Turn the page as little as it takes to show the chosen month.
     if (chosen < m_firstMonth)
         showPageStartingAt(chosen);
-    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), calendar()))
-        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), calendar()));
+    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), m_context.calendar()))
+        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), m_context.calendar()));
     if (chosen == m_selected)
         return;
     update(dayRect(m_selected));
@@ -90,8 +85,8 @@ void MonthPage::showPageStartingAt(QDate month)
 {
     // The first page starts with the month that holds 1 January 1753, the last ends with the one
     // that holds 31 December 9999.
-    const QDate lastPageStart
-            = firstOfMonth(CalendarRange::last()).addMonths(1 - monthsPerPage(), calendar());
+    const QDate lastPageStart = firstOfMonth(CalendarRange::last())
+                                        .addMonths(1 - monthsPerPage(), m_context.calendar());
     const QDate start
             = std::clamp(firstOfMonth(month), firstOfMonth(CalendarRange::first()), lastPageStart);
     if (start == m_firstMonth)
@@ -130,7 +125,7 @@ QRegion MonthPage::spanRegion(const CalendarSpan &span) const
     if (!first.isValid())
         return QRegion();
     const MonthGrid months = grid();
-    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), calendar());
+    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), m_context.calendar());
     QRegion region;
     for (QDate day = std::max(first, m_firstMonth); day <= last && day < pageEnd;
          day = day.addDays(1))
@@ -149,7 +144,7 @@ void MonthPage::highlight(QDate day)
 QString MonthPage::spokenSelection() const
 {
     const bool weekNumbers = m_context.weekNumbersShown();
-    return CalendarTexts(locale(), calendar())
+    return CalendarTexts(locale(), m_context.calendar())
             .spokenDay(m_selected,
                        weekNumbers ? std::optional(
                                MonthGrid::weekNumberOf(m_selected, locale().firstDayOfWeek()))
@@ -215,8 +210,9 @@ void MonthPage::keyPressEvent(QKeyEvent *event)
         // The pick is the day the user sees selected, even after paging away from it.
         setSelectedDate(m_selected);
         emit activated(m_selected);
-    } else if (const std::optional<QDate> target
-               = command ? CalendarKeys::moved(m_selected, *command, calendar()) : std::nullopt) {
+    } else if (const std::optional<QDate> target = command
+                       ? CalendarKeys::moved(m_selected, *command, m_context.calendar())
+                       : std::nullopt) {
         setSelectedDate(*target);
         highlight(m_selected);
     } else {

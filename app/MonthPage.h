@@ -37,8 +37,6 @@ public:
 
     // Up to four months across and three down: fewer where the screen is too small for all.
     void setMonthsShown(int across, int down);
-    QCalendar calendar() const;
-
     void setSpan(const CalendarSpan &span);
     // The selected day as screen readers say it: its date in full, the week number where shown,
     // and a holiday's names.

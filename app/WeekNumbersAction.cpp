@@ -11,4 +11,5 @@ WeekNumbersAction::WeekNumbersAction(DayContext &context, QObject *parent)
     setCheckable(true);
     setChecked(context.weekNumbersShown());
     connect(this, &QAction::toggled, &context, &DayContext::setWeekNumbersShown);
+    connect(&context, &DayContext::weekNumbersShownChanged, this, &QAction::setChecked);
 }

@@ -7,7 +7,7 @@
 
 class DayContext;
 
-// Checked as the context is when the window opens; toggling it changes the context.
+// Checked while the context shows week numbers; toggling it changes the context.
 class WeekNumbersAction : public QAction
 {
     Q_OBJECT

@@ -83,7 +83,6 @@ void Calculator::datePicked(QDate picked)
 void Calculator::datePointed(QDate day)
 {
     m_pointed = day;
-    m_message.clear();
     showSpan();
 }
 
@@ -131,7 +130,6 @@ void Calculator::completePair(QDate second, qint64 dayCount)
 
 void Calculator::showMessage(const QString &text)
 {
-    m_message = text;
     m_controls.setSpanSummary(text);
 }
 
@@ -156,7 +154,6 @@ void Calculator::countSpan(const SpanRule &rule)
 {
     m_spanRule = rule;
     m_pointed = QDate();
-    m_message.clear();
     showSpan();
 }
 
@@ -164,8 +161,6 @@ void Calculator::showSpan()
 {
     const CalendarSpan span = m_spanRule.shownWhilePointingAt(m_pointed);
     m_controls.setCalendarSpan(span);
-    if (!m_message.isEmpty())
-        return;
     m_controls.setSpanSummary(span.from.isValid() ? texts().spanSummary(span.from, span.to,
                                                                         m_context.workingWeek(),
                                                                         m_context.holidays())

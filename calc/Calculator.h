@@ -21,8 +21,10 @@ struct CalculatorState
 };
 
 // The one writer of the line that sums the span up. A message (what an import gave, a calendar
-// skipped) takes the line until the user next works the calculator or points at the days; a
-// change of the context (the holidays, the calendar, a new day) rewrites the span underneath it.
+// skipped) takes the line until the span is next summed up: when the pointer or the keys move,
+// an answer or a first date is given, the calculation type is chosen, or anything the span is
+// counted in changes (the holidays, the calendar, the region, a new day). What a message reports
+// on is therefore handed to the context before the message is said.
 class Calculator : public QObject
 {
     Q_OBJECT
@@ -44,7 +46,7 @@ public:
     void datePointed(QDate day);
     // "Calculate Date" was pressed.
     void calculateDate();
-    // Said on the summary line until the user next works the calculator or points at the days.
+    // Said on the summary line until the span is next summed up.
     void showMessage(const QString &text);
 
     const CalculatorState &state() const { return m_state; }
@@ -62,5 +64,4 @@ private:
     CalculatorState m_state;
     SpanRule m_spanRule;
     QDate m_pointed;
-    QString m_message;
 };

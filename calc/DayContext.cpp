@@ -28,8 +28,6 @@ void DayContext::setRegions(const RegionalSettings &regions)
 
 void DayContext::setCalendarSystem(CalendarSystem system)
 {
-    if (system == m_calendarSystem)
-        return;
     m_calendarSystem = system;
     m_calendar = calendarOf(system);
     emit calendarChanged();
@@ -37,6 +35,8 @@ void DayContext::setCalendarSystem(CalendarSystem system)
 
 void DayContext::setHolidays(const Holidays &holidays)
 {
+    if (holidays == m_holidays)
+        return;
     m_holidays = holidays;
     emit holidaysChanged();
 }

@@ -15,7 +15,7 @@
 
 // The calculator, the calendar and the command line read it whenever they need a value, and
 // listen for the change signals to show what changed; none of them keeps a copy. Menus and the
-// settings change it; a setter that changes nothing announces nothing.
+// settings change it; a setter that changes nothing announces nothing, but for the calendar's.
 class DayContext : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,8 @@ public:
 
     CalendarSystem calendarSystem() const { return m_calendarSystem; }
     QCalendar calendar() const { return m_calendar; }
+    // Announced on every call, the calendar in use chosen again too: the settings keep each
+    // choice, also of the calendar a run was started with.
     void setCalendarSystem(CalendarSystem system);
 
     const QList<Qt::DayOfWeek> &workingWeek() const { return m_workingWeek; }

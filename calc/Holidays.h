@@ -21,6 +21,7 @@ public:
     QDate last() const { return m_days.lastKey(); }
     // Empty on a day that is no holiday.
     QStringList names(QDate day) const { return m_days.value(day); }
+    bool operator==(const Holidays &) const = default;
 
     // Counted as working days are: the holidays after from, up to and including to, that fall in
     // the working week; negative when to lies before from.

@@ -41,15 +41,16 @@ QDate DateQuestions::readDate(const QString &text) const
     return region.toDate(trimmed, QLocale::ShortFormat, calendar);
 }
 
-QString DateQuestions::linesFor(const QString &results, QDate from, QDate to)
+QString DateQuestions::linesFor(const QString &results, QDate from, QDate to) const
 {
-    if (m_holidaysWithin)
-        m_context.setHolidays(m_holidaysWithin({std::min(from, to), std::max(from, to)}));
-    return results + u'\n'
-            + texts().spanSummary(from, to, m_context.workingWeek(), m_context.holidays()) + u'\n';
+    const Holidays holidays = m_holidaysWithin
+            ? m_holidaysWithin({std::min(from, to), std::max(from, to)})
+            : m_context.holidays();
+    return results + u'\n' + texts().spanSummary(from, to, m_context.workingWeek(), holidays)
+            + u'\n';
 }
 
-DateQuestions::Answer DateQuestions::between(const QString &first, const QString &second)
+DateQuestions::Answer DateQuestions::between(const QString &first, const QString &second) const
 {
     const QDate from = readDate(first), to = readDate(second);
     if (!from.isValid() || !to.isValid())
@@ -60,7 +61,7 @@ DateQuestions::Answer DateQuestions::between(const QString &first, const QString
     return {Answer::Answered, linesFor(texts().betweenDates(from, to, days), from, to)};
 }
 
-DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString &days)
+DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString &days) const
 {
     const QDate base = readDate(date);
     if (!base.isValid())
@@ -78,7 +79,7 @@ DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString
 
 namespace {
 
-using Question = DateQuestions::Answer (DateQuestions::*)(const QString &, const QString &);
+using Question = DateQuestions::Answer (DateQuestions::*)(const QString &, const QString &) const;
 
 // The answer on standard output; a refusal on standard error, and one for input it cannot read
 // with the usage after it.
@@ -89,12 +90,12 @@ int answer(const CommandInput &input, Question question)
         for (const HolidayStore::Skipped &calendar : read.skipped)
             input.errors << "daywright: holiday calendar skipped: "
                          << HolidayTexts::refused(calendar.name, calendar.reason) << '\n';
-        return read.merged();
+        return input.store.merged(read.calendars);
     };
-    DateQuestions questions(input.context,
-                            input.line.isoDates ? ResultTexts::DateStyle::Iso
-                                                : ResultTexts::DateStyle::Regional,
-                            storedWithin);
+    const DateQuestions questions(input.context,
+                                  input.line.isoDates ? ResultTexts::DateStyle::Iso
+                                                      : ResultTexts::DateStyle::Regional,
+                                  storedWithin);
     const DateQuestions::Answer answer
             = (questions.*question)(input.line.values.at(0), input.line.values.at(1));
     if (answer.status == DateQuestions::Answer::Answered)

@@ -34,14 +34,14 @@ public:
     // The holidays of the span asked about, and no more: reading them is most of an answer's work.
     using HolidaysWithin = std::function<Holidays(const DateRange &)>;
 
-    // Where a reader of holidays is given, the span's holidays are read into the context before
-    // the span is summed up; otherwise the context's own count.
+    // Where a reader of holidays is given, the span is summed up with the holidays it reads;
+    // otherwise with the context's.
     explicit DateQuestions(DayContext &context,
                            ResultTexts::DateStyle style = ResultTexts::DateStyle::Regional,
                            HolidaysWithin holidays = {});
 
-    Answer between(const QString &first, const QString &second);
-    Answer daysFrom(const QString &date, const QString &days);
+    Answer between(const QString &first, const QString &second) const;
+    Answer daysFrom(const QString &date, const QString &days) const;
 
     // "today", ISO 8601, or the region's short date format with a four-digit or two-digit year.
     QDate readDate(const QString &text) const;
@@ -52,7 +52,7 @@ public:
 
 private:
     ResultTexts texts() const;
-    QString linesFor(const QString &results, QDate from, QDate to);
+    QString linesFor(const QString &results, QDate from, QDate to) const;
 
     DayContext &m_context;
     ResultTexts::DateStyle m_style;

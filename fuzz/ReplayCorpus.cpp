@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
         QFile file(corpus.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
             qFatal("%s: %s", qPrintable(file.fileName()), qPrintable(file.errorString()));
+        std::printf("%s\n", qPrintable(name)); // named before a broken rule stops the run
+        std::fflush(stdout);
         const QByteArray input = file.readAll();
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()),
                                size_t(input.size()));

@@ -86,10 +86,10 @@ HolidayStore::Loaded HolidayStore::load(const DateRange &range) const
     return loaded;
 }
 
-Holidays HolidayStore::Loaded::merged() const
+Holidays HolidayStore::merged(const QMap<QString, Holidays> &calendars) const
 {
     Holidays all;
-    for (const Holidays &calendar : calendars)
-        all.merge(calendar);
+    for (const QString &name : names())
+        all.merge(calendars.value(name));
     return all;
 }

@@ -56,13 +56,13 @@ public:
     {
         QMap<QString, Holidays> calendars; // by name
         QList<Skipped> skipped; // each calendar that can no longer be read
-
-        // A day that two calendars make a holiday counts once, with both names.
-        Holidays merged() const;
     };
     // Every kept calendar's holidays within the range. One that can no longer be read is skipped
     // and left in place.
     Loaded load(const DateRange &range = {}) const;
+    // The calendars' holidays together, a day that two make a holiday counted once, with both
+    // names in the order the store lists the calendars.
+    Holidays merged(const QMap<QString, Holidays> &calendars) const;
 
 private:
     QString pathOf(const QString &name) const;

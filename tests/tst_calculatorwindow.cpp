@@ -499,8 +499,14 @@ private slots:
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405");
         QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text().left(24),
                  "14/09/1405 to 24/12/1405");
-        (*std::ranges::find(actions, "Week numbers", &QAction::text))->trigger();
+        QAction *weekNumbers = *std::ranges::find(actions, "Week numbers", &QAction::text);
+        weekNumbers->trigger();
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405, week 11");
+        // The menu shows what the context holds, whoever changed it.
+        context->setWeekNumbersShown(false);
+        context->setCalendarSystem(CalendarSystem::Islamic);
+        QVERIFY(!weekNumbers->isChecked()
+                && (*std::ranges::find(actions, "Islamic (tabular)", &QAction::text))->isChecked());
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.
