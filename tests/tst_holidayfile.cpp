@@ -125,14 +125,14 @@ private slots:
         QVERIFY(file.holidays().isEmpty());
     }
 
-    // Copies are kept under their names; a refused file changes nothing; a name imported again
-    // is replaced; a stored calendar that can no longer be read is skipped, named and left alone.
+    // Copies are kept and listed as their files, a shared day naming their holidays in that order;
+    // a refused file changes nothing; one that can no longer be read is skipped, named and kept.
     void theStoreKeepsCopies()
     {
         const QTemporaryDir originals, data;
         const HolidayStore store(data.filePath("holidays"));
         const QString national = originals.filePath("national.ics");
-        const QString regional = originals.filePath("regional.ics");
+        const QString regional = originals.filePath("national-east.ics");
         write(national, calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day")));
         write(regional,
               calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas")
@@ -145,10 +145,10 @@ private slots:
         write(regional, "Not a calendar");
         QCOMPARE(std::get<QString>(store.import(regional)), "it is not an iCalendar file");
         HolidayStore::Loaded loaded = store.load();
-        QCOMPARE(store.names(), QStringList({"national", "regional"}));
+        QCOMPARE(store.names(), QStringList({"national-east", "national"}));
         QCOMPARE(store.merged(loaded.calendars).dayCount(), 2);
         QCOMPARE(store.merged(loaded.calendars).names({2026, 12, 25}),
-                 QStringList({"Christmas Day", "Christmas"}));
+                 QStringList({"Christmas", "Christmas Day"}));
         write(data.filePath("holidays/national.ics"), "damaged");
         loaded = store.load();
         QCOMPARE(loaded.skipped.size(), 1);
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(loaded.skipped[0].reason, "it is not an iCalendar file");
         QCOMPARE(store.merged(loaded.calendars).dayCount(), 2);
         QVERIFY(std::get<QString>(store.import("/no/such.ics")).startsWith("it cannot be read"));
-        QVERIFY(store.remove("regional") && !store.remove("regional"));
+        QVERIFY(store.remove("national-east") && !store.remove("national-east"));
         QCOMPARE(store.names(), QStringList {"national"});
     }
 };
