@@ -123,7 +123,7 @@ void HolidayActions::importFiles(const QStringList &paths)
         const auto &imported = std::get<HolidayStore::Imported>(result);
         m_calendars.insert(imported.name, imported.holidays);
         summaries << HolidayTexts::imported(imported.name, imported.holidays.dayCount(),
-                                            imported.skippedEvents);
+                                            imported.skipped);
     }
     if (!summaries.isEmpty()) {
         updateContext();

@@ -5,11 +5,20 @@
 
 #include "ResultTexts.h"
 
-QString HolidayTexts::imported(const QString &name, qsizetype days, int skippedEvents)
+QString HolidayTexts::imported(const QString &name, qint64 days, const QStringList &skipped)
 {
-    return tr("%1: %2, %3")
-            .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
-                 counted(skippedEvents, tr("%1 event skipped"), tr("%1 events skipped")));
+    const QString summary
+            = tr("%1: %2, %3")
+                      .arg(name, counted(days, tr("%1 holiday day"), tr("%1 holiday days")),
+                           counted(skipped.size(), tr("%1 event skipped"),
+                                   tr("%1 events skipped")));
+    if (skipped.isEmpty())
+        return summary;
+    constexpr qsizetype named = 3;
+    QStringList which = skipped.first(std::min(named, skipped.size()));
+    if (skipped.size() > named)
+        which << tr("and %1 more").arg(skipped.size() - named);
+    return tr("%1 (%2)").arg(summary, which.join(u"; "));
 }
 
 QString HolidayTexts::refused(const QString &name, const QString &reason)

@@ -13,8 +13,9 @@ class HolidayTexts
     Q_DECLARE_TR_FUNCTIONS(HolidayTexts)
 
 public:
-    // "national: 12 holiday days, 3 events skipped"
-    static QString imported(const QString &name, qsizetype days, int skippedEvents);
+    // "national: 12 holiday days, 1 event skipped (Half term: a time, not a whole day)"; past
+    // three skipped events, how many more.
+    static QString imported(const QString &name, qint64 days, const QStringList &skipped);
     // "national: it is not an iCalendar file": a calendar or file, and why it gave nothing.
     static QString refused(const QString &name, const QString &reason);
     // "Holiday calendars skipped: national: it is not an iCalendar file; ..."

@@ -4,23 +4,29 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QMap>
 #include <QStringList>
 
-// A day that two calendars make a holiday counts once, with both names.
+// A day that two calendars make a holiday counts once, with both names. Yearly rules without an
+// end are kept as series that come back every 400 years, the Gregorian calendar's whole cycle
+// (146097 days, 20871 weeks: weekdays included), so that the holidays of all the years to 9999
+// take the room of 400. Days outside the calendar's range are never holidays.
 class Holidays
 {
 public:
+    static constexpr qint64 cycleDays = 146097;
+
     void add(QDate day, const QString &name);
+    // The day, and the same day every 400 years after it to the end of the range.
+    void addEvery400Years(QDate from, const QString &name);
     void merge(const Holidays &other);
 
-    bool isEmpty() const { return m_days.isEmpty(); }
-    qsizetype dayCount() const { return m_days.size(); }
-    // The earliest and the latest holiday; the calendar must not be empty.
-    QDate first() const { return m_days.firstKey(); }
-    QDate last() const { return m_days.lastKey(); }
+    bool isEmpty() const { return m_days.isEmpty() && m_series.isEmpty(); }
+    // The holiday days across the calendar's range.
+    qint64 dayCount() const;
     // Empty on a day that is no holiday.
-    QStringList names(QDate day) const { return m_days.value(day); }
+    QStringList names(QDate day) const;
     bool operator==(const Holidays &) const = default;
 
     // Counted as working days are: the holidays after from, up to and including to, that fall in
@@ -29,5 +35,17 @@ public:
                                 const QList<Qt::DayOfWeek> &workingWeek) const;
 
 private:
+    struct Series
+    {
+        QDate from;
+        QString name;
+        bool operator==(const Series &) const = default;
+    };
+    // The series' days after from, up to and including to.
+    qint64 seriesDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek) const;
+    bool isSeriesDay(QDate day) const;
+
     QMap<QDate, QStringList> m_days;
+    // By the day's place in the 400-year cycle; each place's series in the order they began.
+    QMap<qint64, QList<Series>> m_series;
 };

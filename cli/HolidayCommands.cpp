@@ -16,7 +16,7 @@ int HolidayCommands::importFiles(const CommandInput &input)
         const auto result = input.store.import(path);
         if (const auto *imported = std::get_if<HolidayStore::Imported>(&result)) {
             input.out << HolidayTexts::imported(imported->name, imported->holidays.dayCount(),
-                                                imported->skippedEvents)
+                                                imported->skipped)
                       << Qt::endl;
         } else {
             input.errors << tr("daywright: %1: %2").arg(path, std::get<QString>(result))

@@ -48,7 +48,7 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
     if (!QDir().mkpath(m_folder) || !copy.open(QIODevice::WriteOnly)
         || copy.write(text) != text.size() || !copy.commit())
         return tr("it cannot be stored in %1 (%2)").arg(m_folder, copy.errorString());
-    return Imported {name, file.holidays(), file.skippedEvents()};
+    return Imported {name, file.holidays(), file.skipped()};
 }
 
 QStringList HolidayStore::names() const

@@ -33,7 +33,7 @@ public:
     {
         QString name;
         Holidays holidays; // all of them, read from the file once
-        int skippedEvents = 0;
+        QStringList skipped; // the events that gave no holiday, and why
     };
     // Reads the file and stores a copy under its base name, replacing a calendar of that name;
     // a refused file changes nothing, and the answer says why.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HolidayFile.h"
 #include "HolidayStore.h"
+#include "HolidayTexts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,10 +22,16 @@ void write(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-QByteArray vevent(const QByteArray &lines)
+QByteArray vevent(const QByteArray &lines, const QByteArray &uid = {})
 {
-    return "BEGIN:VEVENT\r\nUID:" + QByteArray::number(qHash(lines)) + "\r\n" + lines
-            + "\r\nEND:VEVENT\r\n";
+    return "BEGIN:VEVENT\r\nUID:" + (uid.isEmpty() ? QByteArray::number(qHash(lines)) : uid)
+            + "\r\n" + lines + "\r\nEND:VEVENT\r\n";
+}
+
+// A holiday called Day.
+QByteArray day(const QByteArray &lines, const QByteArray &uid = {})
+{
+    return vevent(lines + "\r\nSUMMARY:Day", uid);
 }
 
 } // namespace
@@ -37,49 +44,89 @@ private slots:
     // Days worked out by hand from each event's dates and recurrences.
     void allDayEventsGiveTheirDays_data()
     {
-        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QByteArray>("events");
         QTest::addColumn<QList<QDate>>("days");
         QTest::newRow("fixed date, yearly")
-                << QByteArray("DTSTART;VALUE=DATE:20251225\r\nRRULE:FREQ=YEARLY;COUNT=3")
+                << day("DTSTART;VALUE=DATE:20251225\r\nRRULE:FREQ=YEARLY;COUNT=3")
                 << QList<QDate> {{2025, 12, 25}, {2026, 12, 25}, {2027, 12, 25}};
         QTest::newRow("movable, as dates")
-                << QByteArray("DTSTART;VALUE=DATE:20260406\r\nRDATE;VALUE=DATE:20270329,20280417")
+                << day("DTSTART;VALUE=DATE:20260406\r\nRDATE;VALUE=DATE:20270329,20280417")
                 << QList<QDate> {{2026, 4, 6}, {2027, 3, 29}, {2028, 4, 17}};
         QTest::newRow("one year left out")
-                << QByteArray("DTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=YEARLY;UNTIL=20270101\r\n"
-                              "EXDATE;VALUE=DATE:20260101")
+                << day("DTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=YEARLY;UNTIL=20270101\r\n"
+                       "EXDATE;VALUE=DATE:20260101")
                 << QList<QDate> {{2025, 1, 1}, {2027, 1, 1}};
         QTest::newRow("three days, end exclusive")
-                << QByteArray("DTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261227")
+                << day("DTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261227")
                 << QList<QDate> {{2026, 12, 24}, {2026, 12, 25}, {2026, 12, 26}};
-        QTest::newRow("two days' duration")
-                << QByteArray("DTSTART;VALUE=DATE:20260501\r\nDURATION:P2D")
-                << QList<QDate> {{2026, 5, 1}, {2026, 5, 2}};
-        QTest::newRow("at the range's end")
-                << QByteArray("DTSTART;VALUE=DATE:99991231\r\nDURATION:P3D")
-                << QList<QDate> {{9999, 12, 31}};
+        QTest::newRow("two days' duration") << day("DTSTART;VALUE=DATE:20260501\r\nDURATION:P2D")
+                                            << QList<QDate> {{2026, 5, 1}, {2026, 5, 2}};
+        QTest::newRow("at the range's end") << day("DTSTART;VALUE=DATE:99991231\r\nDURATION:P3D")
+                                            << QList<QDate> {{9999, 12, 31}};
+        // As a school's generator writes a week's break.
+        QTest::newRow("a time written as a day")
+                << day("DTSTART;VALUE=DATE:20251024T140000Z\r\nDTEND;VALUE=DATE:20251027T000000")
+                << QList<QDate> {{2025, 10, 24}, {2025, 10, 25}, {2025, 10, 26}};
+        // An edited occurrence replaces the series' one; of two edits, the later SEQUENCE.
+        const QByteArray mayDay
+                = day("DTSTART;VALUE=DATE:20260501\r\nRRULE:FREQ=YEARLY;COUNT=3", "may");
+        QTest::newRow("one moved, one cancelled") << mayDay
+                        + day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:20260504",
+                              "may")
+                        + day("RECURRENCE-ID;VALUE=DATE:20270501\r\nDTSTART;VALUE=DATE:20270501\r\n"
+                              "STATUS:CANCELLED",
+                              "may") << QList<QDate> {{2026, 5, 4}, {2028, 5, 1}};
+        QTest::newRow("moved twice")
+                << day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:20260506\r\n"
+                       "SEQUENCE:2",
+                       "may")
+                        + day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:20260505\r\n"
+                              "SEQUENCE:1",
+                              "may")
+                        + mayDay
+                << QList<QDate> {{2026, 5, 6}, {2027, 5, 1}, {2028, 5, 1}};
+        QTest::newRow("two calendars joined")
+                << day("DTSTART;VALUE=DATE:20261225") + "END:VCALENDAR\r\nBEGIN:VCALENDAR\r\n"
+                        + day("DTSTART;VALUE=DATE:20261226")
+                << QList<QDate> {{2026, 12, 25}, {2026, 12, 26}};
     }
 
     void allDayEventsGiveTheirDays()
     {
-        QFETCH(QByteArray, lines);
+        QFETCH(QByteArray, events);
         QFETCH(QList<QDate>, days);
-        const HolidayFile file = HolidayFile::fromText(calendar(vevent(lines + "\r\nSUMMARY:Day")));
+        const HolidayFile file = HolidayFile::fromText(calendar(events));
         QVERIFY2(!file.isRefused(), qPrintable(file.refusal()));
+        QCOMPARE(file.skipped(), QStringList());
         QCOMPARE(file.holidays().dayCount(), days.size());
         for (QDate day : days)
             QCOMPARE(file.holidays().names(day), QStringList {"Day"});
     }
 
-    // An open-ended rule goes on to the range's end, past the year 2582 where libical stops.
-    void anOpenEndedRuleRunsToTheRangesEnd()
+    // Calendars of yearly rules without an end, as mail programs publish them, go on to the
+    // range's end, past the year 2582 where libical stops; a moved occurrence leaves the rest.
+    void openEndedRulesRunToTheRangesEnd()
     {
-        const HolidayFile file = HolidayFile::fromText(calendar(
-                vevent("DTSTART;VALUE=DATE:17530528\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO\r\n"
-                       "SUMMARY:Spring bank holiday")));
-        QCOMPARE(file.holidays().dayCount(), 9999 - 1753 + 1);
-        for (QDate day : {QDate(2600, 5, 26), QDate(9999, 5, 31)})
-            QCOMPARE(file.holidays().names(day), QStringList {"Spring bank holiday"});
+        QByteArray events
+                = day("DTSTART;VALUE=DATE:17530528\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO",
+                      "spring")
+                + day("RECURRENCE-ID;VALUE=DATE:20260525\r\nDTSTART;VALUE=DATE:20260601", "spring");
+        for (int month = 1; month <= 12; ++month) {
+            for (int first = 1; first <= 17; ++first)
+                events += vevent(QDate(2000, month, first)
+                                         .toString("'DTSTART;VALUE=DATE:'yyyyMMdd")
+                                         .toLatin1()
+                                 + "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Fixed");
+        }
+        const HolidayFile file = HolidayFile::fromText(calendar(events));
+        QVERIFY2(!file.isRefused(), qPrintable(file.refusal()));
+        // A spring day in each year, 204 fixed days in each year from 2000; 1 June 2026 has both.
+        QCOMPARE(file.holidays().dayCount(), (9999 - 1753 + 1) + 204 * (9999 - 2000 + 1) - 1);
+        QCOMPARE(file.holidays().names({2026, 5, 25}), QStringList());
+        QCOMPARE(file.holidays().names({2026, 6, 1}), QStringList({"Day", "Fixed"}));
+        for (QDate spring : {QDate(2027, 5, 31), QDate(2426, 5, 25), QDate(9999, 5, 31)})
+            QCOMPARE(file.holidays().names(spring), QStringList {"Day"});
+        QCOMPARE(file.holidays().names({9999, 12, 17}), QStringList {"Fixed"});
     }
 
     // Timed and cancelled events are no holidays; a day two events give counts once.
@@ -92,10 +139,33 @@ private slots:
                 + vevent("DTSTART;VALUE=DATE:20261226\r\nSTATUS:CANCELLED\r\nSUMMARY:Boxing Day")));
         QCOMPARE(file.holidays().dayCount(), 1);
         QCOMPARE(file.holidays().names({2026, 12, 25}), QStringList {"Christmas Day"});
-        QCOMPARE(file.skippedEvents(), 2);
-        const HolidayFile later = HolidayFile::fromText( // read for a span without its holidays
-                calendar(vevent("DTSTART;VALUE=DATE:20261225")), {{2030, 1, 1}, {2030, 12, 31}});
+        QCOMPARE(file.skipped(),
+                 QStringList({"Carols: a time, not a whole day", "Boxing Day: cancelled"}));
+    }
+
+    // A calendar read for a span gives the days of events that began before it.
+    void aSpanSeesTheEventsThatOverlapIt()
+    {
+        const QByteArray summer
+                = calendar(day("DTSTART;VALUE=DATE:20140703\r\nDTEND;VALUE=DATE:20140901"));
+        const HolidayFile within = HolidayFile::fromText(summer, {{2014, 7, 4}, {2014, 7, 10}});
+        QCOMPARE(within.holidays().dayCount(), 7);
+        const HolidayFile later = HolidayFile::fromText(summer, {{2030, 1, 1}, {2030, 12, 31}});
         QVERIFY(!later.isRefused() && later.holidays().isEmpty());
+    }
+
+    // An import names what it skipped, the first three of many.
+    void anImportNamesWhatItSkipped()
+    {
+        QStringList skipped;
+        for (int each = 1; each <= 5; ++each)
+            skipped << QString("Event %1: cancelled").arg(each);
+        QCOMPARE(HolidayTexts::imported("school", 3, skipped.first(1)),
+                 "school: 3 holiday days, 1 event skipped (Event 1: cancelled)");
+        QCOMPARE(
+                HolidayTexts::imported("school", 3, skipped),
+                "school: 3 holiday days, 5 events skipped (Event 1: cancelled; Event 2: cancelled; "
+                "Event 3: cancelled; and 2 more)");
     }
 
     void badFilesAreRefused_data()
@@ -112,9 +182,14 @@ private slots:
                 << calendar(vevent("DTSTART:20261225T100000Z")) << "it holds no all-day event";
         QTest::newRow("over 10 MB")
                 << QByteArray(HolidayFile::maximumBytes + 1, ' ') << "it is larger than 10 MB";
-        QTest::newRow("every day for ever")
-                << calendar(vevent("DTSTART;VALUE=DATE:20260101\r\nRRULE:FREQ=DAILY"))
-                << "its events give more than 100,000 holiday days";
+        QTest::newRow("every day for 830 years")
+                << calendar(
+                           vevent("DTSTART;VALUE=DATE:17530101\r\nRRULE:FREQ=DAILY;UNTIL=25821231"))
+                << "its events give more than 250,000 holiday days";
+        QTest::newRow("before the range")
+                << calendar(day("DTSTART;VALUE=DATE:17000101") + day("DTSTART;VALUE=DATE:17521231")
+                            + day("DTSTART;VALUE=DATE:00000101"))
+                << "it holds no holiday between 1753 and 9999";
     }
 
     void badFilesAreRefused()
