@@ -15,6 +15,11 @@ int runCommandLine(int &argc, char **argv, const CommandLine &line)
 {
     const QCoreApplication application(argc, argv);
     QTextStream out(stdout), errors(stderr);
+    return answerCommandLine(line, out, errors);
+}
+
+int answerCommandLine(const CommandLine &line, QTextStream &out, QTextStream &errors)
+{
     if (!line.error.isEmpty()) {
         errors << "daywright: " << line.error << "\n\n" << CommandLine::usage();
         return 2;
