@@ -27,8 +27,9 @@ ResultTexts DateQuestions::texts() const
 
 namespace {
 
-// Qt's short formats hold the invisible direction marks of right-to-left writing
-// ("d‏/M‏/yyyy"), which nobody types: they are left out of the format and the text alike.
+// Qt's short formats hold the invisible direction marks of right-to-left writing (Arabic
+// regions' is "d\u200F/M\u200F/yyyy"), which nobody types: they are left out of the format and
+// the text alike.
 QString withoutDirectionMarks(QString text)
 {
     for (const QChar mark : {u'\u061C', u'\u200E', u'\u200F'})
@@ -45,8 +46,9 @@ std::variant<QDate, QString> DateQuestions::readDate(const QString &text) const
         return m_context.today().date();
     // Qt's ISO reading takes any punctuation between the fields, which would read the Persian
     // "1403/12/30" as a Gregorian date; ISO 8601 writes hyphens.
-    if (typed.size() == 10 && typed.at(4) == u'-' && typed.at(7) == u'-')
-        return QDate::fromString(typed, Qt::ISODate);
+    const bool hyphenated = typed.size() == 10 && typed.at(4) == u'-' && typed.at(7) == u'-';
+    if (const QDate iso = QDate::fromString(typed, Qt::ISODate); hyphenated && iso.isValid())
+        return iso;
     // The region's dates are in the calendar the answers are written in.
     const QLocale &region = m_context.regions().dates;
     const auto read = [&](const QString &format) {

@@ -45,7 +45,7 @@ public:
     Answer daysFrom(const QString &date, const QString &days) const;
 
     // "today" in any case, ISO 8601 (YYYY-MM-DD), or the region's short date format and calendar
-    // with the whole year, in any script's digits and with or without direction marks; or why
+    // with the whole year, in its digits or ASCII ones, with or without direction marks; or why
     // the text is no date.
     std::variant<QDate, QString> readDate(const QString &text) const;
 
