@@ -60,9 +60,9 @@ QString fourDigitYearDateFormat(const QLocale &locale)
 }
 
 ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem calendar)
-    : m_locale(locale)
-    , m_dateFormat(style == DateStyle::Iso ? fourDigitYearDateFormat(QLocale::c())
-                                           : fourDigitYearDateFormat(locale))
+    // ISO 8601 is written in ASCII digits, whatever digits the region writes.
+    : m_locale(style == DateStyle::Iso ? QLocale::c() : locale)
+    , m_dateFormat(fourDigitYearDateFormat(m_locale))
     , m_calendar(calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
 { }
 

@@ -46,6 +46,34 @@ QString synopsis(const Command &command)
     return command.valueNames ? joined + u' ' + QLatin1String(command.valueNames) : joined;
 }
 
+// --help and --version change nothing: they answer whatever else is asked, as GNU programs do.
+bool onlyTells(const Command &command)
+{
+    return command.answer == showHelp || command.answer == showVersion;
+}
+
+// QCommandLineParser takes every argument that starts with a dash for an option, but "-5" or
+// "-1e3" is a count back in time, as the day box reads it: no option's name starts with anything
+// but a letter. Such a value passes the parser behind this mark, a noncharacter no text holds,
+// which is taken off again.
+constexpr QChar valueMark = u'\uFFFF';
+
+QString markedIfValue(const QString &argument)
+{
+    const bool value = argument.size() > 1 && argument.front() == u'-' && !argument.at(1).isLetter()
+            && argument.at(1) != u'-';
+    return value ? valueMark + argument : argument;
+}
+
+QStringList unmarked(QStringList values)
+{
+    for (QString &value : values) {
+        if (value.startsWith(valueMark))
+            value.remove(0, 1);
+    }
+    return values;
+}
+
 } // namespace
 
 const QList<Command> &CommandLine::commands()
@@ -79,7 +107,8 @@ const QList<Command> &CommandLine::commands()
              QT_TRANSLATE_NOOP("CommandLine",
                                "Print the date DAYS days from DATE, and the span's summary.\n"
                                "A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
-                               "short format and calendar; DAYS is read as the day box reads it."),
+                               "short format and calendar with the whole year; DAYS is read as\n"
+                               "the day box reads it, a negative count going back."),
              QT_TRANSLATE_NOOP("CommandLine",
                                "--between takes two dates, --days-from a date and a count."),
              DateQuestions::answerDaysFrom},
@@ -144,11 +173,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         parser.addOption(QCommandLineOption(name));
 
     CommandLine line;
-    if (!parser.parse(arguments)) {
+    QStringList marked;
+    for (const QString &argument : arguments)
+        marked << markedIfValue(argument);
+    if (!parser.parse(marked)) {
         line.error = parser.errorText();
         return line;
     }
-    const QStringList positional = parser.positionalArguments();
     line.isoDates = parser.isSet(QStringLiteral("iso"));
     if (const QString calendar = QStringLiteral("calendar"); parser.isSet(calendar)) {
         line.calendar = calendarNamed(parser.value(calendar));
@@ -158,34 +189,44 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return line;
         }
     }
-    // The first command given answers, its values checked; the others' values are checked too,
-    // and positional values must be some command's.
-    bool valuesTaken = false;
+    // --help and --version answer whatever else is asked; otherwise one command alone, as a
+    // second would be left undone after the first, or the first done for nothing.
+    QList<const Command *> asked;
     for (const Command &command : commands()) {
-        if (!command.answer || !parser.isSet(command.names.last()))
-            continue;
-        const qsizetype count = positional.size();
-        const bool takesPositional = command.values == Command::Values::Two
-                || command.values == Command::Values::OneOrMore;
-        valuesTaken = valuesTaken || takesPositional;
-        if ((command.values == Command::Values::Two && count != 2)
-            || (command.values == Command::Values::OneOrMore && count == 0)) {
-            line.error = tr(command.valuesRefused);
-            line.command = nullptr;
-            return line;
-        }
-        if (line.command)
-            continue;
-        line.command = &command;
-        line.values = command.values == Command::Values::OwnValue
-                ? QStringList {parser.value(command.names.last())}
-                : positional;
+        if (command.answer && parser.isSet(command.names.last()))
+            asked << &command;
     }
-    if (!valuesTaken && !positional.isEmpty()) {
+    if (!asked.isEmpty() && onlyTells(*asked.first())) {
+        line.command = asked.first();
+        return line;
+    }
+    if (asked.size() > 1) {
+        line.error = tr("--%1 and --%2 cannot go together: give one at a time.")
+                             .arg(asked.at(0)->names.last(), asked.at(1)->names.last());
+        return line;
+    }
+    using enum Command::Values;
+    const Command *command = asked.isEmpty() ? nullptr : asked.first();
+    const Command::Values values = command ? command->values : None;
+    const QStringList positional = unmarked(parser.positionalArguments());
+    const bool takesPositional = values == Two || values == OneOrMore;
+    if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty()))
+        line.error = tr(command->valuesRefused);
+    else if (!takesPositional && !positional.isEmpty())
         line.error = tr("Unexpected argument '%1'.").arg(positional.first());
-        line.command = nullptr;
+    else if (command) {
+        line.command = command;
+        if (takesPositional)
+            line.values = positional;
+        else if (values == OwnValue)
+            line.values = unmarked({parser.value(command->names.last())});
     }
     return line;
+}
+
+QString CommandLine::refusal(const QString &why)
+{
+    return tr("daywright: %1\nTry 'daywright --help' for more information.\n").arg(why);
 }
 
 QString CommandLine::usage()

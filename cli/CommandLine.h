@@ -44,7 +44,8 @@ struct Command
 };
 
 // What the command line asks for, read before anything else, so that --help and --version answer
-// without a display. Qt's own options (-style, -platform, ...) are left to Qt.
+// without a display. Qt's own options (-style, -platform, ...) are left to Qt. One command
+// answers: --help or --version before anything, or the one other command given.
 struct CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -61,4 +62,6 @@ public:
     static const QList<Command> &commands();
     static CommandLine parse(const QStringList &arguments);
     static QString usage();
+    // Why a command line was refused, on a line of its own, and where to learn how to write it.
+    static QString refusal(const QString &why);
 };

@@ -25,20 +25,41 @@ ResultTexts DateQuestions::texts() const
     return ResultTexts(m_context.regions().dates, m_style, m_context.calendarSystem());
 }
 
-QDate DateQuestions::readDate(const QString &text) const
+namespace {
+
+// Qt's short formats hold the invisible direction marks of right-to-left writing (Arabic
+// regions' is "d\u200F/M\u200F/yyyy"), which nobody types: they are left out of the format and
+// the text alike.
+QString withoutDirectionMarks(QString text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed == QLatin1String("today"))
+    for (const QChar mark : {u'\u061C', u'\u200E', u'\u200F'})
+        text.remove(mark);
+    return text;
+}
+
+} // namespace
+
+std::variant<QDate, QString> DateQuestions::readDate(const QString &text) const
+{
+    const QString typed = withoutDirectionMarks(text).trimmed();
+    if (typed.compare(QLatin1String("today"), Qt::CaseInsensitive) == 0)
         return m_context.today().date();
-    if (const QDate iso = QDate::fromString(trimmed, Qt::ISODate); iso.isValid())
+    // Qt's ISO reading takes any punctuation between the fields, which would read the Persian
+    // "1403/12/30" as a Gregorian date; ISO 8601 writes hyphens.
+    const bool hyphenated = typed.size() == 10 && typed.at(4) == u'-' && typed.at(7) == u'-';
+    if (const QDate iso = QDate::fromString(typed, Qt::ISODate); hyphenated && iso.isValid())
         return iso;
     // The region's dates are in the calendar the answers are written in.
     const QLocale &region = m_context.regions().dates;
-    const QCalendar calendar = m_context.calendar();
-    if (const QDate full = region.toDate(trimmed, fourDigitYearDateFormat(region), calendar);
-        full.isValid())
+    const auto read = [&](const QString &format) {
+        return region.toDate(typed, withoutDirectionMarks(format), m_context.calendar());
+    };
+    if (const QDate full = read(fourDigitYearDateFormat(region)); full.isValid())
         return full;
-    return region.toDate(trimmed, QLocale::ShortFormat, calendar);
+    // The region's own format would read "19.12.26" as 1926: only the user knows the century.
+    if (read(region.dateFormat(QLocale::ShortFormat)).isValid())
+        return tr("'%1' has a two-digit year: please write the whole year").arg(text);
+    return tr("'%1' is no date").arg(text);
 }
 
 QString DateQuestions::linesFor(const QString &results, QDate from, QDate to) const
@@ -52,9 +73,12 @@ QString DateQuestions::linesFor(const QString &results, QDate from, QDate to) co
 
 DateQuestions::Answer DateQuestions::between(const QString &first, const QString &second) const
 {
-    const QDate from = readDate(first), to = readDate(second);
-    if (!from.isValid() || !to.isValid())
-        return {Answer::Unreadable, tr("'%1' is no date").arg(from.isValid() ? second : first)};
+    const auto readFrom = readDate(first), readTo = readDate(second);
+    for (const auto &read : {readFrom, readTo}) {
+        if (const QString *unreadable = std::get_if<QString>(&read))
+            return {Answer::Unreadable, *unreadable};
+    }
+    const QDate from = std::get<QDate>(readFrom), to = std::get<QDate>(readTo);
     if (!CalendarRange::contains(from) || !CalendarRange::contains(to))
         return {Answer::Refused, FixedTexts::outsideCalendar()};
     const qint64 days = from.daysTo(to);
@@ -63,9 +87,10 @@ DateQuestions::Answer DateQuestions::between(const QString &first, const QString
 
 DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString &days) const
 {
-    const QDate base = readDate(date);
-    if (!base.isValid())
-        return {Answer::Unreadable, tr("'%1' is no date").arg(date)};
+    const auto read = readDate(date);
+    if (const QString *unreadable = std::get_if<QString>(&read))
+        return {Answer::Unreadable, *unreadable};
+    const QDate base = std::get<QDate>(read);
     const DayCountInput typed(days, m_context.regions().numbers);
     if (typed.status() == DayCountInput::Status::NotWholeNumber)
         return {Answer::Refused, FixedTexts::notWholeNumber()};
@@ -82,7 +107,7 @@ namespace {
 using Question = DateQuestions::Answer (DateQuestions::*)(const QString &, const QString &) const;
 
 // The answer on standard output; a refusal on standard error, and one for input it cannot read
-// with the usage after it.
+// with the way to the usage after it.
 int answer(const CommandInput &input, Question question)
 {
     const auto storedWithin = [&input](const DateRange &span) {
@@ -103,7 +128,7 @@ int answer(const CommandInput &input, Question question)
     else if (answer.status == DateQuestions::Answer::Refused)
         input.errors << "daywright: " << answer.text << '\n';
     else
-        input.errors << "daywright: " << answer.text << "\n\n" << CommandLine::usage();
+        input.errors << CommandLine::refusal(answer.text);
     return answer.status;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <variant>
 
 class DayContext;
 struct CommandInput;
@@ -43,8 +44,10 @@ public:
     Answer between(const QString &first, const QString &second) const;
     Answer daysFrom(const QString &date, const QString &days) const;
 
-    // "today", ISO 8601, or the region's short date format with a four-digit or two-digit year.
-    QDate readDate(const QString &text) const;
+    // "today" in any case, ISO 8601 (YYYY-MM-DD), or the region's short date format and calendar
+    // with the whole year, in its digits or ASCII ones, with or without direction marks; or why
+    // the text is no date.
+    std::variant<QDate, QString> readDate(const QString &text) const;
 
     // --between and --days-from, answered from the stored holidays.
     static int answerBetween(const CommandInput &input);

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
+#include "CommandLineProgram.h"
 #include "DateQuestions.h"
 #include "DayContext.h"
 #include "SharedAnswers.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 const QDate today(2026, 12, 5);
@@ -37,15 +39,9 @@ private slots:
             "15/03/2027 is  100 days from 05/12/2026\nThat is 14 Weeks and 2 Days.\n05/12/2026 to "
             "15/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 70 working days (1 "
             "holiday)\n");
-        row("US dates in, ISO out", "en_US", true, {"between", "12/19/2026", "1/6/2027"}, 0,
-            "The number of days from 2026-12-19 to 2027-01-06 is  18\nThat is 2 Weeks and 4 "
-            "Days.\n2026-12-19 to 2027-01-06: 18 days (2 weeks 4 days), 12 working days (1 "
-            "holiday)\n");
         row("Sunday to Thursday", "he_IL", false, {"between", "19.12.2026", "6.1.2027"}, 0,
             "The number of days from 19.12.2026 to 6.1.2027 is  18\nThat is 2 Weeks and 4 "
             "Days.\n19.12.2026 to 6.1.2027: 18 days (2 weeks 4 days), 14 working days\n");
-        row("not whole", "en_GB", false, {"days-from", "today", "2.5"}, 1,
-            "Date box error, please enter a whole number");
         row("outside", "en_GB", false, {"between", "1752-12-31", "today"}, 1,
             "Date box error, the date must lie between 1753 and 9999");
         row("unreadable", "en_GB", false, {"between", "tomorrow", "today"}, 2,
@@ -102,6 +98,76 @@ private slots:
         const CommandLine line = CommandLine::parse(QStringList {"daywright"} + arguments);
         QTEST(line.command ? line.command->names.last() : QString(), "command");
     }
+
+    // The program in the environment given: today by the local clock (at any hour UTC+14 or
+    // UTC-12 is on another day than UTC), dates by LC_TIME and counts by LC_NUMERIC, dates as
+    // people type them, ISO 8601 in ASCII, one line for a refusal, and an answer not written.
+    void theProgramAnswers_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("arguments"); // ending in ">&-" where standard output is closed
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // the answer's first line, then standard error
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        const auto today = [&utc](int hours) {
+            return QStringLiteral("%1 is  0 days from %1")
+                    .arg(utc.addSecs(hours * 3600).date().toString(Qt::ISODate));
+        };
+        const auto row = [](const char *environment, const char *arguments, int status,
+                            const QString &output) {
+            QTest::newRow(arguments) << environment << arguments << status << output;
+        };
+        const QString tryHelp = "\nTry 'daywright --help' for more information.\n";
+        row("TZ=Etc/GMT-14", "--days-from TODAY 0", 0, today(14));
+        row("TZ=Etc/GMT+12", "--days-from Today 0", 0, today(-12));
+        row("LC_TIME=de_DE.UTF-8 LC_NUMERIC=en_US.UTF-8", "--days-from 19.12.2026 1,000", 0,
+            "14.09.2029 is  1000 days from 19.12.2026");
+        row("", "--days-from 2026-01-01 -5", 0, "2025-12-27 is -5 days from 2026-01-01");
+        row("LC_ALL=fa_IR.UTF-8", "--iso --days-from 1403/12/30 0", 0,
+            "2025-03-20 is  0 days from 2025-03-20");
+        row("LC_ALL=ar_EG.UTF-8", "--iso --between ١٩/١٢/٢٠٢٦ 6/1/2027", 0,
+            "The number of days from 2026-12-19 to 2027-01-06 is  18");
+        row("LC_ALL=en_GB.UTF-8", "--calendar persian --between 2025-03-20 01/01/1405", 0,
+            "The number of days from 30/12/1403 to 01/01/1405 is  366");
+        row("", "--days-from today 2.5", 1,
+            "daywright: Date box error, please enter a whole number\n");
+        row("LC_ALL=en_US.UTF-8", "--between 12/19/26 today", 2,
+            "daywright: '12/19/26' has a two-digit year: please write the whole year" + tryHelp);
+        row("LC_ALL=de_DE.UTF-8", "--between 19.12.26 today", 2,
+            "daywright: '19.12.26' has a two-digit year: please write the whole year" + tryHelp);
+        row("", "--remove-holidays x --list-holidays", 2,
+            "daywright: --list-holidays and --remove-holidays cannot go together: give one at a "
+            "time." + tryHelp);
+        row("", "--version >&-", 1,
+            "daywright: the answer could not be written: Bad file descriptor\n");
+    }
+
+    void theProgramAnswers()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, arguments);
+        environment += " XDG_DATA_HOME=" + m_home.path() + " XDG_CONFIG_HOME=" + m_home.path();
+        for (const char *variable : {"LC_ALL", "LC_TIME", "LC_NUMERIC", "LANG", "TZ"})
+            qunsetenv(variable);
+        for (const QString &variable : environment.split(u' ', Qt::SkipEmptyParts))
+            qputenv(qPrintable(variable.section(u'=', 0, 0)), variable.section(u'=', 1).toUtf8());
+        // A descriptor open for reading alone refuses every write, as a closed output does.
+        QFile program(QCoreApplication::applicationFilePath()), closed;
+        QVERIFY(program.open(QIODevice::ReadOnly)
+                && closed.open(program.handle(), QIODevice::WriteOnly));
+        QString answer, errorText;
+        QTextStream out(&answer), errors(&errorText);
+        QStringList words = ("daywright " + arguments).split(u' ');
+        if (words.last() == ">&-") {
+            words.removeLast();
+            out.setDevice(&closed);
+        }
+        QTEST(answerCommandLine(CommandLine::parse(words), out, errors), "status");
+        QTEST(answer.section(u'\n', 0, 0) + errorText, "output");
+    }
+
+private:
+    QTemporaryDir m_home;
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)
