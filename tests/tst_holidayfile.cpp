@@ -4,8 +4,14 @@
 #include "HolidayStore.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
 
 namespace {
 
@@ -25,6 +31,12 @@ QByteArray vevent(const QByteArray &lines)
 {
     return "BEGIN:VEVENT\r\nUID:" + QByteArray::number(qHash(lines)) + "\r\n" + lines
             + "\r\nEND:VEVENT\r\n";
+}
+
+QString refusalOf(const std::variant<HolidayStore::Imported, QString> &result)
+{
+    const auto *why = std::get_if<QString>(&result);
+    return why ? *why : QString();
 }
 
 } // namespace
@@ -158,6 +170,134 @@ private slots:
         QVERIFY(std::get<QString>(store.import("/no/such.ics")).startsWith("it cannot be read"));
         QVERIFY(store.remove("national-east") && !store.remove("national-east"));
         QCOMPARE(store.names(), QStringList {"national"});
+    }
+
+    // Decades of a country's holidays, 1,500 events in some 240 KB, lie well within the limits on
+    // size and work; an event without a summary is a holiday all the same.
+    void ordinaryFilesAreImported_data()
+    {
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QStringList>("names"); // of 1 January 2026
+        QByteArray decades;
+        for (int i = 0; i < 1500; ++i) {
+            const QDate day = QDate(2026, 1, 1).addDays(i * 9);
+            decades += vevent("DTSTAMP:20251201T090000Z\r\nDTSTART;VALUE=DATE:"
+                              + day.toString("yyyyMMdd").toLatin1() + "\r\nDTEND;VALUE=DATE:"
+                              + day.addDays(1).toString("yyyyMMdd").toLatin1()
+                              + "\r\nSUMMARY:Holiday " + QByteArray::number(i)
+                              + "\r\nTRANSP:TRANSPARENT");
+        }
+        QTest::newRow("1,500 events") << decades << 1500 << QStringList {"Holiday 0"};
+        QTest::newRow("no summary")
+                << vevent("DTSTART;VALUE=DATE:20260101") << 1 << QStringList {"Holiday"};
+    }
+
+    void ordinaryFilesAreImported()
+    {
+        QFETCH(QByteArray, events);
+        const QTemporaryDir originals, data;
+        write(originals.filePath("national.ics"), calendar(events));
+        const auto result = HolidayStore(data.path()).import(originals.filePath("national.ics"));
+        QVERIFY2(refusalOf(result).isEmpty(), qPrintable(refusalOf(result)));
+        const Holidays &holidays = std::get<HolidayStore::Imported>(result).holidays;
+        QTEST(int(holidays.dayCount()), "days");
+        QTEST(holidays.names({2026, 1, 1}), "names");
+    }
+
+    // What cannot be kept, for its name or for the folder, is refused with the reason, the folder
+    // and what is in the way named; nothing is stored.
+    void whatCannotBeKeptSaysWhy_data()
+    {
+        QTest::addColumn<QString>("folder"); // the store's, in the data folder; "" for the default
+        QTest::addColumn<QString>("plainFile"); // in the data folder
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("reason"); // %1: the data folder
+        QTest::newRow("a file in the folder's place")
+                << "holidays"
+                << "holidays"
+                << "national.ics"
+                << "the folder %1/holidays cannot be made: %1/holidays is a file, not a folder";
+        QTest::newRow("a file above the folder")
+                << "plain/holidays"
+                << "plain"
+                << "national.ics"
+                << "the folder %1/plain/holidays cannot be made: %1/plain is a file, not a folder";
+        QTest::newRow("no home")
+                << ""
+                << ""
+                << "national.ics"
+                << "there is no folder to keep it in without a home folder: set HOME or "
+                   "XDG_DATA_HOME";
+        QTest::newRow("no name") << "holidays"
+                                 << ""
+                                 << ".ics"
+                                 << "its name leaves the calendar nameless: rename it, as "
+                                    "national.ics";
+        QTest::newRow("a hidden name")
+                << "holidays"
+                << ""
+                << ".national.ics"
+                << "its name begins with a dot, which would hide the calendar: rename it";
+        QTest::newRow("a line break") << "holidays"
+                                      << ""
+                                      << "nat\nional.ics"
+                                      << "its name holds a control character: rename it";
+    }
+
+    void whatCannotBeKeptSaysWhy()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, plainFile);
+        QFETCH(QString, fileName);
+        QFETCH(QString, reason);
+        const QTemporaryDir originals, data;
+        const auto restore = qScopeGuard([home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME")] {
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+        });
+        if (folder.isEmpty()) {
+            qunsetenv("HOME");
+            qunsetenv("XDG_DATA_HOME");
+            QCOMPARE(HolidayStore::defaultFolder(), QString()); // not under the root folder
+        }
+        if (!plainFile.isEmpty())
+            write(data.filePath(plainFile), "");
+        write(originals.filePath(fileName), calendar(vevent("DTSTART;VALUE=DATE:20261225")));
+        const HolidayStore store(folder.isEmpty() ? QString() : data.filePath(folder));
+        QCOMPARE(refusalOf(store.import(originals.filePath(fileName))),
+                 reason.replace("%1", data.path()));
+        QCOMPARE(QDir(data.filePath("holidays")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    // A copy that fails half-way, here at the process's limit on file sizes, says why and leaves
+    // the calendar stored before as it was.
+    void aFailedWriteKeepsTheStoredCopy()
+    {
+        const QTemporaryDir originals, data;
+        const HolidayStore store(data.filePath("holidays"));
+        const QString path = originals.filePath("national.ics");
+        const QByteArray before = calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Xmas"));
+        write(path, before);
+        QVERIFY(refusalOf(store.import(path)).isEmpty());
+        write(path, calendar(vevent("DTSTART;VALUE=DATE:20270101\r\nSUMMARY:New").repeated(20)));
+        rlimit limit {};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small {1024, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ending the test
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString why = refusalOf(store.import(path));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const QString stored = data.filePath("holidays/national.ics");
+        QCOMPARE(why, stored + " cannot be written: " + qt_error_string(EFBIG));
+        QFile file(stored);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(data.filePath("holidays")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {"national.ics"});
+        QCOMPARE(store.load().calendars.value("national").names({2026, 12, 25}),
+                 QStringList {"Xmas"});
     }
 };
 
