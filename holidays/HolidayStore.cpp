@@ -11,6 +11,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -24,6 +28,10 @@ HolidayStore::HolidayStore(const QString &folder)
 
 QString HolidayStore::defaultFolder()
 {
+    // Qt reads a relative XDG_DATA_HOME as unset, and HOME unset as the root folder.
+    if (!QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME"))
+        && QDir(QDir::homePath()).isRoot())
+        return {};
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             + QStringLiteral("/holidays");
 }
@@ -35,6 +43,12 @@ QString HolidayStore::pathOf(const QString &name) const
 
 std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString &path) const
 {
+    const QString name = QFileInfo(path).completeBaseName();
+    if (const QString why = whyUnusable(name); !why.isEmpty())
+        return why;
+    if (m_folder.isEmpty())
+        return tr("there is no folder to keep it in without a home folder: set HOME or "
+                  "XDG_DATA_HOME");
     const std::variant<QByteArray, QString> read = HolidayFile::readText(path);
     if (const auto *why = std::get_if<QString>(&read))
         return *why;
@@ -42,18 +56,70 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
     const HolidayFile file = HolidayFile::fromText(text);
     if (file.isRefused())
         return file.refusal();
-
-    const QString name = QFileInfo(path).completeBaseName();
-    QSaveFile copy(pathOf(name));
-    if (!QDir().mkpath(m_folder) || !copy.open(QIODevice::WriteOnly)
-        || copy.write(text) != text.size() || !copy.commit())
-        return tr("it cannot be stored in %1 (%2)").arg(m_folder, copy.errorString());
+    if (const QString why = keep(name, text); !why.isEmpty())
+        return why;
     return Imported {name, file.holidays(), file.skipped()};
+}
+
+// The calendar's name is its file's, and what lists and removes it is a line of text.
+QString HolidayStore::whyUnusable(const QString &name)
+{
+    if (name.isEmpty())
+        return tr("its name leaves the calendar nameless: rename it, as national.ics");
+    if (name.startsWith(u'.'))
+        return tr("its name begins with a dot, which would hide the calendar: rename it");
+    if (std::any_of(name.begin(), name.end(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return tr("its name holds a control character: rename it");
+    return {};
+}
+
+QString HolidayStore::keep(const QString &name, const QByteArray &text) const
+{
+    if (!QDir().mkpath(m_folder)) {
+        const QString systemSays = qt_error_string(errno);
+        return tr("the folder %1 cannot be made: %2")
+                .arg(m_folder, obstacle(systemSays, text.size()));
+    }
+    QSaveFile copy(pathOf(name));
+    const auto cannotWrite = [&](const QString &systemSays) {
+        return tr("%1 cannot be written: %2")
+                .arg(copy.fileName(), obstacle(systemSays, text.size()));
+    };
+    if (!copy.open(QIODevice::WriteOnly))
+        return cannotWrite(copy.errorString());
+    // Qt 6.4 commits a copy whose buffered bytes could not all be written, and calls a short
+    // write an "Unknown error": every byte is flushed and checked first, the system's reason taken
+    // at once, and a copy never committed is discarded.
+    if (copy.write(text) != text.size() || !copy.flush())
+        return cannotWrite(qt_error_string(errno));
+    if (!copy.commit())
+        return cannotWrite(copy.errorString());
+    return {};
+}
+
+// The system's words name no path ("Not a directory" for a file where a folder should be), and Qt
+// may give none: the nearest folder is looked at first, as a user would look at it.
+QString HolidayStore::obstacle(const QString &systemSays, qsizetype bytes) const
+{
+    QFileInfo folder(m_folder);
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    const QString where = folder.absoluteFilePath();
+    if (!folder.isDir())
+        return tr("%1 is a file, not a folder").arg(where);
+    if (!folder.isWritable())
+        return tr("the folder %1 is read-only").arg(where);
+    if (const QStorageInfo disk(where); disk.isValid() && disk.bytesAvailable() < bytes)
+        return tr("the disk that holds %1 is full").arg(where);
+    return systemSays;
 }
 
 QStringList HolidayStore::names() const
 {
     QStringList names;
+    if (m_folder.isEmpty())
+        return names;
     const QDir folder(m_folder);
     for (const QString &entry : folder.entryList({u'*' + suffix}, QDir::Files, QDir::Name))
         names << entry.chopped(suffix.size());

@@ -25,8 +25,11 @@ class HolidayStore
     Q_DECLARE_TR_FUNCTIONS(HolidayStore)
 
 public:
-    // $XDG_DATA_HOME/daywright/holidays by default.
+    // $XDG_DATA_HOME/daywright/holidays by default. An empty folder is none: the store then
+    // lists nothing and refuses to keep anything.
     explicit HolidayStore(const QString &folder = defaultFolder());
+    // None without a home folder (HOME unset, as for some services), where Qt would put the
+    // user's data under the file-system root.
     static QString defaultFolder();
 
     struct Imported
@@ -36,7 +39,8 @@ public:
         QStringList skipped; // the events that gave no holiday, and why
     };
     // Reads the file and stores a copy under its base name, replacing a calendar of that name;
-    // a refused file changes nothing, and the answer says why.
+    // a refused file changes nothing, and the answer says why: the file, its name, or the folder
+    // and what stood in the way of writing there.
     std::variant<Imported, QString> import(const QString &path) const;
 
     QStringList names() const;
@@ -66,6 +70,12 @@ public:
 
 private:
     QString pathOf(const QString &name) const;
+    // Why a file's base name makes no calendar name the store can list and remove, or nothing.
+    static QString whyUnusable(const QString &name);
+    // Writes the copy whole or not at all; why not, or nothing.
+    QString keep(const QString &name, const QByteArray &text) const;
+    // What keeps bytes from being written in the folder, else what the system said.
+    QString obstacle(const QString &systemSays, qsizetype bytes) const;
 
     QString m_folder;
 };

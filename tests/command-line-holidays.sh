@@ -12,6 +12,10 @@ test "$("$daywright" --list-holidays)" = seed-01
 if "$daywright" --import-holidays /dev/null 2>/dev/null; then exit 1; fi
 test "$("$daywright" --import-holidays /dev/null 2>&1)" = "daywright: /dev/null: it is not an iCalendar file"
 test "$("$daywright" --list-holidays)" = seed-01
+# Without a home folder nothing is stored under the root folder.
+test "$(env -u HOME -u XDG_DATA_HOME "$daywright" --import-holidays "$2" 2>&1 || echo failed)" = \
+    "daywright: $2: there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME
+failed"
 "$daywright" --remove-holidays seed-01
 test -z "$("$daywright" --list-holidays)"
 if "$daywright" --remove-holidays seed-01 2>/dev/null; then exit 1; fi

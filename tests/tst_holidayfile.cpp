@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 QByteArray calendar(const QByteArray &events)
@@ -32,6 +37,11 @@ QByteArray vevent(const QByteArray &lines, const QByteArray &uid = {})
 QByteArray day(const QByteArray &lines, const QByteArray &uid = {})
 {
     return vevent(lines + "\r\nSUMMARY:Day", uid);
+}
+
+QString refusalOf(const std::variant<HolidayStore::Imported, QString> &result)
+{
+    return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
 }
 
 } // namespace
@@ -201,38 +211,90 @@ private slots:
     }
 
     // Copies are kept and listed as their files, a shared day naming their holidays in that order;
-    // a refused file changes nothing; one that can no longer be read is skipped, named and kept.
+    // decades of a country's holidays (1,500 events, some 190 KB) lie well within the limits on
+    // size and work, an event without a summary is a holiday all the same; a refused file, or a
+    // copy that fails half-way (here at the process's limit on file sizes), changes nothing; one
+    // that can no longer be read is skipped, named and kept.
     void theStoreKeepsCopies()
     {
         const QTemporaryDir originals, data;
         const HolidayStore store(data.filePath("holidays"));
         const QString national = originals.filePath("national.ics");
         const QString regional = originals.filePath("national-east.ics");
-        write(national, calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day")));
-        write(regional,
-              calendar(vevent("DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas")
-                       + vevent("DTSTART;VALUE=DATE:20261226\r\nSUMMARY:Boxing")));
-        const auto imported = std::get<HolidayStore::Imported>(store.import(national));
-        QCOMPARE(imported.name, "national");
-        QCOMPARE(imported.holidays.dayCount(), 1);
-        QVERIFY(std::holds_alternative<HolidayStore::Imported>(store.import(regional)));
+        const QByteArray nameless = calendar(vevent("DTSTART;VALUE=DATE:20261225"));
+        write(national, nameless);
+        QByteArray decades;
+        for (int i = 0; i < 1500; ++i) {
+            const QByteArray day
+                    = QDate(2026, 12, 25).addDays(i * 9).toString("yyyyMMdd").toLatin1();
+            decades += vevent("DTSTAMP:20251201T090000Z\r\nDTSTART;VALUE=DATE:" + day
+                              + "\r\nDURATION:P1D\r\nSUMMARY:Day " + QByteArray::number(i));
+        }
+        write(regional, calendar(decades));
+        QVERIFY(refusalOf(store.import(national)).isEmpty());
+        QVERIFY(refusalOf(store.import(regional)).isEmpty());
+        write(national, calendar(vevent("DTSTART;VALUE=DATE:20270101").repeated(20)));
+        rlimit limit {};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small {1024, limit.rlim_max}; // below the new file, and Qt's write buffer
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ending the test
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString why = refusalOf(store.import(national));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QCOMPARE(why,
+                 data.filePath("holidays/national.ics")
+                         + " cannot be written: " + qt_error_string(EFBIG));
         QFile::remove(national);
         write(regional, "Not a calendar");
-        QCOMPARE(std::get<QString>(store.import(regional)), "it is not an iCalendar file");
+        QCOMPARE(refusalOf(store.import(regional)), "it is not an iCalendar file");
+        QFile copy(data.filePath("holidays/national.ics"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), nameless);
         HolidayStore::Loaded loaded = store.load();
         QCOMPARE(store.names(), QStringList({"national-east", "national"}));
-        QCOMPARE(store.merged(loaded.calendars).dayCount(), 2);
+        QCOMPARE(store.merged(loaded.calendars).dayCount(), 1500);
         QCOMPARE(store.merged(loaded.calendars).names({2026, 12, 25}),
-                 QStringList({"Christmas", "Christmas Day"}));
+                 QStringList({"Day 0", "Holiday"}));
         write(data.filePath("holidays/national.ics"), "damaged");
         loaded = store.load();
         QCOMPARE(loaded.skipped.size(), 1);
         QCOMPARE(loaded.skipped[0].name, "national");
         QCOMPARE(loaded.skipped[0].reason, "it is not an iCalendar file");
-        QCOMPARE(store.merged(loaded.calendars).dayCount(), 2);
-        QVERIFY(std::get<QString>(store.import("/no/such.ics")).startsWith("it cannot be read"));
+        QCOMPARE(store.merged(loaded.calendars).dayCount(), 1500);
+        QVERIFY(refusalOf(store.import("/no/such.ics")).startsWith("it cannot be read"));
         QVERIFY(store.remove("national-east") && !store.remove("national-east"));
         QCOMPARE(store.names(), QStringList {"national"});
+    }
+
+    // What cannot be kept, for its name or for the folder, is refused with the reason, naming the
+    // folder and what is in its way.
+    void whatCannotBeKeptSaysWhy_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("reason"); // %1: the data folder, which holds a file "plain"
+        QTest::newRow("a file above the folder") << "national.ics"
+                                                 << "the folder %1/plain/holidays cannot be made: "
+                                                    "%1/plain is a file, not a folder";
+        QTest::newRow("no name") << ".ics"
+                                 << "its name leaves the calendar nameless: rename it, as "
+                                    "national.ics";
+        QTest::newRow("a hidden name")
+                << ".national.ics"
+                << "its name begins with a dot, which would hide the calendar: rename it";
+        QTest::newRow("a line break") << "nat\nional.ics"
+                                      << "its name holds a control character: rename it";
+    }
+
+    void whatCannotBeKeptSaysWhy()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, reason);
+        const QTemporaryDir originals, data;
+        write(data.filePath("plain"), "");
+        write(originals.filePath(fileName), calendar(vevent("DTSTART;VALUE=DATE:20261225")));
+        QCOMPARE(refusalOf(HolidayStore(data.filePath("plain/holidays"))
+                                   .import(originals.filePath(fileName))),
+                 reason.replace("%1", data.path()));
     }
 };
 
