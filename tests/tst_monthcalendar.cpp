@@ -137,7 +137,7 @@ private slots:
     }
 
     // Each region's weeks start on its own first day, its names fit their columns, every number
-    // is in its digits, and the grid and title stay left to right.
+    // is in its digits, and the grid and title stay left to right, the week numbers before it.
     void everyRegionDrawsItsWordsAndDigitsInAFixedGrid_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -153,15 +153,36 @@ private slots:
                 = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         DayContext regionalContext([this] { return today; }, RegionalSettings::of(locale));
         regionalContext.setCalendarSystem(CalendarSystem::Gregorian);
+        regionalContext.setWeekNumbersShown(true);
         MonthCalendar regional(regionalContext);
         regional.resize(842, 515);
         regional.show();
         QVERIFY(QTest::qWaitForWindowExposed(&regional));
-        const auto *regionalPage = regional.findChild<MonthPage *>();
+        auto *regionalPage = regional.findChild<MonthPage *>();
         // Of a week's days (6 December 2026 is a Sunday), the region's first is drawn leftmost.
         const QDate first = QDate(2026, 12, 6).addDays(locale.firstDayOfWeek() % 7);
         for (QDate day(2026, 12, 6); day < QDate(2026, 12, 13); day = day.addDays(1))
             QVERIFY(regionalPage->dayRect(day).left() >= regionalPage->dayRect(first).left());
+        // Every row is numbered, December's last partial one too, and every day stands under its
+        // weekday's name.
+        const QImage image = regionalPage->grab().toImage();
+        const QColor background = DayColours::of(regionalPage->palette(), QPalette::Inactive).page;
+        const auto inked = [&](const QRect &cell) {
+            for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y) {
+                for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
+                    if (contrastRatio(image.pixelColor(x, y), background) > 1.5)
+                        return true;
+                }
+            }
+            return false;
+        };
+        const QRect firstRow = regionalPage->dayRect(QDate(2026, 12, 1));
+        const int numbers = regionalPage->dayRect(first).left() - firstRow.width();
+        for (QDate day(2026, 12, 1); day.month() == 12; day = day.addDays(1)) {
+            const QRect cell = regionalPage->dayRect(day);
+            QVERIFY(inked(cell.translated(numbers - cell.left(), 0)));
+            QVERIFY(inked(cell.translated(0, firstRow.top() - cell.height() - cell.top())));
+        }
         QLocale plain = locale;
         plain.setNumberOptions(QLocale::OmitGroupSeparator);
         QCOMPARE(regional.findChild<QSpinBox *>("yearShown")->text(), plain.toString(2026));
@@ -237,48 +258,8 @@ private slots:
         QTEST(MonthGrid::weekNumberOf(day, Qt::DayOfWeek(firstDay)), "week");
     }
 
-    // Every week row is numbered, a month's last partial one too, and every day stands under its
-    // weekday's name, after the column of week numbers; in a right-to-left region too.
-    void weekNumbersAndNamesStandBesideAndAboveEveryDay_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("Britain") << QLocale("en_GB");
-        QTest::newRow("Egypt") << QLocale("ar_EG");
-    }
-
-    void weekNumbersAndNamesStandBesideAndAboveEveryDay()
-    {
-        QFETCH(QLocale, locale);
-        QGuiApplication::setLayoutDirection(locale.textDirection());
-        const auto restore
-                = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-        context->setRegions(RegionalSettings::of(locale));
-        context->setWeekNumbersShown(true);
-        const QImage image = page->grab().toImage();
-        const QColor background = DayColours::of(page->palette(), QPalette::Inactive).page;
-        const auto inked = [&](const QRect &cell) {
-            for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y) {
-                for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
-                    if (contrastRatio(image.pixelColor(x, y), background) > 1.5)
-                        return true;
-                }
-            }
-            return false;
-        };
-        // December 2026's last row holds only its last few days in both regions.
-        const QRect firstRow = page->dayRect(QDate(2026, 12, 1));
-        const QDate weekStart = QDate(2026, 12, 6).addDays(locale.firstDayOfWeek() % 7);
-        const int left = page->dayRect(weekStart).left() - firstRow.width();
-        for (QDate day(2026, 12, 1); day.month() == 12; day = day.addDays(1)) {
-            const QRect cell = page->dayRect(day);
-            QVERIFY2(inked(cell.translated(left - cell.left(), 0)), "the row's number");
-            QVERIFY2(inked(cell.translated(0, firstRow.top() - cell.height() - cell.top())),
-                     qPrintable(day.toString()));
-        }
-    }
-
     // A right-to-left region's dates read each as a whole, in the line's order from the left:
-    // the first date, "to", the second, its colon, the count.
+    // the first date, "to", the second, then its colon and the count.
     void theSummaryReadsFromTheLeftAroundRightToLeftDates()
     {
         const QString text = ResultTexts(QLocale("ar_EG"))
@@ -289,15 +270,12 @@ private slots:
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
-        const qsizetype to = text.indexOf(QStringLiteral(" to ")), colon = text.indexOf(u':');
+        const int to = int(text.indexOf(QStringLiteral(" to "))), colon = int(text.indexOf(u':'));
+        const int parts[][2] = {{0, to}, {to + 1, 2}, {to + 4, colon - to - 4}, {colon, 3}};
         double right = 0;
-        for (const auto &[from, length] : {std::pair<qsizetype, qsizetype> {0, to},
-                                           {to + 1, 2},
-                                           {to + 4, colon - to - 4},
-                                           {colon, 1},
-                                           {colon + 2, 2}}) {
+        for (const auto &[from, length] : parts) {
             QRectF glyphs;
-            for (const QGlyphRun &run : layout.glyphRuns(int(from), int(length)))
+            for (const QGlyphRun &run : layout.glyphRuns(from, length))
                 glyphs |= run.boundingRect();
             QVERIFY2(glyphs.left() >= right - 0.5, qPrintable(text.mid(from, length)));
             right = glyphs.right();
