@@ -295,6 +295,20 @@ private slots:
         verifyTextsFit();
     }
 
+    // The window manager's title bar and borders, 40 and 8 of the screen's own pixels at any
+    // scale, are allowed for to the pixel: a screen just large enough for them holds the whole
+    // window, one a pixel shorter drops a row of months, one a pixel narrower folds the window.
+    void theFrameIsAllowedForToThePixel()
+    {
+        const QMap<double, QSize> frames {{1.0, {8, 40}}, {1.25, {7, 32}}, {2.0, {4, 20}}};
+        QVERIFY(frames.contains(window->devicePixelRatioF()));
+        const QSize whole = window->size(), frame = frames.value(window->devicePixelRatioF());
+        for (const QSize smaller : {QSize(0, 0), QSize(0, 1), QSize(1, 0)}) {
+            window->fitToScreen(QRect(QPoint(), whole + frame - smaller));
+            QVERIFY((window->size() == whole) == smaller.isNull());
+        }
+    }
+
     void focusStartsInTheResultsAndTabVisitsEveryControl()
     {
         showWindow();
