@@ -416,16 +416,12 @@ private slots:
             QTest::newRow(summary)
                     << locale << from << to << QString::fromUtf8(summary) << calendar;
         };
-        const QLocale britain("en_GB"), israel("he_IL"), india("hi_IN"); // India works Saturdays
+        const QLocale britain("en_GB"), israel("he_IL");
         row(britain, {2027, 1, 6}, {2026, 12, 19},
             "06/01/2027 to 19/12/2026: -18 days (-2 weeks -4 days), -10 working days (-3 "
             "holidays)");
-        row(israel, {2026, 12, 19}, {2027, 1, 6},
-            "19.12.2026 to 6.1.2027: 18 days (2 weeks 4 days), 13 working days (1 holiday)");
         row(israel, {2027, 1, 6}, {2026, 12, 19},
             "6.1.2027 to 19.12.2026: -18 days (-2 weeks -4 days), -13 working days (-1 holiday)");
-        row(india, {2026, 12, 5}, {2026, 12, 25},
-            "5/12/2026 to 25/12/2026: 20 days (2 weeks 6 days), 16 working days (1 holiday)");
         row(britain, {2026, 12, 25}, {2026, 12, 28},
             "25/12/2026 to 28/12/2026: 3 days (0 weeks 3 days), 0 working days (1 holiday)");
         row(britain, {2026, 1, 31}, {2026, 3, 1},

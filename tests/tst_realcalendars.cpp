@@ -29,14 +29,14 @@ private slots:
             QTest::addRow("%s %s %s %s", file, region, from, to)
                     << file << region << from << to << counted;
         };
-        // Open-ended yearly rules past libical's last year (2582); an occurrence moved (2022) and
-        // one cancelled (2026), their series going on 400 years later.
+        // Open-ended yearly rules past libical's last year (2582), Easter as RDATE lists; an
+        // occurrence moved (2022) and one cancelled (2026), their series going on 400 years later.
         row("uk-holidays", "en_GB", "2026-12-19", "2027-01-06", "10 working days (3 holidays)");
+        row("uk-holidays", "en_GB", "2026-03-30", "2026-04-10", "7 working days (2 holidays)");
         row("uk-holidays", "en_GB", "2022-05-27", "2022-06-10", "8 working days (2 holidays)");
         row("uk-holidays", "en_GB", "2026-08-24", "2026-09-04", "9 working days");
         row("uk-holidays", "en_GB", "2422-05-20", "2422-06-10", "14 working days (1 holiday)");
         row("uk-holidays", "en_GB", "2426-08-20", "2426-09-04", "10 working days (1 holiday)");
-        row("uk-holidays", "en_GB", "2582-12-01", "2583-01-31", "41 working days (4 holidays)");
         row("uk-holidays", "en_GB", "2600-04-01", "2600-06-30", "62 working days (2 holidays)");
         row("uk-holidays", "he_IL", "2600-12-25", "2601-01-10", "9 working days (1 holiday)");
         // One event a holiday a year, escaped texts, umlauts and Japanese.
@@ -44,7 +44,6 @@ private slots:
         row("japan", "en_GB", "2026-04-25", "2026-05-10", "6 working days (4 holidays)");
         // Schools: breaks across months and years, timed and cancelled events, a time given
         // as a day (24 October 2025); the second file has LF line ends.
-        row("westshire", "en_GB", "2025-12-29", "2026-01-09", "4 working days (5 holidays)");
         row("westshire", "en_GB", "2026-08-15", "2026-09-15", "10 working days (12 holidays)");
         row("westshire", "en_GB", "2025-10-20", "2025-11-03", "4 working days (6 holidays)");
         row("westshire", "en_GB", "2026-06-20", "2026-07-01", "8 working days");
@@ -55,11 +54,9 @@ private slots:
         row("singapore-office", "en_GB", "2026-02-14", "2026-02-28", "7 working days (3 holidays)");
         row("singapore-office", "en_GB", "2026-12-20", "2027-01-04", "6 working days (5 holidays)");
         // DURATION for DTEND; weekday rules within days of the month.
-        row("sverige", "en_GB", "2026-06-15", "2026-06-30", "10 working days (1 holiday)");
         row("sverige", "en_IN", "2600-06-15", "2600-11-10", "124 working days (3 holidays)");
         // EXDATE on yearly rules without an end, one of them every other year.
         row("us-company", "en_GB", "2026-10-01", "2026-11-30", "39 working days (3 holidays)");
-        row("us-company", "en_GB", "2426-10-01", "2426-11-30", "37 working days (5 holidays)");
         row("us-company", "en_GB", "9998-12-31", "9999-12-31", "252 working days (9 holidays)");
         // Sunday to Thursday, in Hebrew; Monday to Saturday, from a file that starts with a BOM.
         row("israel", "he_IL", "2026-09-01", "2026-10-10", "25 working days (2 holidays)");
