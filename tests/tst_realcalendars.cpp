@@ -46,7 +46,6 @@ private slots:
         // as a day (24 October 2025); the second file has LF line ends.
         row("westshire", "en_GB", "2026-08-15", "2026-09-15", "10 working days (12 holidays)");
         row("westshire", "en_GB", "2025-10-20", "2025-11-03", "4 working days (6 holidays)");
-        row("westshire", "en_GB", "2026-06-20", "2026-07-01", "8 working days");
         row("riverside", "en_GB", "2025-12-23", "2026-02-28", "37 working days (11 holidays)");
         // Two calendars joined by cat, their days overlapping.
         row("ireland-office", "en_GB", "2026-12-20", "2027-01-08", "8 working days (7 holidays)");
@@ -79,14 +78,11 @@ private slots:
         // The span runs from today, as the window's first pick counts it.
         const QDate today = QDate::fromString(from, Qt::ISODate);
         DayContext context([today] { return today; }, RegionalSettings::of(QLocale(region)));
-
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);
         const CommandLine line = CommandLine::parse({"daywright", "--between", from, to});
         QCOMPARE(line.command->answer({line, context, store, outStream, errorStream}), 0);
-        errorStream.flush();
         QCOMPARE(errors, QString());
-
         // As the window reads the store once it is shown.
         context.setHolidays(store.merged(store.load().calendars));
         FakeControls controls;
@@ -94,7 +90,6 @@ private slots:
         calculator.start();
         calculator.datePicked(QDate::fromString(to, Qt::ISODate));
         QTEST(controls.spanSummary.section(QStringLiteral(", "), -1), "counted");
-        outStream.flush();
         QCOMPARE(out.section(u'\n', 2, 2), controls.spanSummary);
     }
 };
