@@ -86,6 +86,18 @@ QString withDaysAsDays(const QString &text)
     return fixed;
 }
 
+// Long lines are folded every 75 bytes, which may fall inside a character, so they are joined
+// before the text is decoded; and exports joined with cat bring each its byte order mark, which
+// would hide a BEGIN:VCALENDAR from libical.
+QByteArray unfolded(QByteArray text)
+{
+    return text.replace("\r\n ", "")
+            .replace("\r\n\t", "")
+            .replace("\n ", "")
+            .replace("\n\t", "")
+            .replace("\xEF\xBB\xBF", "");
+}
+
 QString nameOf(icalcomponent *event)
 {
     const QString name = QString::fromUtf8(icalcomponent_get_summary(event)).simplified();
@@ -314,7 +326,7 @@ HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range
     if (text.size() > maximumBytes)
         return refused(tr("it is larger than 10 MB"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(text);
+    const QString decoded = utf8(unfolded(text));
     if (utf8.hasError() || text.contains('\0'))
         return refused(tr("it is not UTF-8 text"));
     const QString trimmed = decoded.trimmed();
