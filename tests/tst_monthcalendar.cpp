@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -594,14 +593,6 @@ private slots:
         calendar->setSpan({});
         QVERIFY(pixelsOf(inside, &DayColours::page) > 0);
         QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
-    }
-
-    void theSummaryIsCopiedFromTheKeyboard()
-    {
-        calendar->setSpanSummary(QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
-        press(Qt::ControlModifier | Qt::Key_C);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
     }
 
     // The outline moves to a new today when the calendar is shown, when its window is activated
