@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
@@ -116,6 +117,17 @@ class CalculatorWindowTest : public QObject
                                                                    Qt::TextWordWrap, text);
             QVERIFY2(needed.height() <= label->contentsRect().height(), qPrintable(text));
         }
+    }
+    // Files kept as an import keeps them, then the window shown.
+    void storeAndOpen(const QList<std::pair<QString, QByteArray>> &files)
+    {
+        QDir().mkpath(data.filePath("holidays"));
+        for (const auto &[name, text] : files) {
+            QFile file(data.filePath(QStringLiteral("holidays/%1.ics").arg(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        }
+        open();
+        showWindow();
     }
     void openWithFont(int pixelSize)
     {
@@ -455,23 +467,11 @@ private slots:
         QVERIFY(!calculateButton()->isEnabled());
     }
 
-    // With a stored holiday, picks are answered as the command line answers them, and a
-    // selected holiday is heard by name; a stored calendar that can no longer be read is named at
-    // start, and the window opens as ever.
+    // With a stored holiday, picks are answered as the command line answers them; a stored
+    // calendar that can no longer be read is named at start, and the window opens as ever.
     void storedHolidaysCountAsOnTheCommandLine()
     {
-        QDir().mkpath(data.filePath("holidays"));
-        for (const auto &[name, text] :
-             {std::pair {"england",
-                         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\n"
-                         "UID:1\r\nDTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas "
-                         "Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"},
-              {"broken", "BEGIN:VCALENDAR"}}) {
-            QFile file(data.filePath(QStringLiteral("holidays/%1.ics").arg(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
-        }
-        open();
-        showWindow();
+        storeAndOpen({{"england", christmasCalendar()}, {"broken", "BEGIN:VCALENDAR"}});
         auto *summary = calendar()->findChild<QLabel *>("spanSummary");
         // Read once the first frame is painted.
         QTRY_COMPARE(summary->text(),
@@ -484,11 +484,40 @@ private slots:
             QCOMPARE(results(), answer.results);
             QCOMPARE(summary->text(), answer.summary);
         }
-        calendar()->setSelectedDate(QDate(2026, 12, 25));
-        QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())
-                         ->child(0)
-                         ->text(QAccessible::Name),
-                 "Friday, 25 December 2026, Christmas Day");
+    }
+
+    // A stored calendar's names show as written: its holidays' in their day's tooltip, a line each,
+    // its own ("&" no mnemonic) in the removal menu and in the question removing it asks first.
+    // Return keeps the calendar; only Yes removes it, from the answers too.
+    void aStoredCalendarsNamesShowAsWrittenAndRemovingAsks()
+    {
+        storeAndOpen({{"R&D", christmasCalendar("<b>Bold</b> & day")}, {"z", christmasCalendar()}});
+        QTRY_VERIFY(!context->holidays().isEmpty()); // once the store is read
+        const QPoint day = monthPage()->dayRect(QDate(2026, 12, 25)).center();
+        QHelpEvent pointed(QEvent::ToolTip, day, monthPage()->mapToGlobal(day));
+        QCoreApplication::sendEvent(monthPage(), &pointed);
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        QWidget *tip = *std::ranges::find(shown, "qtooltip_label", &QObject::objectName);
+        QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
+                 "<b>Bold</b> & day\nChristmas Day");
+        auto *menu = window->findChild<HolidayActions *>()->actions().last()->menu<QMenu *>();
+        for (const bool agree : {false, true}) {
+            menu->popup(window->geometry().center());
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu)->child(0)->text(QAccessible::Name),
+                     "R&D");
+            QObject answering;
+            QString asked;
+            QTimer::singleShot(0, &answering, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    QTest::keyClick(box, agree ? Qt::Key_Y : Qt::Key_Return);
+                }
+            });
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions().at(0)).center());
+            QCOMPARE(asked, "Remove the holiday calendar “R&D”?");
+            QCOMPARE(context->holidays().names(QDate(2026, 12, 25)).size(), agree ? 1 : 2);
+        }
     }
 
     // The calendar given at start is used by answers and the year view; one chosen from the menu
