@@ -424,11 +424,10 @@ private slots:
         QCOMPARE(control<QLineEdit>("dayCountBox")->cursorPosition(), 0);
     }
 
-    // Keys only, in the folded window: a typed answer shows its span at once, cut at its end, and
+    // Keys only: a typed answer shows its span at once; once the window folds, cut at its end, and
     // whole in its tooltip, in the accessible name screen readers follow and in what Ctrl+C copies.
     void aTypedAnswerShowsItsSpanAfterKeyMoves()
     {
-        window->fitToScreen(QRect(0, 0, 300, 1040));
         showWindow();
         for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right,
                         Qt::Key_Right, Qt::Key_Tab})
@@ -437,6 +436,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "100");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        window->fitToScreen(QRect(0, 0, 300, 1040));
         auto *summary = calendar()->findChild<QLabel *>("spanSummary");
         const QString shown = summary->text(),
                       whole = "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days; 3 months 10 "
