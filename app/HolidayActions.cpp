@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Imports and removes holiday calendars from the window, asking before anything is replaced.
+// Imports and removes holiday calendars from the window, asking before anything is replaced
+// or removed.
 #include "HolidayActions.h"
 
 #include "DayContext.h"
@@ -92,12 +93,25 @@ bool HolidayActions::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+// Nothing stored is lost on a stray Return: the safe answer is the default. The name, from a
+// file, shows as written.
+bool HolidayActions::confirm(const QString &title, const QString &question) const
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    m_dialogParent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void HolidayActions::fillRemoveMenu()
 {
     m_remove.clear();
     for (const QString &name : m_store.names()) {
-        m_remove.addAction(name, this, [this, name] {
-            if (m_store.remove(name)) {
+        // A name is shown as written: an "&" in it is no mnemonic.
+        m_remove.addAction(QString(name).replace(u'&', QLatin1String("&&")), this, [this, name] {
+            if (confirm(tr("Remove holidays"), tr("Remove the holiday calendar “%1”?").arg(name))
+                && m_store.remove(name)) {
                 m_calendars.remove(name);
                 updateContext();
             }
@@ -111,9 +125,7 @@ void HolidayActions::importFiles(const QStringList &paths)
     for (const QString &path : paths) {
         const QString name = QFileInfo(path).completeBaseName();
         if (m_store.contains(name)
-            && QMessageBox::question(m_dialogParent, tr("Import holidays"),
-                                     tr("Replace the holiday calendar “%1”?").arg(name))
-                    != QMessageBox::Yes)
+            && !confirm(tr("Import holidays"), tr("Replace the holiday calendar “%1”?").arg(name)))
             continue;
         const auto result = m_store.import(path);
         if (const auto *reason = std::get_if<QString>(&result)) {

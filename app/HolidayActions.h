@@ -14,9 +14,9 @@ class DayContext;
 
 // The stored calendars are read once the window's first frame is painted: that frame does not
 // need them, and a few milliseconds later they are there. "Import holidays…" opens a file dialog,
-// and iCalendar files dropped on the window are imported too. A name already stored is replaced
-// only once the user agrees; a refused file is named with its reason and changes nothing. Each
-// change gives the context the holidays of every calendar kept.
+// and iCalendar files dropped on the window are imported too. A name already stored is replaced,
+// and a stored calendar removed, only once the user agrees; a refused file is named with its
+// reason and changes nothing. Each change gives the context the holidays of every calendar kept.
 class HolidayActions : public QObject
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ private:
     void readStore();
     void updateContext();
     void fillRemoveMenu();
+    bool confirm(const QString &title, const QString &question) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     const HolidayStore &m_store;

@@ -99,7 +99,7 @@ void MonthCalendar::setSpan(const CalendarSpan &span)
 
 void MonthCalendar::setSpanSummary(const QString &text)
 {
-    m_summary->setText(text);
+    m_summary->setSummary(text);
 }
 
 void MonthCalendar::showTitle()

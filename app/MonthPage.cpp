@@ -242,12 +242,17 @@ bool MonthPage::event(QEvent *event)
     // of WindowActivate, but only the window itself of ActivationChange.)
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         m_context.today().date();
-    // Over a holiday its names, elsewhere the calendar's own tip.
+    // Over a holiday its names, a line each, elsewhere the calendar's own tip. The names come from
+    // files, and a tip renders a text that looks like markup as such: they go escaped, in a
+    // paragraph that keeps their lines as a plain tip would.
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
         const QStringList names = m_context.holidays().names(grid().dateAt(help->pos()));
         if (!names.isEmpty()) {
-            QToolTip::showText(help->globalPos(), names.join(u'\n'), this);
+            QToolTip::showText(help->globalPos(),
+                               QStringLiteral("<p style='white-space:pre'>%1</p>")
+                                       .arg(names.join(u'\n').toHtmlEscaped()),
+                               this);
             return true;
         }
     }

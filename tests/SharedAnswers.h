@@ -4,8 +4,17 @@
 // 25 December 2026 a stored holiday).
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
+
+// An iCalendar file with a holiday on 25 December 2026, named as given.
+inline QByteArray christmasCalendar(const char *name = "Christmas Day")
+{
+    return QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:1\r\n"
+                      "DTSTART;VALUE=DATE:20261225\r\nSUMMARY:")
+            + name + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
 
 struct SharedAnswer
 {

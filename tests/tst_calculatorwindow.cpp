@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
@@ -116,6 +117,17 @@ class CalculatorWindowTest : public QObject
                                                                    Qt::TextWordWrap, text);
             QVERIFY2(needed.height() <= label->contentsRect().height(), qPrintable(text));
         }
+    }
+    // Files kept as an import keeps them, then the window shown.
+    void storeAndOpen(const QList<std::pair<QString, QByteArray>> &files)
+    {
+        QDir().mkpath(data.filePath("holidays"));
+        for (const auto &[name, text] : files) {
+            QFile file(data.filePath(QStringLiteral("holidays/%1.ics").arg(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        }
+        open();
+        showWindow();
     }
     void openWithFont(int pixelSize)
     {
@@ -426,8 +438,8 @@ private slots:
         QCOMPARE(control<QLineEdit>("dayCountBox")->cursorPosition(), 0);
     }
 
-    // Keys only: a typed answer shows its span at once, and the summary's accessible name, which
-    // screen readers follow, is the answer's.
+    // Keys only: a typed answer shows its span at once; once the window folds, cut at its end, and
+    // whole in its tooltip, in the accessible name screen readers follow and in what Ctrl+C copies.
     void aTypedAnswerShowsItsSpanAfterKeyMoves()
     {
         showWindow();
@@ -438,10 +450,17 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "100");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        window->fitToScreen(QRect(0, 0, 300, 1040));
         auto *summary = calendar()->findChild<QLabel *>("spanSummary");
-        QCOMPARE(QAccessible::queryAccessibleInterface(summary)->text(QAccessible::Name),
-                 "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 71 "
-                 "working days");
+        const QString shown = summary->text(),
+                      whole = "05/12/2026 to 15/03/2027: 100 days (14 weeks 2 days; 3 months 10 "
+                              "days), 71 working days";
+        QCOMPARE(QAccessible::queryAccessibleInterface(summary)->text(QAccessible::Name), whole);
+        QVERIFY(summary->fontMetrics().horizontalAdvance(shown) <= summary->contentsRect().width());
+        QVERIFY2(shown.endsWith(u'…') && whole.startsWith(shown.chopped(1)), qPrintable(shown));
+        QCOMPARE(summary->toolTip(), whole);
+        QTest::keyClick(monthPage(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), whole);
     }
 
     // A double click as the windowing system delivers it picks twice: a 0-day pair.
@@ -466,18 +485,7 @@ private slots:
     // calendar that can no longer be read is named at start, and the window opens as ever.
     void storedHolidaysCountAsOnTheCommandLine()
     {
-        QDir().mkpath(data.filePath("holidays"));
-        for (const auto &[name, text] :
-             {std::pair {"england",
-                         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\n"
-                         "UID:1\r\nDTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas "
-                         "Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"},
-              {"broken", "BEGIN:VCALENDAR"}}) {
-            QFile file(data.filePath(QStringLiteral("holidays/%1.ics").arg(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
-        }
-        open();
-        showWindow();
+        storeAndOpen({{"england", christmasCalendar()}, {"broken", "BEGIN:VCALENDAR"}});
         auto *summary = calendar()->findChild<QLabel *>("spanSummary");
         // Read once the first frame is painted.
         QTRY_COMPARE(summary->text(),
@@ -489,6 +497,40 @@ private slots:
             clickDay(answer.second);
             QCOMPARE(results(), answer.results);
             QCOMPARE(summary->text(), answer.summary);
+        }
+    }
+
+    // A stored calendar's names show as written: its holidays' in their day's tooltip, a line each,
+    // its own ("&" no mnemonic) in the removal menu and in the question removing it asks first.
+    // Return keeps the calendar; only Yes removes it, from the answers too.
+    void aStoredCalendarsNamesShowAsWrittenAndRemovingAsks()
+    {
+        storeAndOpen({{"R&D", christmasCalendar("<b>Bold</b> & day")}, {"z", christmasCalendar()}});
+        QTRY_VERIFY(!context->holidays().isEmpty()); // once the store is read
+        const QPoint day = monthPage()->dayRect(QDate(2026, 12, 25)).center();
+        QHelpEvent pointed(QEvent::ToolTip, day, monthPage()->mapToGlobal(day));
+        QCoreApplication::sendEvent(monthPage(), &pointed);
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        QWidget *tip = *std::ranges::find(shown, "qtooltip_label", &QObject::objectName);
+        QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
+                 "<b>Bold</b> & day\nChristmas Day");
+        auto *menu = window->findChild<HolidayActions *>()->actions().last()->menu<QMenu *>();
+        for (const bool agree : {false, true}) {
+            menu->popup(window->geometry().center());
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu)->child(0)->text(QAccessible::Name),
+                     "R&D");
+            QObject answering;
+            QString asked;
+            QTimer::singleShot(0, &answering, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    QTest::keyClick(box, agree ? Qt::Key_Y : Qt::Key_Return);
+                }
+            });
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions().at(0)).center());
+            QCOMPARE(asked, "Remove the holiday calendar “R&D”?");
+            QCOMPARE(context->holidays().names(QDate(2026, 12, 25)).size(), agree ? 1 : 2);
         }
     }
 
@@ -505,7 +547,7 @@ private slots:
         const QList<QAction *> actions = window->findChildren<QAction *>();
         (*std::ranges::find(actions, "Persian (Solar Hijri)", &QAction::text))->trigger();
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405");
-        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text().left(24),
+        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->accessibleName().left(24),
                  "14/09/1405 to 24/12/1405");
         QAction *weekNumbers = *std::ranges::find(actions, "Week numbers", &QAction::text);
         weekNumbers->trigger();

@@ -12,7 +12,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QGlyphRun>
 #include <QLabel>
@@ -656,14 +655,6 @@ private slots:
         calendar->setSpan({});
         QVERIFY(pixelsOf(last, &DayColours::page) > 0);
         QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
-    }
-
-    void theSummaryIsCopiedFromTheKeyboard()
-    {
-        calendar->setSpanSummary(QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
-        press(Qt::ControlModifier | Qt::Key_C);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("19/12/2026 to 06/01/2027: 18 days"));
     }
 
     // The outline moves to a new today when the calendar is shown, when its window is activated
