@@ -141,7 +141,12 @@ void HolidayActions::importFiles(const QStringList &paths)
         updateContext();
         emit message(summaries.join(QStringLiteral("; ")));
     }
-    if (!refused.isEmpty())
-        QMessageBox::warning(m_dialogParent, tr("Import holidays"),
-                             tr("Not imported, nothing changed:\n%1").arg(refused.join(u'\n')));
+    if (!refused.isEmpty()) {
+        // File names and reasons show as written, never as markup.
+        QMessageBox box(QMessageBox::Warning, tr("Import holidays"),
+                        tr("Not imported, nothing changed:\n%1").arg(refused.join(u'\n')),
+                        QMessageBox::Ok, m_dialogParent);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
