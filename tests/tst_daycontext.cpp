@@ -46,7 +46,6 @@ private slots:
             "05/12/2026 to 06/01/2027: 32 days (4 weeks 4 days; 1 month 1 day), 23 working days",
             "Friday, 25 December 2026");
     }
-
     void oneChangeReachesAllThree()
     {
         DayContext context([] { return QDate(2026, 12, 5); }, RegionalSettings::of(QLocale()));

@@ -150,7 +150,6 @@ private slots:
         QTest::newRow("he_IL") << QLocale("he_IL") << friday;
         QTest::newRow("fa_IR") << QLocale("fa_IR") << QList<int> {Qt::Friday};
     }
-
     void everyRegionDrawsItsWordsAndDigitsInAFixedGrid()
     {
         QFETCH(QLocale, locale);
@@ -216,7 +215,6 @@ private slots:
         QTest::newRow("usual") << QLocale() << 842 << QDate(2026, 12, 7) << "Mon" << false;
         QTest::newRow("narrow") << QLocale() << 600 << QDate(2026, 12, 7) << "M" << false;
     }
-
     void weekdayNamesAreTheLongestThatFit()
     {
         QFETCH(QLocale, locale);
@@ -255,7 +253,6 @@ private slots:
         QTest::newRow("Saturday rows, Friday") << int(Qt::Saturday) << QDate(2027, 1, 1) << 53;
         QTest::newRow("Saturday rows, Saturday") << int(Qt::Saturday) << QDate(2027, 1, 2) << 1;
     }
-
     void weekNumbersFollowTheRowsThursday()
     {
         QFETCH(int, firstDay);
@@ -321,7 +318,6 @@ private slots:
         QTest::newRow("return") << int(Qt::Key_Return);
         QTest::newRow("escape") << int(Qt::Key_Escape);
     }
-
     void keysInTheYearBoxNeverPick()
     {
         QFETCH(int, key);
@@ -357,7 +353,6 @@ private slots:
                                     "Azar Dey Bahman Esfand"
                                  << QDate(2026, 5, 22);
     }
-
     void theMonthJumpOpensFromTheTitleAndEveryHeading()
     {
         QFETCH(int, heading);
@@ -417,7 +412,6 @@ private slots:
         row("down over the year", 2, {0, -120}, {}, "yearShown", 0, 2);
         row("down over the summary", 1, {0, -120}, {}, "spanSummary", 0, 1);
     }
-
     void wheelTurnsAddUp()
     {
         QFETCH(int, events);
@@ -484,7 +478,6 @@ private slots:
         row("a year back from a common year's end", {2027, 6, 5}, control | Qt::Key_PageUp,
             {2026, 6, 15}, {2026, 5, 18}, 0, islamic);
     }
-
     void keysMoveTheSelectionAndReturnPicksIt()
     {
         QFETCH(QDate, from);
@@ -507,7 +500,6 @@ private slots:
         QTest::newRow("Persian") << CalendarSystem::Persian << "Dey 1131";
         QTest::newRow("Islamic") << CalendarSystem::Islamic << "Safar 1166";
     }
-
     void otherCalendarsEndTheRangeMidMonth()
     {
         QFETCH(CalendarSystem, system);
@@ -642,7 +634,6 @@ private slots:
         for (const char *trigger : {"shown", "activated", "announced"})
             QTest::newRow(trigger) << QString::fromLatin1(trigger);
     }
-
     void todaysOutlineMovesOnWithTheDay()
     {
         QFETCH(QString, trigger);
@@ -697,7 +688,6 @@ private slots:
         dark.setColor(QPalette::HighlightedText, Qt::black);
         QTest::newRow("Fusion, dark palette") << dark;
     }
-
     void dayColoursReadOnEveryTheme()
     {
         QFETCH(QPalette, palette);
