@@ -57,7 +57,6 @@ private slots:
         MonthCalendar calendar(context, &window);
         calendar.setSelectedDate({2026, 12, 25});
         DateQuestions questions(context);
-
         QFETCH(QString, change);
         const QTemporaryDir folder;
         const HolidayStore store(folder.filePath("store"));

@@ -168,12 +168,12 @@ private slots:
         };
         QVERIFY(red(QDate(2026, 12, 25)));
         QFETCH(QList<int>, restDays);
-        for (QDate day(2026, 12, 6); day < QDate(2026, 12, 13); day = day.addDays(1))
-            QCOMPARE(red(day), restDays.contains(day.dayOfWeek()));
         // Of a week's days (6 December 2026 is a Sunday), the region's first is drawn leftmost.
         const QDate first = QDate(2026, 12, 6).addDays(locale.firstDayOfWeek() % 7);
-        for (QDate day(2026, 12, 6); day < QDate(2026, 12, 13); day = day.addDays(1))
+        for (QDate day(2026, 12, 6); day < QDate(2026, 12, 13); day = day.addDays(1)) {
+            QCOMPARE(red(day), restDays.contains(day.dayOfWeek()));
             QVERIFY(page->dayRect(day).left() >= page->dayRect(first).left());
+        }
         // Every row is numbered, December's last partial one too, and every day stands under its
         // weekday's name.
         const QColor background = DayColours::of(page->palette(), QPalette::Inactive).page;
@@ -616,7 +616,6 @@ private slots:
         QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
         calendar->setSpan({});
         QVERIFY(pixelsOf(last, &DayColours::page) > 0);
-        QCOMPARE(pixelsOf(bar, &DayColours::mark), 0);
     }
 
     void theSummaryIsCopiedFromTheKeyboard()
