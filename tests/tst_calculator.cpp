@@ -397,9 +397,7 @@ private slots:
             QTest::newRow(summary)
                     << locale << from << to << QString::fromUtf8(summary) << calendar;
         };
-        const QLocale britain("en_GB"), israel("he_IL"), india("en_IN"); // India works Saturdays
-        row(israel, {2027, 1, 6}, {2026, 12, 19},
-            "6.1.2027 to 19.12.2026: -18 days (-2 weeks -4 days), -13 working days (-1 holiday)");
+        const QLocale britain("en_GB"), india("en_IN"); // India works Saturdays
         row(india, {2026, 12, 6}, {2026, 12, 13},
             "06/12/2026 to 13/12/2026: 7 days (1 week 0 days), 6 working days");
         row(britain, {2026, 12, 25}, {2026, 12, 28},
