@@ -63,7 +63,6 @@ private slots:
         // Folded every 75 octets, some lines inside a character, as the standard allows.
         row("polska", "en_GB", "2026-04-01", "2026-04-30", "20 working days (1 holiday)");
     }
-
     void bothCountTheSpanAsTheCalendarMeansIt()
     {
         QFETCH(QString, file);
