@@ -47,7 +47,6 @@ private slots:
         row("unreadable", "en_GB", false, {"between", "tomorrow", "today"}, 2,
             "'tomorrow' is no date");
     }
-
     void commandLineQuestions()
     {
         QFETCH(QString, region);
@@ -91,7 +90,6 @@ private slots:
         QTest::newRow("a third date") << QStringList {"--between", "a", "b", "c"} << "";
         QTest::newRow("a stray value") << QStringList {"--list-holidays", "x"} << "";
     }
-
     void theTableReadsTheCommandLine()
     {
         QFETCH(QStringList, arguments);
@@ -141,7 +139,6 @@ private slots:
         row("", "--version >&-", 1,
             "daywright: the answer could not be written: Bad file descriptor\n");
     }
-
     void theProgramAnswers()
     {
         QFETCH(QString, environment);
