@@ -44,6 +44,9 @@ private slots:
         window = std::make_unique<CalculatorWindow>(*context, HolidayStore());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The stored holidays are read once the first frame is painted: before any measurement.
+        QTest::qWait(50);
+        QCoreApplication::processEvents();
     }
 
     void calendarPick()
