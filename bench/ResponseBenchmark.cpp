@@ -34,11 +34,8 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         QCoreApplication::setApplicationName(QStringLiteral("daywright")); // its stored holidays
-    }
-
-    void init()
-    {
-        window.reset();
+        // One window for every measurement: QtTest runs a benchmark's function again for each
+        // measurement, and a window made each time would read the stored holidays each time.
         context = std::make_unique<DayContext>([this] { return today; },
                                                RegionalSettings::of(QLocale()));
         window = std::make_unique<CalculatorWindow>(*context, HolidayStore());
