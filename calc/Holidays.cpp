@@ -52,6 +52,10 @@ void Holidays::addEvery400Years(QDate from, const QString &name)
 
 void Holidays::merge(const Holidays &other)
 {
+    if (isEmpty()) {
+        *this = other; // shared, not copied: one calendar's holidays take their room once
+        return;
+    }
     for (auto day = other.m_days.cbegin(); day != other.m_days.cend(); ++day) {
         for (const QString &name : day.value())
             add(day.key(), name);
