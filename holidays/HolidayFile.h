@@ -43,7 +43,6 @@ public:
     const QStringList &skipped() const { return m_skipped; }
 
 private:
-    class Reader;
     static HolidayFile refused(const QString &reason);
 
     QString m_refusal;
