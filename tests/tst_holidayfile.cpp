@@ -65,17 +65,16 @@ private slots:
         QTest::newRow("a time written as a day")
                 << day("DTSTART;VALUE=DATE:20251024T140000Z\r\nDTEND;VALUE=DATE:20251027T000000")
                 << QList<QDate> {{2025, 10, 24}, {2025, 10, 25}, {2025, 10, 26}};
-        // Of two edits of an occurrence, the later SEQUENCE replaces the series' one.
+        // Of an occurrence's edits, the highest SEQUENCE replaces it, wherever it stands.
         const QByteArray mayDay
                 = day("DTSTART;VALUE=DATE:20260501\r\nRRULE:FREQ=YEARLY;COUNT=3", "may");
-        QTest::newRow("moved twice")
-                << day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:20260506\r\n"
-                       "SEQUENCE:2",
-                       "may")
-                        + day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:20260505\r\n"
-                              "SEQUENCE:1",
-                              "may")
-                        + mayDay
+        const auto moved = [](const QByteArray &to, const QByteArray &sequence) {
+            return day("RECURRENCE-ID;VALUE=DATE:20260501\r\nDTSTART;VALUE=DATE:" + to
+                               + "\r\nSEQUENCE:" + sequence,
+                       "may");
+        };
+        QTest::newRow("moved three times")
+                << moved("20260505", "1") + moved("20260506", "3") + moved("20260507", "2") + mayDay
                 << QList<QDate> {{2026, 5, 6}, {2027, 5, 1}, {2028, 5, 1}};
     }
     void allDayEventsGiveTheirDays()
@@ -97,20 +96,24 @@ private slots:
         QByteArray events
                 = day("DTSTART;VALUE=DATE:17530528\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO",
                       "spring")
-                + day("RECURRENCE-ID;VALUE=DATE:20260525\r\nDTSTART;VALUE=DATE:20260601", "spring");
+                + day("RECURRENCE-ID;VALUE=DATE:20260525\r\nDTSTART;VALUE=DATE:20260601", "spring")
+                + day("DTSTART;VALUE=DATE:20260525"); // another holiday on the day it moved from
         for (int month = 1; month <= 12; ++month) {
             for (int first = 1; first <= 17; ++first)
                 events += vevent(QDate(2000, month, first)
                                          .toString("'DTSTART;VALUE=DATE:'yyyyMMdd")
                                          .toLatin1()
-                                 + "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Fixed");
+                                 + "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Fixed"
+                                 + (month + first == 2 ? "\r\nEXDATE;VALUE=DATE:24000101" : ""));
         }
         const HolidayFile file = HolidayFile::fromText(calendar(events));
         QVERIFY2(!file.isRefused(), qPrintable(file.refusal()));
-        // A spring day in each year, 204 fixed days in each year from 2000; 1 June 2026 has both.
+        // A spring day in each year, 204 fixed days in each year from 2000 but 1 January 2400 (left
+        // out 400 years on); 1 June 2026 has both, 25 May 2026 another.
         QCOMPARE(file.holidays().dayCount(), (9999 - 1753 + 1) + 204 * (9999 - 2000 + 1) - 1);
         QCOMPARE(file.holidays().names({2026, 6, 1}), QStringList({"Day", "Fixed"}));
         QCOMPARE(file.holidays().names({9999, 12, 17}), QStringList {"Fixed"});
+        QCOMPARE(file.holidays().names({2400, 1, 1}), QStringList());
     }
 
     // Timed and cancelled events are no holidays; a day two events give counts once.
