@@ -7,13 +7,6 @@
 
 namespace {
 
-// A day's place in the 400-year cycle, counted from any fixed day.
-qint64 placeOf(QDate day)
-{
-    const qint64 place = day.toJulianDay() % Holidays::cycleDays;
-    return place < 0 ? place + Holidays::cycleDays : place;
-}
-
 // How many days of a place's series, begun on from, lie in [first, last].
 qint64 seriesDaysWithin(QDate from, QDate first, QDate last)
 {
@@ -28,6 +21,12 @@ qint64 seriesDaysWithin(QDate from, QDate first, QDate last)
 
 } // namespace
 
+qint64 Holidays::placeInCycle(QDate day)
+{
+    const qint64 place = day.toJulianDay() % cycleDays;
+    return place < 0 ? place + cycleDays : place;
+}
+
 void Holidays::add(QDate day, const QString &name)
 {
     if (!CalendarRange::contains(day))
@@ -41,7 +40,7 @@ void Holidays::addEvery400Years(QDate from, const QString &name)
 {
     if (!from.isValid() || from > CalendarRange::last())
         return;
-    QList<Series> &series = m_series[placeOf(from)];
+    QList<Series> &series = m_series[placeInCycle(from)];
     const Series added {from, name};
     if (series.contains(added))
         return;
@@ -71,7 +70,7 @@ QStringList Holidays::names(QDate day) const
     if (!CalendarRange::contains(day))
         return {};
     QStringList names = m_days.value(day);
-    for (const Series &series : m_series.value(placeOf(day))) {
+    for (const Series &series : m_series.value(placeInCycle(day))) {
         if (series.from <= day && !names.contains(series.name))
             names.append(series.name);
     }
@@ -80,7 +79,7 @@ QStringList Holidays::names(QDate day) const
 
 bool Holidays::isSeriesDay(QDate day) const
 {
-    const auto series = m_series.constFind(placeOf(day));
+    const auto series = m_series.constFind(placeInCycle(day));
     return series != m_series.cend() && series->first().from <= day;
 }
 
@@ -129,8 +128,8 @@ qint64 Holidays::seriesDaysBetween(QDate from, QDate to,
         return count;
     }
     // A span shorter than the cycle meets each place at most once: only the places it covers.
-    const qint64 begin = placeOf(first);
-    const qint64 end = placeOf(last);
+    const qint64 begin = placeInCycle(first);
+    const qint64 end = placeInCycle(last);
     const auto countPlaces = [&](qint64 low, qint64 high) {
         for (auto place = m_series.lowerBound(low); place != m_series.cend() && place.key() <= high;
              ++place)

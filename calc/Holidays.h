@@ -16,6 +16,8 @@ class Holidays
 {
 public:
     static constexpr qint64 cycleDays = 146097;
+    // A day's place in the cycle, counted from a fixed day: the same for the days 400 years apart.
+    static qint64 placeInCycle(QDate day);
 
     void add(QDate day, const QString &name);
     // The day, and the same day every 400 years after it to the end of the range.

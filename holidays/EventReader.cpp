@@ -17,12 +17,6 @@ QDate dateOf(const icaltimetype &time)
     return QDate(time.year, time.month, time.day);
 }
 
-// A day's place in the Gregorian calendar's 400-year cycle.
-qint64 placeOf(QDate day)
-{
-    return (day.toJulianDay() % Holidays::cycleDays + Holidays::cycleDays) % Holidays::cycleDays;
-}
-
 // The days an all-day event lasts: to its exclusive end, or for its duration; one without either.
 qint64 lengthInDays(icalcomponent *event, QDate start)
 {
@@ -116,7 +110,7 @@ bool EventReader::readAll()
     for (const Versions &versions : std::as_const(m_events)) {
         if (icalcomponent *series = versions.series.event) {
             if (const QString why = whyNoHoliday(series); !why.isEmpty()) {
-                m_skipped << tr("%1: %2").arg(nameOf(series), why);
+                skip(series, why);
                 continue; // and so are its edited occurrences
             }
             const QList<QDate> edited = versions.edited.keys();
@@ -127,7 +121,7 @@ bool EventReader::readAll()
             if (icalcomponent_get_status(edit.event) == ICAL_STATUS_CANCELLED)
                 continue; // the occurrence is gone, as its series says
             if (const QString why = whyNoHoliday(edit.event); !why.isEmpty())
-                m_skipped << tr("%1: %2").arg(nameOf(edit.event), why);
+                skip(edit.event, why);
             else if (!readEvent(edit.event, {}))
                 return false;
         }
@@ -202,10 +196,10 @@ bool EventReader::readEvent(icalcomponent *event, const QSet<QDate> &replaced)
     // the series goes on from the cycle after it, the cycles before it are single days.
     QHash<qint64, QList<QDate>> leftOutByPlace;
     for (const QDate day : left)
-        leftOutByPlace[placeOf(day)].append(day);
+        leftOutByPlace[Holidays::placeInCycle(day)].append(day);
     for (const QDate occurrence : cycle) {
         QList<qint64> leftOut; // the cycles in which this occurrence was left out
-        for (const QDate day : leftOutByPlace.value(placeOf(occurrence))) {
+        for (const QDate day : leftOutByPlace.value(Holidays::placeInCycle(occurrence))) {
             if (day >= occurrence)
                 leftOut.append(occurrence.daysTo(day) / Holidays::cycleDays);
         }
@@ -224,9 +218,14 @@ bool EventReader::readEvent(icalcomponent *event, const QSet<QDate> &replaced)
         }
     }
     if (!m_givesDays)
-        m_skipped << tr("%1: %2").arg(name, tr("outside the years 1753 to 9999"));
+        skip(event, tr("outside the years 1753 to 9999"));
     m_givesDays |= gaveDays;
     return true;
+}
+
+void EventReader::skip(icalcomponent *event, const QString &why)
+{
+    m_skipped << tr("%1: %2").arg(nameOf(event), why);
 }
 
 void EventReader::addDay(QDate day, const QString &name)

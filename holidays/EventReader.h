@@ -63,6 +63,8 @@ private:
     bool expand(icalcomponent *event, QDate start, QList<QDate> &days, QList<QDate> &cycle);
     bool take(qint64 days = 1) { return (m_work += days) <= m_limit; }
     void addDay(QDate day, const QString &name);
+    // Names an event that gives no holiday, with the reason.
+    void skip(icalcomponent *event, const QString &why);
 
     const DateRange m_range;
     const qint64 m_limit;
