@@ -131,6 +131,8 @@ void CalculatorWindow::setUpControls()
     // The instruction itself is the label's accessible name, so that every new instruction is
     // announced; what the label is for goes into its description.
     m_instructionLabel->setAccessibleDescription(
+            //: The instruction label's spoken description. %1: the heading "Instruction window";
+            //: %2: the label's tooltip.
             tr("%1. %2").arg(m_instructionHeading->text(), m_instructionLabel->toolTip()));
     m_instructionLabel->setTextFormat(Qt::PlainText);
     m_instructionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -144,10 +146,12 @@ void CalculatorWindow::setUpControls()
     m_calculationTypeHeading->setBuddy(m_calculationTypeBox);
     m_resultsHeading->setBuddy(m_resultsBox);
 
+    //: What screen readers say of the Quit button.
     m_quitButton->setAccessibleDescription(tr("Ends the program"));
     m_calculateButton->setToolTip(WindowTexts::calculateTooltip());
 
     m_dayCountBox->setToolTip(WindowTexts::dayCountTooltip());
+    //: What screen readers call the day count box.
     m_dayCountBox->setAccessibleName(tr("Interval in days"));
 
     m_resultsBox->setToolTip(WindowTexts::resultsTooltip());

@@ -8,12 +8,17 @@
 #include <QActionGroup>
 
 CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
+    //: The calendar's menu: the submenu that chooses the calendar dates are shown in.
     : QMenu(tr("Calendar"), parent)
 {
     auto *group = new QActionGroup(this);
     const std::pair<CalendarSystem, QString> calendars[] = {
+            //: The calendar's menu: the Gregorian calendar.
             {CalendarSystem::Gregorian, tr("Gregorian")},
+            //: The calendar's menu: the Persian (Solar Hijri, Jalali) calendar, official in Iran
+            //: and Afghanistan.
             {CalendarSystem::Persian, tr("Persian (Solar Hijri)")},
+            //: The calendar's menu: the tabular (arithmetical) Islamic calendar.
             {CalendarSystem::Islamic, tr("Islamic (tabular)")},
     };
     for (const auto &[listed, name] : calendars) {
@@ -28,6 +33,7 @@ CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
         group->addAction(action);
     }
     // Said where the calendar is chosen, and nowhere else.
+    //: Tooltip of the Islamic calendar's menu item.
     addAction(tr("Official Islamic dates follow the moon and may differ by a day or two."))
             ->setEnabled(false);
 }

@@ -28,16 +28,25 @@ QString CalendarTexts::number(int value) const
 QString CalendarTexts::monthTitle(QDate day) const
 {
     const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(day);
-    return monthName(parts.month) + u' ' + number(parts.year);
+    //: The calendar's heading of a month, as "December 2026". %1: the month's name; %2: the year.
+    return tr("%1 %2", "month and year").arg(monthName(parts.month), number(parts.year));
 }
 
 QString CalendarTexts::spokenDay(QDate day, std::optional<int> weekNumber,
                                  const QStringList &holidayNames) const
 {
-    QStringList spoken = {m_locale.toString(day, QLocale::LongFormat, m_calendar)};
-    if (weekNumber)
-        spoken << tr("week %1").arg(*weekNumber);
-    return (spoken + holidayNames).join(QStringLiteral(", "));
+    QString spoken = m_locale.toString(day, QLocale::LongFormat, m_calendar);
+    if (weekNumber) {
+        //: What screen readers say of a day while week numbers are shown. %1: the day's date;
+        //: %2: its ISO 8601 week number.
+        spoken = tr("%1, week %2").arg(spoken, number(*weekNumber));
+    }
+    for (const QString &name : holidayNames) {
+        //: What screen readers say of a holiday. %1: the day's date (and week); %2: the
+        //: holiday's name.
+        spoken = tr("%1, %2", "a day and a holiday").arg(spoken, name);
+    }
+    return spoken;
 }
 
 std::array<QString, 7> CalendarTexts::weekdayNames(const std::array<Qt::DayOfWeek, 7> &days,

@@ -34,17 +34,20 @@ QToolButton *makeArrowButton(const char *objectName, const QString &arrow, const
 
 CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
+    //: Tooltip and spoken name of the calendar's back arrow.
     , m_previous(makeArrowButton("previousMonth", QStringLiteral("\u25C0"), tr("Previous month"),
                                  this))
     , m_month(new QToolButton(this))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
+    //: Tooltip and spoken name of the calendar's forward arrow.
     , m_next(makeArrowButton("nextMonth", QStringLiteral("\u25B6"), tr("Next month"), this))
 {
     setObjectName(QStringLiteral("titleBar"));
     m_month->setObjectName(QStringLiteral("firstMonthShown"));
     m_month->setAutoRaise(true);
     m_month->setFocusPolicy(Qt::NoFocus);
+    //: Tooltip of the first month's name in the calendar's title: it opens a menu of months.
     m_month->setAccessibleDescription(tr("Moves quickly to another month or year"));
 
     m_year->setObjectName(QStringLiteral("yearShown"));
@@ -52,6 +55,7 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     m_year->setButtonSymbols(QAbstractSpinBox::NoButtons);
     m_year->setAlignment(Qt::AlignCenter);
     m_year->setFocusPolicy(Qt::ClickFocus);
+    //: Spoken name of the year box in the calendar's title.
     m_year->setAccessibleName(tr("Year of the first month shown"));
     m_lastMonth->setObjectName(QStringLiteral("lastMonthShown"));
 
@@ -83,6 +87,7 @@ void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const Calenda
     const QCalendar::YearMonthDay first = m_calendar.partsFromDate(firstMonth);
     const QString monthName = texts.monthName(first.month);
     m_month->setText(monthName);
+    //: Spoken name of the month button in the calendar's title. %1: the month's name.
     m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
     m_year->setRange(CalendarRange::first().year(m_calendar),

@@ -20,11 +20,17 @@ HolidayActions::HolidayActions(const HolidayStore &store, DayContext &context,
     , m_store(store)
     , m_context(context)
     , m_dialogParent(dialogParent)
+    //: The calendar's menu: imports holiday calendars from iCalendar files. Opens a dialog.
     , m_import(new QAction(tr("Import holidays…"), this))
+    //: The calendar's menu: the submenu listing the stored holiday calendars, each removed when
+    //: chosen.
     , m_remove(tr("Remove holidays"))
 {
     connect(m_import, &QAction::triggered, this, [this] {
+        //: The file dialog's title.
         importFiles(QFileDialog::getOpenFileNames(m_dialogParent, tr("Import holidays"), QString(),
+                                                  //: The file dialog's filter: keep (*.ics) as it
+                                                  //: is.
                                                   tr("iCalendar files (*.ics)")));
     });
     connect(&m_remove, &QMenu::aboutToShow, this, &HolidayActions::fillRemoveMenu);
@@ -110,6 +116,7 @@ void HolidayActions::fillRemoveMenu()
     for (const QString &name : m_store.names()) {
         // A name is shown as written: an "&" in it is no mnemonic.
         m_remove.addAction(QString(name).replace(u'&', QLatin1String("&&")), this, [this, name] {
+            //: A question before a stored holiday calendar is removed. %1: its name.
             if (confirm(tr("Remove holidays"), tr("Remove the holiday calendar “%1”?").arg(name))
                 && m_store.remove(name)) {
                 m_calendars.remove(name);
@@ -125,6 +132,8 @@ void HolidayActions::importFiles(const QStringList &paths)
     for (const QString &path : paths) {
         const QString name = QFileInfo(path).completeBaseName();
         if (m_store.contains(name)
+            //: A question when an imported file has the name of a stored holiday calendar. %1: that
+            //: name.
             && !confirm(tr("Import holidays"), tr("Replace the holiday calendar “%1”?").arg(name)))
             continue;
         const auto result = m_store.import(path);
@@ -144,6 +153,8 @@ void HolidayActions::importFiles(const QStringList &paths)
     if (!refused.isEmpty()) {
         // File names and reasons show as written, never as markup.
         QMessageBox box(QMessageBox::Warning, tr("Import holidays"),
+                        //: A warning when files could not be imported. %1: each file's name with
+                        //: why, one per line.
                         tr("Not imported, nothing changed:\n%1").arg(refused.join(u'\n')),
                         QMessageBox::Ok, m_dialogParent);
         box.setTextFormat(Qt::PlainText);

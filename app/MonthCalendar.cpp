@@ -39,6 +39,7 @@ MonthCalendar::MonthCalendar(DayContext &context, QWidget *parent)
     // The calendar is one stop in the window's tab order: the page of months.
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_page);
+    //: What screen readers call the twelve-month calendar.
     m_page->setAccessibleName(tr("Calendar"));
     QStringList keys;
     for (const auto &[names, action] : CalendarKeys::descriptions())

@@ -13,6 +13,7 @@ MonthJumpMenu::MonthJumpMenu(QWidget *parent)
     : QMenu(parent)
     , m_year(new QSpinBox(this))
 {
+    //: Spoken name of the year box in a month's heading.
     m_year->setAccessibleName(tr("Year"));
     auto *yearAction = new QWidgetAction(this);
     yearAction->setDefaultWidget(m_year);

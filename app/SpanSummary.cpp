@@ -17,10 +17,12 @@ SpanSummary::SpanSummary(QWidget *parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Copied from a menu rather than made selectable, which would double the cost of each
     // change of the text.
+    //: The summary line's context menu: copies the whole line.
     auto *copyAction = new QAction(tr("Copy"), this);
     connect(copyAction, &QAction::triggered, this, &SpanSummary::copy);
     addAction(copyAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    //: What screen readers call the summary line under the calendar.
     setAccessibleDescription(tr("The span of days shaded on the calendar"));
 }
 

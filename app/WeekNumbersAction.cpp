@@ -6,6 +6,7 @@
 #include "DayContext.h"
 
 WeekNumbersAction::WeekNumbersAction(DayContext &context, QObject *parent)
+    //: The calendar's menu: shows the ISO 8601 week numbers beside the weeks. Checkable.
     : QAction(tr("Week numbers"), parent)
 {
     setCheckable(true);

@@ -6,12 +6,23 @@
 #include "CalculatorWindow.h"
 #include "DayContext.h"
 #include "Settings.h"
+#include "Translations.h"
 
 #include <QApplication>
+
+namespace {
+
+// The window mirrors for a right-to-left language: Qt reads the direction from the translations.
+//: Not shown: write RTL for a language written from right to left, else LTR.
+[[maybe_unused]] constexpr const char *layoutDirection
+        = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+} // namespace
 
 int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForThisRun)
 {
     QApplication application(argc, argv);
+    Translations::install(Translations::languagesFromEnvironment(), true);
     // Wayland matches the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daywright.Daywright"));
     DayContext context(&QDate::currentDate, RegionalSettings::fromEnvironment());

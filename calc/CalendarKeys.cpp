@@ -25,41 +25,61 @@ using enum CalendarCommand;
 const QList<KeyGroup> &keyGroups()
 {
     static const QList<KeyGroup> groups = {
+            //: --help's list of the calendar's keys: the keys' names.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Arrow keys"),
+             //: --help: what the arrow keys do on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a day or a week."),
              {{Qt::Key_Left, PreviousDay},
               {Qt::Key_Right, NextDay},
               {Qt::Key_Up, PreviousWeek},
               {Qt::Key_Down, NextWeek}}},
+            //: --help: key names, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Page Up, Page Down"),
+             //: --help: what Page Up and Page Down do on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a month."),
              {{Qt::Key_PageUp, PreviousMonth}, {Qt::Key_PageDown, NextMonth}}},
+            //: --help: key names, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Ctrl+Page Up, Ctrl+Page Down"),
+             //: --help: what Ctrl with Page Up or Page Down does on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys", "Move the selection by a year."),
              {{Qt::ControlModifier | Qt::Key_PageUp, PreviousYear},
               {Qt::ControlModifier | Qt::Key_PageDown, NextYear}}},
+            //: --help: key names, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Home, End"),
+             //: --help: what Home and End do on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys",
                                "Move the selection to the first or last day of its month."),
              {{Qt::Key_Home, FirstDayOfMonth}, {Qt::Key_End, LastDayOfMonth}}},
+            //: --help: the key's name, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Return"),
+             //: --help: what Return does on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys", "Pick the selected day."),
              {{Qt::Key_Return, Pick}, {Qt::Key_Enter, Pick}, {Qt::Key_Select, Pick}}},
+            //: --help: the key's name; the letter M is the key pressed, whatever the menu is
+            //: called.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Alt+M"),
+             //: --help: what Alt+M does on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys", "Open the month menu."),
              {{Qt::AltModifier | Qt::Key_M, OpenMonthMenu}}},
+            //: --help: the key's name; the letter Y is the key pressed, whatever the year box is
+            //: called.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Alt+Y"),
+             //: --help: what Alt+Y does on the calendar.
              QT_TRANSLATE_NOOP("CalendarKeys",
                                "Take the keyboard into the year box; Return or "
                                "Escape goes back to the days."),
              {{Qt::AltModifier | Qt::Key_Y, EditYear}}},
+            //: --help: the key's name, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Ctrl+C"),
+             //: --help: what Ctrl+C does on the calendar: copies the line under the months.
              QT_TRANSLATE_NOOP("CalendarKeys", "Copy the summary of the shaded span."),
              // The copy keys of Linux desktops.
              {{Qt::ControlModifier | Qt::Key_C, CopySpanSummary},
               {Qt::ControlModifier | Qt::Key_Insert, CopySpanSummary},
               {Qt::Key_Copy, CopySpanSummary}}},
+            //: --help: key names, as printed on keyboards in your language.
             {QT_TRANSLATE_NOOP("CalendarKeys", "Menu, Shift+F10"),
+             //: --help: what the Menu key does on the calendar.
              QT_TRANSLATE_NOOP(
                      "CalendarKeys",
                      "Open the calendar's menu: holidays, week numbers and the calendar shown."),

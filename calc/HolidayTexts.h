@@ -20,4 +20,7 @@ public:
     static QString refused(const QString &name, const QString &reason);
     // "Holiday calendars skipped: national: it is not an iCalendar file; ..."
     static QString skippedCalendars(const QStringList &refusals);
+
+private:
+    static QString listSeparator();
 };

@@ -5,25 +5,7 @@
 
 #include "CalendarSpan.h"
 #include "FixedTexts.h"
-
-namespace {
-
-// A minus for a negative count and a blank where a plus would stand, so that counts line up in
-// the sentence: " 14", " 0", "-3".
-QString countWithSignOrBlank(qint64 dayCount)
-{
-    return dayCount < 0 ? QString::number(dayCount) : u' ' + QString::number(dayCount);
-}
-
-// C++ division truncates toward zero and the remainder keeps the count's sign: 15 is 2 weeks and
-// 1 day, -10 is -1 week and -3 days.
-QString weekBreakdown(qint64 dayCount)
-{
-    return FixedTexts::weekBreakdown().arg(QString::number(dayCount / 7),
-                                           QString::number(dayCount % 7));
-}
-
-} // namespace
+#include "Translations.h"
 
 QString widenTwoDigitYears(const QString &format)
 {
@@ -47,9 +29,21 @@ QString widenTwoDigitYears(const QString &format)
     return widened;
 }
 
-QString counted(qint64 count, const QString &one, const QString &many)
+QString withPlaces(const QString &text, const QStringList &values)
 {
-    return (qAbs(count) == 1 ? one : many).arg(count);
+    QString filled;
+    filled.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int place
+                = i + 1 < text.size() && text.at(i) == u'%' ? text.at(i + 1).digitValue() : -1;
+        if (place >= 1 && place <= values.size()) {
+            filled += values.at(place - 1);
+            ++i;
+        } else {
+            filled += text.at(i);
+        }
+    }
+    return filled;
 }
 
 QString fourDigitYearDateFormat(const QLocale &locale)
@@ -63,8 +57,16 @@ ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem 
     // ISO 8601 is written in ASCII digits, whatever digits the region writes.
     : m_locale(style == DateStyle::Iso ? QLocale::c() : locale)
     , m_dateFormat(fourDigitYearDateFormat(m_locale))
+    , m_numbers(m_locale.language() == Translations::installed() ? m_locale : QLocale::c())
     , m_calendar(calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
-{ }
+{
+    m_numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
+QString ResultTexts::number(qint64 count) const
+{
+    return m_numbers.toString(count);
+}
 
 QString ResultTexts::date(QDate date) const
 {
@@ -73,14 +75,44 @@ QString ResultTexts::date(QDate date) const
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
 {
-    return FixedTexts::fromToday().arg(date(target), countWithSignOrBlank(dayCount), date(today))
+    return FixedTexts::fromToday(dayCount).arg(date(target), countWithSignOrBlank(dayCount),
+                                               date(today))
             + u'\n' + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::betweenDates(QDate first, QDate second, qint64 dayCount) const
 {
-    return FixedTexts::betweenDates().arg(date(first), date(second), countWithSignOrBlank(dayCount))
+    return FixedTexts::betweenDates(dayCount).arg(date(first), date(second),
+                                                  countWithSignOrBlank(dayCount))
             + u'\n' + weekBreakdown(dayCount);
+}
+
+// A minus for a negative count and a blank where a plus would stand, so that counts line up in
+// the sentence: " 14", " 0", "-3".
+QString ResultTexts::countWithSignOrBlank(qint64 dayCount) const
+{
+    return dayCount < 0 ? number(dayCount) : u' ' + number(dayCount);
+}
+
+// C++ division truncates toward zero and the remainder keeps the count's sign: 15 is 2 weeks and
+// 1 day, -10 is -1 week and -3 days.
+QString ResultTexts::weekBreakdown(qint64 dayCount) const
+{
+    const qint64 weeks = dayCount / 7, days = dayCount % 7;
+    return withPlaces(FixedTexts::weekBreakdown(),
+                      {number(weeks), number(days), this->weeks(weeks), this->days(days)});
+}
+
+QString ResultTexts::days(qint64 count) const
+{
+    //: A count of days in a sentence, as "18 days". %1: the count.
+    return tr("%1 day(s)", nullptr, pluralFormOf(count)).arg(number(count));
+}
+
+QString ResultTexts::weeks(qint64 count) const
+{
+    //: A count of weeks in a sentence, as "2 weeks". %1: the count.
+    return tr("%1 week(s)", nullptr, pluralFormOf(count)).arg(number(count));
 }
 
 QString ResultTexts::firstDateNotice(QDate first) const
@@ -93,35 +125,70 @@ QString ResultTexts::dayCountBox(qint64 dayCount)
     return QString::number(dayCount);
 }
 
+QString ResultTexts::isolated(QDate day) const
+{
+    const QString text = date(day);
+    // A sentence in a right-to-left language holds each date in an isolate, which keeps the
+    // date's own order and the sentence's around it.
+    if (QLocale(Translations::installed()).textDirection() == Qt::RightToLeft)
+        return u'\u2068' + text + u'\u2069';
+    // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
+    // keep a left-to-right line, and the colon after the second date, reading from the left.
+    return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
+}
+
 QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek,
                                  const Holidays &holidays) const
 {
-    // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
-    // keep this English line, and the colon after the second date, reading from the left.
-    const auto isolated = [this](QDate day) {
-        const QString text = date(day);
-        return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
-    };
-    const qint64 days = from.daysTo(to);
-    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
-    // Years are left out while there are none; months and days are always written.
-    QStringList units;
-    if (!calendarUnits.isUnderAMonth()) {
-        if (calendarUnits.years != 0)
-            units << counted(calendarUnits.years, tr("%1 year"), tr("%1 years"));
-        units << counted(calendarUnits.months, tr("%1 month"), tr("%1 months"))
-              << counted(calendarUnits.days, tr("%1 day"), tr("%1 days"));
-    }
-    const QString months = units.isEmpty() ? QString() : tr("; %1").arg(units.join(u' '));
+    const qint64 count = from.daysTo(to);
+    //: The summary line's weeks: %1 whole weeks and %2 days left over, each counted ("2 weeks",
+    //: "4 days").
+    const QString weeksAndDays
+            = tr("%1 %2", "weeks and days").arg(weeks(count / 7), days(count % 7));
     const qint64 holidaysOff = holidays.onWorkingDaysBetween(from, to, workingWeek);
-    const QString workingDays = counted(workingDaysBetween(from, to, workingWeek) - holidaysOff,
-                                        tr("%1 working day"), tr("%1 working days"));
-    return tr("%1 to %2: %3 (%4 %5%6), %7")
-            .arg(isolated(from), isolated(to), counted(days, tr("%1 day"), tr("%1 days")),
-                 counted(days / 7, tr("%1 week"), tr("%1 weeks")),
-                 counted(days % 7, tr("%1 day"), tr("%1 days")), months,
-                 holidaysOff == 0 ? workingDays
-                                  : tr("%1 (%2)").arg(workingDays,
-                                                      counted(holidaysOff, tr("%1 holiday"),
-                                                              tr("%1 holidays"))));
+    const qint64 workingDays = workingDaysBetween(from, to, workingWeek) - holidaysOff;
+    //: The summary line's working days, as "13 working days". %1: the count.
+    QString working
+            = tr("%1 working day(s)", nullptr, pluralFormOf(workingDays)).arg(number(workingDays));
+    if (holidaysOff != 0) {
+        //: The summary line's working days and the holidays left out of them, as "13 working
+        //: days (3 holidays)". %1: the working days counted; %2: the holidays, counted.
+        working = tr("%1 (%2)", "working days and holidays")
+                          //: The summary line's holidays on working days, as "3 holidays". %1: the
+                          //: count.
+                          .arg(working,
+                               tr("%1 holiday(s)", nullptr, pluralFormOf(holidaysOff))
+                                       .arg(number(holidaysOff)));
+    }
+    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
+    if (calendarUnits.isUnderAMonth()) {
+        //: The summary line under the calendar for a span under a month, as "19/12/2026 to
+        //: 06/01/2027: 18 days (2 weeks 4 days), 13 working days". %1, %2: the span's first and
+        //: last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.
+        return tr("%1 to %2: %3 (%4), %5")
+                .arg(isolated(from), isolated(to), days(count), weeksAndDays, working);
+    }
+    //: A count of months in the summary line, as "3 months". %1: the count.
+    const QString months = tr("%1 month(s)", nullptr, pluralFormOf(calendarUnits.months))
+                                   .arg(number(calendarUnits.months));
+    QString inCalendar;
+    if (calendarUnits.years == 0) {
+        //: The summary line's span in the calendar's months: %1 months and %2 days, each
+        //: counted ("3 months", "10 days").
+        inCalendar = tr("%1 %2", "months and days").arg(months, days(calendarUnits.days));
+    } else {
+        //: The summary line's span in the calendar's years and months: %1 years, %2 months and
+        //: %3 days, each counted ("1 year", "3 months", "10 days").
+        inCalendar = tr("%1 %2 %3", "years, months and days")
+                             //: A count of years in the summary line, as "1 year". %1: the count.
+                             .arg(tr("%1 year(s)", nullptr, pluralFormOf(calendarUnits.years))
+                                          .arg(number(calendarUnits.years)),
+                                  months, days(calendarUnits.days));
+    }
+    //: The summary line under the calendar for a month or more, as "07/12/2026 to 17/03/2027:
+    //: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days". %1, %2: the span's first
+    //: and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the
+    //: calendar's years, months and days; %6: its working days.
+    return tr("%1 to %2: %3 (%4; %5), %6")
+            .arg(isolated(from), isolated(to), days(count), weeksAndDays, inCalendar, working);
 }

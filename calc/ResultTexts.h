@@ -4,12 +4,14 @@
 #pragma once
 
 #include "CalendarSystem.h"
+#include "FixedTexts.h"
 #include "Holidays.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class ResultTexts
 {
@@ -35,16 +37,28 @@ public:
                         const Holidays &holidays) const;
 
     QString date(QDate date) const;
+    // A number in a sentence: in the region's digits where the sentence is in the region's own
+    // language, else in ASCII digits as the English texts have them; never grouped.
+    QString number(qint64 count) const;
 
 private:
+    // A date kept whole in a sentence of the other direction.
+    QString isolated(QDate day) const;
+    QString countWithSignOrBlank(qint64 dayCount) const;
+    QString weekBreakdown(qint64 dayCount) const;
+    // Counted in words, as "18 days", "2 weeks".
+    QString days(qint64 count) const;
+    QString weeks(qint64 count) const;
+
     QLocale m_locale;
     QString m_dateFormat;
+    QLocale m_numbers;
     QCalendar m_calendar;
 };
 
-// The count in the form for one or in the form for the rest ("%1 day", "%1 days"), as English has;
-// a translation with more plural forms would need its own rule.
-QString counted(qint64 count, const QString &one, const QString &many);
+// The text with each place %1 to %9 filled by the value of its number, wherever it stands: a
+// translation may leave out places that its language does not need and use others instead.
+QString withPlaces(const QString &text, const QStringList &values);
 
 // The locale's short date format with any two-digit year widened to four digits, so that dates
 // from 1753 to 9999 can never be mistaken for another century; ISO 8601 where the locale is C.

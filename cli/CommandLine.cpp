@@ -83,27 +83,35 @@ const QList<Command> &CommandLine::commands()
             {{"h", "help"},
              nullptr,
              None,
+             //: --help: the option --help. Lines are at most 62 characters; break them with line
+             //: feeds.
              QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."),
              nullptr,
              showHelp},
             {{"v", "version"},
              nullptr,
              None,
+             //: --help: the option --version.
              QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."),
              nullptr,
              showVersion},
             {{"between"},
              "DATE DATE",
              Two,
+             //: --help: the option --between DATE DATE. Keep the lines under 62 characters.
              QT_TRANSLATE_NOOP("CommandLine",
                                "Print the days between the dates, as the window would answer\n"
                                "them, and the span's summary, and exit."),
+             //: A refused command line: --between or --days-from was given the wrong number of
+             //: values. Keep the option names as they are.
              QT_TRANSLATE_NOOP("CommandLine",
                                "--between takes two dates, --days-from a date and a count."),
              DateQuestions::answerBetween},
             {{"days-from"},
              "DATE DAYS",
              Two,
+             //: --help: the option --days-from DATE DAYS. Keep 'today' and the option names in
+             //: English: the program reads them so.
              QT_TRANSLATE_NOOP("CommandLine",
                                "Print the date DAYS days from DATE, and the span's summary.\n"
                                "A DATE is 'today', ISO 8601 (2026-12-19) or in your region's\n"
@@ -115,6 +123,7 @@ const QList<Command> &CommandLine::commands()
             {{"iso"},
              nullptr,
              None,
+             //: --help: the option --iso. Keep the example command as it is.
              QT_TRANSLATE_NOOP("CommandLine",
                                "Write the answers' dates as ISO 8601, which is Gregorian.\n"
                                "For example: daywright --between 2026-12-19 2027-01-06"),
@@ -123,6 +132,7 @@ const QList<Command> &CommandLine::commands()
             {{"calendar"},
              "gregorian|persian|islamic",
              OwnValue,
+             //: --help: the option --calendar. Keep the lines under 62 characters.
              QT_TRANSLATE_NOOP("CommandLine",
                                "Show and write dates, months and years in that calendar for\n"
                                "this run: the window's and the answers' own dates. Persian is\n"
@@ -135,20 +145,24 @@ const QList<Command> &CommandLine::commands()
             {{"import-holidays"},
              "FILE...",
              OneOrMore,
+             //: --help: the option --import-holidays FILE...
              QT_TRANSLATE_NOOP("CommandLine",
                                "Keep a copy of each iCalendar file's all-day events as public\n"
                                "holidays, which working days leave out, and exit."),
+             //: A refused command line: --import-holidays without files. Keep the option name.
              QT_TRANSLATE_NOOP("CommandLine", "--import-holidays needs the files to import."),
              HolidayCommands::importFiles},
             {{"list-holidays"},
              nullptr,
              None,
+             //: --help: the option --list-holidays.
              QT_TRANSLATE_NOOP("CommandLine", "List the holiday calendars kept, and exit."),
              nullptr,
              HolidayCommands::list},
             {{"remove-holidays"},
              "NAME",
              OwnValue,
+             //: --help: the option --remove-holidays NAME.
              QT_TRANSLATE_NOOP("CommandLine",
                                "Remove the holiday calendar of that name, and exit."),
              nullptr,
@@ -184,6 +198,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (const QString calendar = QStringLiteral("calendar"); parser.isSet(calendar)) {
         line.calendar = calendarNamed(parser.value(calendar));
         if (!line.calendar) {
+            //: A refused command line. %1: the calendar's name as typed; keep the three names after
+            //: the colon in English: the program reads them so.
             line.error = tr("Unknown calendar '%1': gregorian, persian or islamic.")
                                  .arg(parser.value(calendar));
             return line;
@@ -201,6 +217,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return line;
     }
     if (asked.size() > 1) {
+        //: A refused command line. %1, %2: two option names, as between and list-holidays.
         line.error = tr("--%1 and --%2 cannot go together: give one at a time.")
                              .arg(asked.at(0)->names.last(), asked.at(1)->names.last());
         return line;
@@ -213,6 +230,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty()))
         line.error = tr(command->valuesRefused);
     else if (!takesPositional && !positional.isEmpty())
+        //: A refused command line. %1: the argument that no option takes.
         line.error = tr("Unexpected argument '%1'.").arg(positional.first());
     else if (command) {
         line.command = command;
@@ -226,6 +244,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::refusal(const QString &why)
 {
+    //: A refused command line, on standard error. %1: why. Keep 'daywright --help' as it is.
     return tr("daywright: %1\nTry 'daywright --help' for more information.\n").arg(why);
 }
 
@@ -243,6 +262,8 @@ QString CommandLine::usage()
     QString keys;
     for (const auto &[names, action] : CalendarKeys::descriptions())
         keys += QStringLiteral("  %1\n      %2\n").arg(names, action);
+    //: --help's text. %1: the options, each with its description; %2: the calendar's keys, each
+    //: with what it does. Keep the option and variable names as they are.
     return tr("Usage: daywright [--help] [--version] [Qt options such as -style NAME]\n"
               "A date calculator: days from today to a date, or between two dates, in weeks and "
               "days.\n"

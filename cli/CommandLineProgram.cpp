@@ -7,6 +7,7 @@
 #include "DayContext.h"
 #include "HolidayStore.h"
 #include "Settings.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -39,7 +40,12 @@ int runCommandLine(int &argc, char **argv, const CommandLine &line)
 {
     holdClosedStandardDescriptors();
     const QCoreApplication application(argc, argv);
+    // A refusal names Qt's own reasons too ("Unknown option"), in Qt's words.
+    Translations::install(Translations::languagesFromEnvironment(), !line.error.isEmpty());
     QTextStream out(stdout), errors(stderr);
+    // The command line was read before there was a language to refuse it in.
+    if (!line.error.isEmpty())
+        return answerCommandLine(CommandLine::parse(QCoreApplication::arguments()), out, errors);
     return answerCommandLine(line, out, errors);
 }
 
@@ -57,6 +63,7 @@ int answerCommandLine(const CommandLine &line, QTextStream &out, QTextStream &er
     out.flush();
     if (out.status() == QTextStream::Ok)
         return status;
+    //: On standard error when the answer could not be written. %1: the system's reason.
     errors << QCoreApplication::translate("CommandLine",
                                           "daywright: the answer could not be written: %1\n")
                       .arg(out.device()->errorString());

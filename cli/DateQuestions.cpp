@@ -58,7 +58,9 @@ std::variant<QDate, QString> DateQuestions::readDate(const QString &text) const
         return full;
     // The region's own format would read "19.12.26" as 1926: only the user knows the century.
     if (read(region.dateFormat(QLocale::ShortFormat)).isValid())
+        //: A refused date on the command line. %1: the date as typed.
         return tr("'%1' has a two-digit year: please write the whole year").arg(text);
+    //: A refused date on the command line. %1: the text as typed.
     return tr("'%1' is no date").arg(text);
 }
 

@@ -19,6 +19,8 @@ int HolidayCommands::importFiles(const CommandInput &input)
                                                 imported->skipped)
                       << Qt::endl;
         } else {
+            //: On standard error when a file is refused by --import-holidays. %1: the file; %2:
+            //: why.
             input.errors << tr("daywright: %1: %2").arg(path, std::get<QString>(result))
                          << Qt::endl;
             status = 1;
@@ -39,6 +41,7 @@ int HolidayCommands::remove(const CommandInput &input)
     const QString &name = input.line.values.first();
     if (input.store.remove(name))
         return 0;
+    //: On standard error when --remove-holidays finds no such calendar. %1: the name as typed.
     input.errors << tr("daywright: no holiday calendar named '%1' can be removed").arg(name)
                  << Qt::endl;
     return 1;

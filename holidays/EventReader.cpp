@@ -53,6 +53,7 @@ QString nameOf(icalcomponent *event)
 {
     const QString name = QString::fromUtf8(icalcomponent_get_summary(event)).simplified();
     // An event without a summary is still a day off.
+    //: The name given to a holiday whose event has no name (SUMMARY).
     return name.isEmpty() ? EventReader::tr("Holiday") : name;
 }
 
@@ -96,11 +97,14 @@ EventReader::Outcome EventReader::read()
 QString EventReader::whyNoHoliday(icalcomponent *event)
 {
     if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+        //: Why an event gave no holiday: it was cancelled.
         return tr("cancelled");
     const icaltimetype start = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(start))
+        //: Why an event gave no holiday: it has no start date.
         return tr("no start date");
     if (!icaltime_is_date(start))
+        //: Why an event gave no holiday: it starts at a time of day, not on a whole day.
         return tr("a time, not a whole day");
     return {};
 }
@@ -218,6 +222,7 @@ bool EventReader::readEvent(icalcomponent *event, const QSet<QDate> &replaced)
         }
     }
     if (!m_givesDays)
+        //: Why an event gave no holiday: its dates lie outside the calendar's range.
         skip(event, tr("outside the years 1753 to 9999"));
     m_givesDays |= gaveDays;
     return true;
@@ -225,6 +230,7 @@ bool EventReader::readEvent(icalcomponent *event, const QSet<QDate> &replaced)
 
 void EventReader::skip(icalcomponent *event, const QString &why)
 {
+    //: A skipped event named with why. %1: the event's name; %2: why, as "cancelled".
     m_skipped << tr("%1: %2").arg(nameOf(event), why);
 }
 

@@ -72,6 +72,7 @@ std::variant<QByteArray, QString> HolidayFile::readText(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        //: Why a holiday file is refused: it could not be read. %1: the system's reason.
         return tr("it cannot be read (%1)").arg(file.errorString());
     return file.read(maximumBytes + 1);
 }
@@ -79,14 +80,17 @@ std::variant<QByteArray, QString> HolidayFile::readText(const QString &path)
 HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range)
 {
     if (text.size() > maximumBytes)
+        //: Why a holiday file is refused.
         return refused(tr("it is larger than 10 MB"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8(unfolded(text));
     if (utf8.hasError() || text.contains('\0'))
+        //: Why a holiday file is refused: its text is not in the UTF-8 encoding.
         return refused(tr("it is not UTF-8 text"));
     const QString trimmed = decoded.trimmed();
     if (trimmed.startsWith(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive)
         && !trimmed.endsWith(QLatin1String("END:VCALENDAR"), Qt::CaseInsensitive))
+        //: Why a holiday file is refused: it is incomplete. Keep END:VCALENDAR as it is.
         return refused(tr("it is cut short: it does not end with END:VCALENDAR"));
     const Component parsed(icalparser_parse_string(withDaysAsDays(decoded).toUtf8().constData()),
                            icalcomponent_free);
@@ -101,6 +105,7 @@ HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range
         calendars << parsed.get();
     }
     if (calendars.isEmpty())
+        //: Why a holiday file is refused.
         return refused(tr("it is not an iCalendar file"));
 
     EventReader reader(range, maximumDays);
@@ -108,10 +113,13 @@ HolidayFile HolidayFile::fromText(const QByteArray &text, const DateRange &range
         reader.gather(calendar);
     switch (reader.read()) {
     case EventReader::Outcome::TooMuchWork:
+        //: Why a holiday file is refused: its events would make too many days.
         return refused(tr("its events give more than 250,000 holiday days"));
     case EventReader::Outcome::NoAllDayEvent:
+        //: Why a holiday file is refused: no event lasts whole days.
         return refused(tr("it holds no all-day event"));
     case EventReader::Outcome::NoDayInRange:
+        //: Why a holiday file is refused: no event falls in the calendar's range.
         return refused(tr("it holds no holiday between 1753 and 9999"));
     case EventReader::Outcome::Read:
         break;

@@ -47,6 +47,7 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
     if (const QString why = whyUnusable(name); !why.isEmpty())
         return why;
     if (m_folder.isEmpty())
+        //: Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.
         return tr("there is no folder to keep it in without a home folder: set HOME or "
                   "XDG_DATA_HOME");
     const std::variant<QByteArray, QString> read = HolidayFile::readText(path);
@@ -65,11 +66,15 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
 QString HolidayStore::whyUnusable(const QString &name)
 {
     if (name.isEmpty())
+        //: Why a holiday file is not stored: its name is only the .ics ending. Keep national.ics as
+        //: an example file name.
         return tr("its name leaves the calendar nameless: rename it, as national.ics");
     if (name.startsWith(u'.'))
+        //: Why a holiday file is not stored: a name beginning with a dot is hidden on Linux.
         return tr("its name begins with a dot, which would hide the calendar: rename it");
     if (std::any_of(name.begin(), name.end(),
                     [](QChar c) { return c.category() == QChar::Other_Control; }))
+        //: Why a holiday file is not stored: its name holds an invisible character.
         return tr("its name holds a control character: rename it");
     return {};
 }
@@ -78,11 +83,13 @@ QString HolidayStore::keep(const QString &name, const QByteArray &text) const
 {
     if (!QDir().mkpath(m_folder)) {
         const QString systemSays = qt_error_string(errno);
+        //: Why a holiday file is not stored. %1: the folder; %2: the system's reason.
         return tr("the folder %1 cannot be made: %2")
                 .arg(m_folder, obstacle(systemSays, text.size()));
     }
     QSaveFile copy(pathOf(name));
     const auto cannotWrite = [&](const QString &systemSays) {
+        //: Why a holiday file is not stored. %1: the file; %2: the system's reason.
         return tr("%1 cannot be written: %2")
                 .arg(copy.fileName(), obstacle(systemSays, text.size()));
     };
@@ -107,10 +114,13 @@ QString HolidayStore::obstacle(const QString &systemSays, qsizetype bytes) const
         folder.setFile(folder.absolutePath());
     const QString where = folder.absoluteFilePath();
     if (!folder.isDir())
+        //: Why a holiday file is not stored. %1: the path in the way.
         return tr("%1 is a file, not a folder").arg(where);
     if (!folder.isWritable())
+        //: Why a holiday file is not stored. %1: the folder.
         return tr("the folder %1 is read-only").arg(where);
     if (const QStorageInfo disk(where); disk.isValid() && disk.bytesAvailable() < bytes)
+        //: Why a holiday file is not stored. %1: the folder.
         return tr("the disk that holds %1 is full").arg(where);
     return systemSays;
 }
