@@ -97,6 +97,12 @@ void CalculatorWindow::fitToScreen(const QRect &available)
     m_calendar->setGeometry(calendarDesign.adjusted(0, 0, width - pixels(designSize.width()),
                                                     -droppedHeight(rows)));
     setFixedSize(width, designedHeight - droppedHeight(rows));
+    // The design mirrored for a language written from right to left.
+    if (isRightToLeft()) {
+        for (const DesignedControl &designed : design(folded))
+            designed.control->setGeometry(
+                    QStyle::visualRect(Qt::RightToLeft, rect(), designed.control->geometry()));
+    }
 
     // Centred, but with the title bar and the left edge on the screen whatever the window's size.
     QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
@@ -118,10 +124,6 @@ void CalculatorWindow::setUpControls()
     m_resultsBox->setObjectName(QStringLiteral("resultsBox"));
     m_quitButton->setObjectName(QStringLiteral("quitButton"));
     m_calendar->setObjectName(QStringLiteral("calendar"));
-
-    // A fixed design in English: left to right in every region, whatever the desktop's
-    // direction. Only the calendar's names and dates follow the region.
-    setLayoutDirection(Qt::LeftToRight);
 
     for (QLabel *heading : {m_instructionHeading, m_calculationTypeHeading, m_resultsHeading})
         makeHeading(heading);
@@ -159,10 +161,10 @@ void CalculatorWindow::setUpControls()
     m_resultsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_resultsBox->setTabChangesFocus(true);
-    // A sentence that starts with a right-to-left date (Arabic formats begin with a
-    // right-to-left mark) must still read from the left.
+    // A sentence reads in the direction of the program's language, also where it starts with a
+    // date in a script of the other (Arabic formats begin with a right-to-left mark).
     QTextOption resultsOption = m_resultsBox->document()->defaultTextOption();
-    resultsOption.setTextDirection(Qt::LeftToRight);
+    resultsOption.setTextDirection(layoutDirection());
     m_resultsBox->document()->setDefaultTextOption(resultsOption);
 
     m_calendar->setToolTip(WindowTexts::calendarTooltip());
@@ -192,11 +194,12 @@ QComboBox *CalculatorWindow::makeEditableComboBox(QWidget *parent)
 QList<CalculatorWindow::DesignedControl> CalculatorWindow::design(bool folded) const
 {
     const int calendarTop = folded ? 1320 + foldDepth : 1320;
+    // The instruction label first.
     return {
+            {m_instructionLabel, QRect(120, 360, 2535, 855), 0},
             {m_instructionHeading, QRect(120, 0, 2535, 255), 4},
             {m_calculationTypeHeading, QRect(2880, 0, 2415, 255), 4},
             {m_resultsHeading, folded ? QRect(120, 1320, 4575, 255) : QRect(5520, 0, 4815, 255), 4},
-            {m_instructionLabel, QRect(120, 360, 2535, 855), 0},
             {m_calculationTypeBox, QRect(2880, 360, 2295, 315), 32},
             {m_calculateButton, QRect(2880, 840, 1455, 375), 16},
             {m_dayCountBox, QRect(4440, 840, 735, 375), 0},
@@ -244,6 +247,19 @@ double CalculatorWindow::designScale() const
             scale = std::max(scale, width * twipsPerPixel / designed.twips.width());
         }
     }
+    // Every instruction fits its label in whole lines, the longer ones of a translation too.
+    const QRect label = design(false).constFirst().twips;
+    const int frame = 2 * m_instructionLabel->frameWidth();
+    const auto instructionsFit = [&] {
+        const QRect room(0, 0, qRound(label.width() * scale / twipsPerPixel) - frame, 10000);
+        const int height = qRound(label.height() * scale / twipsPerPixel) - frame;
+        const QStringList texts = FixedTexts::instructions();
+        return std::all_of(texts.begin(), texts.end(), [&](const QString &text) {
+            return metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= height;
+        });
+    };
+    while (!instructionsFit() && scale < 3)
+        scale += 1.0 / 32;
     return scale;
 }
 

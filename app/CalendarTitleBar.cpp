@@ -14,13 +14,11 @@
 
 namespace {
 
-QToolButton *makeArrowButton(const char *objectName, const QString &arrow, const QString &name,
-                             QWidget *parent)
+// A text arrow, drawn once the page shows: no image to load at start-up.
+QToolButton *makeArrowButton(const char *objectName, const QString &name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QLatin1String(objectName));
-    // A text arrow: no image to load at start-up.
-    button->setText(arrow);
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->setAutoRaise(true);
@@ -35,13 +33,12 @@ QToolButton *makeArrowButton(const char *objectName, const QString &arrow, const
 CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     : QWidget(parent)
     //: Tooltip and spoken name of the calendar's back arrow.
-    , m_previous(makeArrowButton("previousMonth", QStringLiteral("\u25C0"), tr("Previous month"),
-                                 this))
+    , m_previous(makeArrowButton("previousMonth", tr("Previous month"), this))
     , m_month(new QToolButton(this))
     , m_year(new QSpinBox(this))
     , m_lastMonth(new QLabel(this))
     //: Tooltip and spoken name of the calendar's forward arrow.
-    , m_next(makeArrowButton("nextMonth", QStringLiteral("\u25B6"), tr("Next month"), this))
+    , m_next(makeArrowButton("nextMonth", tr("Next month"), this))
 {
     setObjectName(QStringLiteral("titleBar"));
     m_month->setObjectName(QStringLiteral("firstMonthShown"));
@@ -93,8 +90,13 @@ void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const Calenda
     m_year->setRange(CalendarRange::first().year(m_calendar),
                      CalendarRange::last().year(m_calendar));
     m_year->setValue(first.year);
-    // Left to right like the months below it, whatever the script of the month's name.
-    m_lastMonth->setText(QStringLiteral("\u200E\u2013 ") + texts.monthTitle(lastMonth));
+    // In the direction of the months below it, whatever the script of the month's name; so point
+    // the arrows, the previous page's to the side the months come from.
+    const bool rightToLeft = isRightToLeft();
+    m_lastMonth->setText((rightToLeft ? u'\u200F' : u'\u200E') + QStringLiteral("\u2013 ")
+                         + texts.monthTitle(lastMonth));
+    m_previous->setText(rightToLeft ? QStringLiteral("\u25B6") : QStringLiteral("\u25C0"));
+    m_next->setText(rightToLeft ? QStringLiteral("\u25C0") : QStringLiteral("\u25B6"));
     m_previous->setEnabled(firstMonth > CalendarRange::first());
     m_next->setEnabled(lastMonth.addMonths(1, m_calendar) <= CalendarRange::last());
 }

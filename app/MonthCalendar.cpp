@@ -30,9 +30,8 @@ MonthCalendar::MonthCalendar(DayContext &context, QWidget *parent)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    // The months are drawn left to right in every region; so is the title over them. The names
-    // and digits are the region's, the widgets' locale for every part.
-    setLayoutDirection(Qt::LeftToRight);
+    // The names and digits are the region's, the widgets' locale for every part; the months run
+    // in the direction of the program's language.
     setLocale(context.regions().dates);
     connect(&context, &DayContext::regionsChanged, this,
             [this] { setLocale(m_context.regions().dates); });

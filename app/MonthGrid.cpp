@@ -16,19 +16,20 @@ int edge(int length, int parts, int i)
 } // namespace
 
 MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-                     bool weekNumbers, QCalendar calendar)
+                     bool weekNumbers, QCalendar calendar, Qt::LayoutDirection direction)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
     , m_shape(shape)
     , m_calendar(calendar)
+    , m_rightToLeft(direction == Qt::RightToLeft)
     , dayColumn(weekNumbers ? 1 : 0)
 { }
 
 QRect MonthGrid::monthRect(int index) const
 {
     const int columns = m_shape.width();
-    const int column = index % columns;
+    const int column = m_rightToLeft ? columns - 1 - index % columns : index % columns;
     const int row = index / columns;
     const int width = m_area.width() - gap;
     const int height = m_area.height() - gap;
@@ -43,6 +44,8 @@ QRect MonthGrid::cellRect(int index, int row, int column, int columnSpan) const
 {
     const QRect month = monthRect(index);
     const int columns = 7 + dayColumn;
+    if (m_rightToLeft)
+        column = columns - column - columnSpan;
     const QPoint topLeft(month.left() + edge(month.width(), columns, column),
                          month.top() + edge(month.height(), rowsPerMonth, row));
     const QPoint bottomRight(month.left() + edge(month.width(), columns, column + columnSpan) - 1,

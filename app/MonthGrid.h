@@ -17,9 +17,11 @@ public:
     static constexpr int maximumMonthRows = 3;
 
     // The shape is how many months go across and down. With week numbers, each month gives them
-    // a column of their own, before its days.
+    // a column of their own, before its days. Right to left, the months and each week run from
+    // the right.
     MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-              bool weekNumbers = false, QCalendar calendar = QCalendar());
+              bool weekNumbers = false, QCalendar calendar = QCalendar(),
+              Qt::LayoutDirection direction = Qt::LeftToRight);
 
     QCalendar calendar() const { return m_calendar; }
     int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
@@ -61,5 +63,6 @@ private:
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
     QCalendar m_calendar;
+    bool m_rightToLeft;
     int dayColumn; // 1 with week numbers before the days, else 0
 };

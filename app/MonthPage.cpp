@@ -44,7 +44,7 @@ MonthPage::MonthPage(DayContext &context, QWidget *parent)
 MonthGrid MonthPage::grid() const
 {
     return MonthGrid(rect(), m_firstMonth, locale().firstDayOfWeek(), m_monthsShown,
-                     m_context.weekNumbersShown(), m_context.calendar());
+                     m_context.weekNumbersShown(), m_context.calendar(), layoutDirection());
 }
 
 QDate MonthPage::firstOfMonth(QDate date) const
@@ -205,7 +205,8 @@ void MonthPage::mouseReleaseEvent(QMouseEvent *event)
 
 void MonthPage::keyPressEvent(QKeyEvent *event)
 {
-    const std::optional<CalendarCommand> command = CalendarKeys::command(event->keyCombination());
+    const std::optional<CalendarCommand> command
+            = CalendarKeys::command(event->keyCombination(), layoutDirection());
     if (command == CalendarCommand::Pick) {
         // The pick is the day the user sees selected, even after paging away from it.
         setSelectedDate(m_selected);

@@ -96,9 +96,14 @@ int count(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed)
+std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed,
+                                                     Qt::LayoutDirection direction)
 {
     const Qt::KeyboardModifiers held = pressed.keyboardModifiers();
+    if (direction == Qt::RightToLeft && pressed.key() == Qt::Key_Left)
+        pressed = QKeyCombination(held, Qt::Key_Right);
+    else if (direction == Qt::RightToLeft && pressed.key() == Qt::Key_Right)
+        pressed = QKeyCombination(held, Qt::Key_Left);
     // Of the bindings whose modifiers are all held, the one that names the most wins: Ctrl+Page
     // Up over Page Up. Modifiers no binding names, the keypad's among them, count for nothing.
     const Binding *best = nullptr;

@@ -38,8 +38,10 @@ class CalendarKeys
 
 public:
     // The command the keys give. Modifiers that no binding of the key names are ignored, so that
-    // Shift+Left and the keypad's Left move as Left does.
-    static std::optional<CalendarCommand> command(QKeyCombination pressed);
+    // Shift+Left and the keypad's Left move as Left does. Where the weeks run from the right,
+    // Left moves on to the next day and Right back, as the eye reads.
+    static std::optional<CalendarCommand> command(QKeyCombination pressed,
+                                                  Qt::LayoutDirection direction = Qt::LeftToRight);
     // Where a command that moves the selection takes it from the date, by the calendar's months
     // and years; nothing for the others.
     static std::optional<QDate> moved(QDate from, CalendarCommand command, QCalendar calendar);

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class FixedTexts
 {
@@ -107,6 +108,14 @@ public:
     {
         //: The results box once the first of two dates is picked. %1: that date.
         return tr("First date selected is %1");
+    }
+
+    // Every text the instruction label shows.
+    static QStringList instructions()
+    {
+        return {startInstruction(),    daysFromNowInstruction(), afterCalculationInstruction(),
+                selectFirstDate(),     selectSecondDate(),       selectNewFirstDate(),
+                mustSelectFirstDate(), notWholeNumber(),         outsideCalendar()};
     }
 
     // The program's own addition: a typed count that would leave the calendar's range.

@@ -75,14 +75,14 @@ QString ResultTexts::date(QDate date) const
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
 {
-    return FixedTexts::fromToday(dayCount).arg(date(target), countWithSignOrBlank(dayCount),
-                                               date(today))
+    return FixedTexts::fromToday(dayCount).arg(isolated(target), countWithSignOrBlank(dayCount),
+                                               isolated(today))
             + u'\n' + weekBreakdown(dayCount);
 }
 
 QString ResultTexts::betweenDates(QDate first, QDate second, qint64 dayCount) const
 {
-    return FixedTexts::betweenDates(dayCount).arg(date(first), date(second),
+    return FixedTexts::betweenDates(dayCount).arg(isolated(first), isolated(second),
                                                   countWithSignOrBlank(dayCount))
             + u'\n' + weekBreakdown(dayCount);
 }
@@ -103,21 +103,27 @@ QString ResultTexts::weekBreakdown(qint64 dayCount) const
                       {number(weeks), number(days), this->weeks(weeks), this->days(days)});
 }
 
+// A form may leave the number out where the word says it, as Arabic's dual "two days" does.
+QString ResultTexts::counted(const QString &form, qint64 count) const
+{
+    return withPlaces(form, {number(count)});
+}
+
 QString ResultTexts::days(qint64 count) const
 {
     //: A count of days in a sentence, as "18 days". %1: the count.
-    return tr("%1 day(s)", nullptr, pluralFormOf(count)).arg(number(count));
+    return counted(tr("%1 day(s)", nullptr, pluralFormOf(count)), count);
 }
 
 QString ResultTexts::weeks(qint64 count) const
 {
     //: A count of weeks in a sentence, as "2 weeks". %1: the count.
-    return tr("%1 week(s)", nullptr, pluralFormOf(count)).arg(number(count));
+    return counted(tr("%1 week(s)", nullptr, pluralFormOf(count)), count);
 }
 
 QString ResultTexts::firstDateNotice(QDate first) const
 {
-    return FixedTexts::firstDateNotice().arg(date(first));
+    return FixedTexts::firstDateNotice().arg(isolated(first));
 }
 
 QString ResultTexts::dayCountBox(qint64 dayCount)
@@ -132,9 +138,16 @@ QString ResultTexts::isolated(QDate day) const
     // date's own order and the sentence's around it.
     if (QLocale(Translations::installed()).textDirection() == Qt::RightToLeft)
         return u'\u2068' + text + u'\u2069';
+    return text;
+}
+
+QString ResultTexts::summaryDate(QDate day) const
+{
+    const QString text = isolated(day);
     // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
     // keep a left-to-right line, and the colon after the second date, reading from the left.
-    return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
+    return text.startsWith(u'\u2068') || !text.isRightToLeft() ? text
+                                                               : u'\u200E' + text + u'\u200E';
 }
 
 QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek,
@@ -149,7 +162,7 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
     const qint64 workingDays = workingDaysBetween(from, to, workingWeek) - holidaysOff;
     //: The summary line's working days, as "13 working days". %1: the count.
     QString working
-            = tr("%1 working day(s)", nullptr, pluralFormOf(workingDays)).arg(number(workingDays));
+            = counted(tr("%1 working day(s)", nullptr, pluralFormOf(workingDays)), workingDays);
     if (holidaysOff != 0) {
         //: The summary line's working days and the holidays left out of them, as "13 working
         //: days (3 holidays)". %1: the working days counted; %2: the holidays, counted.
@@ -157,8 +170,8 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
                           //: The summary line's holidays on working days, as "3 holidays". %1: the
                           //: count.
                           .arg(working,
-                               tr("%1 holiday(s)", nullptr, pluralFormOf(holidaysOff))
-                                       .arg(number(holidaysOff)));
+                               counted(tr("%1 holiday(s)", nullptr, pluralFormOf(holidaysOff)),
+                                       holidaysOff));
     }
     const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
     if (calendarUnits.isUnderAMonth()) {
@@ -166,11 +179,11 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
         //: 06/01/2027: 18 days (2 weeks 4 days), 13 working days". %1, %2: the span's first and
         //: last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.
         return tr("%1 to %2: %3 (%4), %5")
-                .arg(isolated(from), isolated(to), days(count), weeksAndDays, working);
+                .arg(summaryDate(from), summaryDate(to), days(count), weeksAndDays, working);
     }
     //: A count of months in the summary line, as "3 months". %1: the count.
-    const QString months = tr("%1 month(s)", nullptr, pluralFormOf(calendarUnits.months))
-                                   .arg(number(calendarUnits.months));
+    const QString months = counted(tr("%1 month(s)", nullptr, pluralFormOf(calendarUnits.months)),
+                                   calendarUnits.months);
     QString inCalendar;
     if (calendarUnits.years == 0) {
         //: The summary line's span in the calendar's months: %1 months and %2 days, each
@@ -179,16 +192,18 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
     } else {
         //: The summary line's span in the calendar's years and months: %1 years, %2 months and
         //: %3 days, each counted ("1 year", "3 months", "10 days").
-        inCalendar = tr("%1 %2 %3", "years, months and days")
-                             //: A count of years in the summary line, as "1 year". %1: the count.
-                             .arg(tr("%1 year(s)", nullptr, pluralFormOf(calendarUnits.years))
-                                          .arg(number(calendarUnits.years)),
-                                  months, days(calendarUnits.days));
+        inCalendar
+                = tr("%1 %2 %3", "years, months and days")
+                          //: A count of years in the summary line, as "1 year". %1: the count.
+                          .arg(counted(tr("%1 year(s)", nullptr, pluralFormOf(calendarUnits.years)),
+                                       calendarUnits.years),
+                               months, days(calendarUnits.days));
     }
     //: The summary line under the calendar for a month or more, as "07/12/2026 to 17/03/2027:
     //: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days". %1, %2: the span's first
     //: and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the
     //: calendar's years, months and days; %6: its working days.
     return tr("%1 to %2: %3 (%4; %5), %6")
-            .arg(isolated(from), isolated(to), days(count), weeksAndDays, inCalendar, working);
+            .arg(summaryDate(from), summaryDate(to), days(count), weeksAndDays, inCalendar,
+                 working);
 }

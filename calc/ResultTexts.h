@@ -42,8 +42,11 @@ public:
     QString number(qint64 count) const;
 
 private:
-    // A date kept whole in a sentence of the other direction.
+    // A date kept whole in a sentence of the other direction; the summary's, also kept from
+    // turning an English line around.
     QString isolated(QDate day) const;
+    QString summaryDate(QDate day) const;
+    QString counted(const QString &form, qint64 count) const;
     QString countWithSignOrBlank(qint64 dayCount) const;
     QString weekBreakdown(qint64 dayCount) const;
     // Counted in words, as "18 days", "2 weeks".

@@ -13,12 +13,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -117,6 +120,29 @@ class CalculatorWindowTest : public QObject
                                                                    Qt::TextWordWrap, text);
             QVERIFY2(needed.height() <= label->contentsRect().height(), qPrintable(text));
         }
+    }
+    // The window's own texts, its calendar's menus among them; not the user's, names or numbers.
+    QStringList visibleTexts() const
+    {
+        QStringList texts = {window->windowTitle()};
+        for (const char *name : {"instructionHeading", "calculationTypeHeading", "resultsHeading",
+                                 "instructionLabel", "quitButton", "calculateButton"}) {
+            texts << control(name)->property("text").toString() << control(name)->toolTip();
+        }
+        const auto *types = control<QComboBox>("calculationTypeBox");
+        texts << types->itemText(0) << types->itemText(1) << types->toolTip()
+              << control("dayCountBox")->toolTip() << results() << calendar()->toolTip();
+        QList<QAction *> actions = calendar()->actions();
+        while (!actions.isEmpty()) {
+            const QAction *action = actions.takeFirst();
+            texts << action->text();
+            if (action->menu())
+                actions << action->menu()->actions();
+        }
+        texts.removeIf([](const QString &text) {
+            return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+        });
+        return texts;
     }
     // Files kept as an import keeps them, then the window shown.
     void storeAndOpen(const QList<std::pair<QString, QByteArray>> &files)
@@ -258,6 +284,50 @@ private slots:
                            actual.right() - scaled.right(), actual.bottom() - scaled.bottom()})
             QVERIFY(qAbs(off) <= 1.5);
         verifyTextsFit();
+    }
+
+    // Each language's window: every text of the window translated, none clipped, and the window
+    // mirrored for a language written from right to left, where Left moves on to the next day.
+    void everyLanguageFitsAndReadsInItsDirection_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"ar", "de", "es", "fa", "fr", "he", "it", "ja", "pl", "pt_BR",
+                                     "ru", "tr", "zh_CN", "pseudo"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void everyLanguageFitsAndReadsInItsDirection()
+    {
+        QFETCH(QString, language);
+        open();
+        const QStringList english = visibleTexts();
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translations/daywright_") + language));
+        QCoreApplication::installTranslator(&translator);
+        const auto restore = qScopeGuard([&translator] {
+            QCoreApplication::removeTranslator(&translator);
+            QCoreApplication::processEvents();
+        });
+        QCoreApplication::processEvents();
+        open();
+        showWindow();
+        verifyTextsFit();
+        const QStringList translated = visibleTexts();
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(translated.at(i) != english.at(i), qPrintable(english.at(i)));
+
+        const bool rightToLeft = QLocale(language).textDirection() == Qt::RightToLeft;
+        QCOMPARE(window->isRightToLeft(), rightToLeft);
+        const auto x = [this](const char *name) {
+            return control(name)->mapTo(window.get(), QPoint()).x();
+        };
+        QCOMPARE(x("previousMonth") > x("nextMonth"), rightToLeft);
+        QCOMPARE(x("resultsBox") < x("instructionLabel"), rightToLeft);
+        // The week of Monday 7 December 2026, from the region's first day.
+        const QDate first = QDate(2026, 12, 7).addDays(QLocale().firstDayOfWeek() - 1);
+        QCOMPARE(monthPage()->dayRect(first).x() > monthPage()->dayRect(first.addDays(6)).x(),
+                 rightToLeft);
+        QTest::keyClick(monthPage(), Qt::Key_Left);
+        QCOMPARE(monthPage()->selectedDate(), today.addDays(rightToLeft ? 1 : -1));
     }
 
     // On any screen, at any font, every control and text is on it and whole where the screen can

@@ -6,17 +6,17 @@
     <message>
         <source>%1. %2</source>
         <extracomment>The instruction label&apos;s spoken description. %1: the heading &quot;Instruction window&quot;; %2: the label&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2</translation>
     </message>
     <message>
         <source>Ends the program</source>
         <extracomment>What screen readers say of the Quit button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを終了します</translation>
     </message>
     <message>
         <source>Interval in days</source>
         <extracomment>What screen readers call the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>間隔（日数）</translation>
     </message>
 </context>
 <context>
@@ -24,92 +24,92 @@
     <message>
         <source>Arrow keys</source>
         <extracomment>--help&apos;s list of the calendar&apos;s keys: the keys&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>矢印キー</translation>
     </message>
     <message>
         <source>Move the selection by a day or a week.</source>
         <extracomment>--help: what the arrow keys do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択位置を日単位または週単位で移動します。</translation>
     </message>
     <message>
         <source>Page Up, Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page Up、Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a month.</source>
         <extracomment>--help: what Page Up and Page Down do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択位置を月単位で移動します。</translation>
     </message>
     <message>
         <source>Ctrl+Page Up, Ctrl+Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Up、Ctrl+Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a year.</source>
         <extracomment>--help: what Ctrl with Page Up or Page Down does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択位置を年単位で移動します。</translation>
     </message>
     <message>
         <source>Home, End</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Home、End</translation>
     </message>
     <message>
         <source>Move the selection to the first or last day of its month.</source>
         <extracomment>--help: what Home and End do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択位置をその月の初日または末日に移動します。</translation>
     </message>
     <message>
         <source>Return</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Pick the selected day.</source>
         <extracomment>--help: what Return does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択中の日を確定します。</translation>
     </message>
     <message>
         <source>Alt+M</source>
         <extracomment>--help: the key&apos;s name; the letter M is the key pressed, whatever the menu is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Open the month menu.</source>
         <extracomment>--help: what Alt+M does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>月のメニューを開きます。</translation>
     </message>
     <message>
         <source>Alt+Y</source>
         <extracomment>--help: the key&apos;s name; the letter Y is the key pressed, whatever the year box is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Y</translation>
     </message>
     <message>
         <source>Take the keyboard into the year box; Return or Escape goes back to the days.</source>
         <extracomment>--help: what Alt+Y does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>キーボード操作を年の入力欄に移します。Enter または Esc で日付に戻ります。</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the summary of the shaded span.</source>
         <extracomment>--help: what Ctrl+C does on the calendar: copies the line under the months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>網掛けされた期間の概要をコピーします。</translation>
     </message>
     <message>
         <source>Menu, Shift+F10</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションキー、Shift+F10</translation>
     </message>
     <message>
         <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーのメニュー（祝日、週番号、表示する暦）を開きます。</translation>
     </message>
 </context>
 <context>
@@ -117,27 +117,27 @@
     <message>
         <source>Calendar</source>
         <extracomment>The calendar&apos;s menu: the submenu that chooses the calendar dates are shown in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>暦</translation>
     </message>
     <message>
         <source>Gregorian</source>
         <extracomment>The calendar&apos;s menu: the Gregorian calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>グレゴリオ暦</translation>
     </message>
     <message>
         <source>Persian (Solar Hijri)</source>
         <extracomment>The calendar&apos;s menu: the Persian (Solar Hijri, Jalali) calendar, official in Iran and Afghanistan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ペルシア暦（ヒジュラ太陽暦）</translation>
     </message>
     <message>
         <source>Islamic (tabular)</source>
         <extracomment>The calendar&apos;s menu: the tabular (arithmetical) Islamic calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>イスラム暦（計算式）</translation>
     </message>
     <message>
         <source>Official Islamic dates follow the moon and may differ by a day or two.</source>
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>公式のイスラム暦の日付は月の観測に基づくため、一、二日ずれることがあります。</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
         <source>%1 %2</source>
         <comment>month and year</comment>
         <extracomment>The calendar&apos;s heading of a month, as &quot;December 2026&quot;. %1: the month&apos;s name; %2: the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2年%1</translation>
     </message>
     <message>
         <source>%1, week %2</source>
         <extracomment>What screen readers say of a day while week numbers are shown. %1: the day&apos;s date; %2: its ISO 8601 week number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、第%2週</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day and a holiday</comment>
         <extracomment>What screen readers say of a holiday. %1: the day&apos;s date (and week); %2: the holiday&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -165,27 +165,27 @@
     <message>
         <source>Previous month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s back arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>前の月</translation>
     </message>
     <message>
         <source>Next month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s forward arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次の月</translation>
     </message>
     <message>
         <source>Moves quickly to another month or year</source>
         <extracomment>Tooltip of the first month&apos;s name in the calendar&apos;s title: it opens a menu of months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>別の月や年へすばやく移動します</translation>
     </message>
     <message>
         <source>Year of the first month shown</source>
         <extracomment>Spoken name of the year box in the calendar&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>表示中の最初の月の年</translation>
     </message>
     <message>
         <source>%1, first month shown</source>
         <extracomment>Spoken name of the month button in the calendar&apos;s title. %1: the month&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、表示中の最初の月</translation>
     </message>
 </context>
 <context>
@@ -193,23 +193,24 @@
     <message>
         <source>Show this help and exit.</source>
         <extracomment>--help: the option --help. Lines are at most 62 characters; break them with line feeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
         <extracomment>--help: the option --version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Print the days between the dates, as the window would answer
 them, and the span&apos;s summary, and exit.</source>
         <extracomment>--help: the option --between DATE DATE. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>二つの日付の間の日数をウィンドウと同じ形で出力し、
+期間の概要も出力して終了します。</translation>
     </message>
     <message>
         <source>--between takes two dates, --days-from a date and a count.</source>
         <extracomment>A refused command line: --between or --days-from was given the wrong number of values. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--between には日付を二つ、--days-from には日付と日数を指定します。</translation>
     </message>
     <message>
         <source>Print the date DAYS days from DATE, and the span&apos;s summary.
@@ -217,13 +218,17 @@ A DATE is &apos;today&apos;, ISO 8601 (2026-12-19) or in your region&apos;s
 short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATE から DAYS 日離れた日付と、期間の概要を出力します。
+DATE は 'today'、ISO 8601 形式（2026-12-19）、または地域の
+短い日付形式と暦（年は省略しない）で指定します。DAYS は
+日数欄と同じように読み取り、負の数は過去にさかのぼります。</translation>
     </message>
     <message>
         <source>Write the answers&apos; dates as ISO 8601, which is Gregorian.
 For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>結果の日付を ISO 8601 形式（グレゴリオ暦）で出力します。
+例: daywright --between 2026-12-19 2027-01-06</translation>
     </message>
     <message>
         <source>Show and write dates, months and years in that calendar for
@@ -233,50 +238,58 @@ menu keeps a choice for later runs. Islamic is the tabular
 calendar: official dates, which follow the moon, may differ by
 a day or two.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行に限り、日付・月・年をその暦で表示・出力します
+（ウィンドウと結果の日付）。イランとアフガニスタンでは
+ペルシア暦が既定です。ウィンドウの「暦」メニューで選んだ
+暦は次回以降も使われます。イスラム暦は計算式による暦で、
+月の観測に基づく公式の日付とは一、二日ずれることが
+あります。</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
 holidays, which working days leave out, and exit.</source>
         <extracomment>--help: the option --import-holidays FILE...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>各 iCalendar ファイルの終日イベントを祝日として保存し、
+終了します。祝日は営業日から除かれます。</translation>
     </message>
     <message>
         <source>--import-holidays needs the files to import.</source>
         <extracomment>A refused command line: --import-holidays without files. Keep the option name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays にはインポートするファイルが必要です。</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, and exit.</source>
         <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>保存されている祝日カレンダーを一覧表示して終了します。</translation>
     </message>
     <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>その名前の祝日カレンダーを削除して終了します。</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明な暦「%1」です。gregorian、persian、islamic のいずれかを指定してください。</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
         <extracomment>A refused command line. %1, %2: two option names, as between and list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 と --%2 は同時に指定できません。どちらか一方だけを指定してください。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」があります。</translation>
     </message>
     <message>
         <source>daywright: %1
 Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1
+詳しくは 'daywright --help' を実行してください。
+</translation>
     </message>
     <message>
         <source>Usage: daywright [--help] [--version] [Qt options such as -style NAME]
@@ -291,13 +304,25 @@ the decimal and thousands separators of typed counts, LC_ALL both;
 QT_SCALE_FACTOR scales the window.
 </source>
         <extracomment>--help&apos;s text. %1: the options, each with its description; %2: the calendar&apos;s keys, each with what it does. Keep the option and variable names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: daywright [--help] [--version] [Qt のオプション（-style NAME など）]
+日付計算機: 今日からある日付までの日数、または二つの日付の間の日数を
+週と日で求めます。
+
+オプション:
+%1
+カレンダーのキー操作:
+%2
+環境変数: LC_TIME（または LANG）は日付の形式と暦の名前を、LC_NUMERIC は
+入力する数の小数点と桁区切りの記号を、LC_ALL はその両方を設定します。
+QT_SCALE_FACTOR はウィンドウの表示倍率を設定します。
+</translation>
     </message>
     <message>
         <source>daywright: the answer could not be written: %1
 </source>
         <extracomment>On standard error when the answer could not be written. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: 結果を書き出せませんでした: %1
+</translation>
     </message>
 </context>
 <context>
@@ -305,12 +330,12 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の年が二桁です。年は省略せずに書いてください</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は日付ではありません</translation>
     </message>
 </context>
 <context>
@@ -318,32 +343,32 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Holiday</source>
         <extracomment>The name given to a holiday whose event has no name (SUMMARY).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>祝日</translation>
     </message>
     <message>
         <source>cancelled</source>
         <extracomment>Why an event gave no holiday: it was cancelled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル済み</translation>
     </message>
     <message>
         <source>no start date</source>
         <extracomment>Why an event gave no holiday: it has no start date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>開始日がありません</translation>
     </message>
     <message>
         <source>a time, not a whole day</source>
         <extracomment>Why an event gave no holiday: it starts at a time of day, not on a whole day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>終日ではなく時刻が指定されています</translation>
     </message>
     <message>
         <source>outside the years 1753 to 9999</source>
         <extracomment>Why an event gave no holiday: its dates lie outside the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1753年～9999年の範囲外です</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A skipped event named with why. %1: the event&apos;s name; %2: why, as &quot;cancelled&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -351,86 +376,86 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Days from now</source>
         <extracomment>The calculation type drop-down&apos;s first item: counts from today to a picked date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今日からの日数</translation>
     </message>
     <message>
         <source>Days between 2 dates</source>
         <extracomment>The calculation type drop-down&apos;s second item: counts between two picked dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2つの日付の間の日数</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a number of days and click the Caluculate Date button</source>
         <extracomment>The instruction label at start. &quot;Caluculate&quot; is the English text&apos;s own old misspelling: translate the meaning, and name the button as you translated it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの日付をクリックするか、日数を入力して「日付を計算」ボタンをクリックしてください</translation>
     </message>
     <message>
         <source>Click a date on the Calendar or enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after &quot;Days from now&quot; is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの日付をクリックするか、日数を整数で入力して「日付を計算」ボタンをクリックしてください</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after an answer from today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの日付をクリックするか、または日数を整数で入力して「日付を計算」ボタンをクリックしてください</translation>
     </message>
     <message>
         <source>Select first date</source>
         <extracomment>The instruction label when &quot;Days between 2 dates&quot; waits for its first date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最初の日付を選択してください</translation>
     </message>
     <message>
         <source>Select second date or enter a number of days in the Calculate Date box</source>
         <extracomment>The instruction label once the first date is picked. &quot;Calculate Date box&quot;: the day count box beside the Calculate Date button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>二つ目の日付を選択するか、「日付を計算」の日数欄に日数を入力してください</translation>
     </message>
     <message>
         <source>Select a new first date</source>
         <extracomment>The instruction label after an answer between two dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新しい最初の日付を選択してください</translation>
     </message>
     <message>
         <source>You must select the first date on the calendar</source>
         <extracomment>The instruction label when Calculate Date is pressed before a first date is picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>先にカレンダーで最初の日付を選択してください</translation>
     </message>
     <message>
         <source>Date box error, please enter a whole number</source>
         <extracomment>The instruction label when the day count box holds no whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>日数欄のエラーです。整数を入力してください</translation>
     </message>
     <message>
         <source>Results will appear in this window</source>
         <extracomment>The results box before any answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ここに結果が表示されます</translation>
     </message>
     <message numerus="yes">
         <source>%1 is %2 days from %3</source>
         <extracomment>The results box&apos;s first line from today. %1: the date found or picked; %2: the count of days, negative for a date before today; %3: today&apos;s date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%3から%1までは%2日です</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The number of days from %1 to %2 is %3</source>
         <extracomment>The results box&apos;s first line between two dates. %1: the first date; %2: the second; %3: the count of days between them, negative when the second is earlier.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1から%2までの日数は%3日です</numerusform>
         </translation>
     </message>
     <message>
         <source>That is %1 Weeks and %2 Days.</source>
         <extracomment>The results box&apos;s second line, under every answer: the count of days in whole weeks and the days left over. %1 and %2: the weeks and the days as bare numbers; %3 and %4: the same as counted words (&quot;2 weeks&quot;, &quot;1 day&quot;), for a language whose words change with the number. Use either pair.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>つまり%1週間と%2日です。</translation>
     </message>
     <message>
         <source>First date selected is %1</source>
         <extracomment>The results box once the first of two dates is picked. %1: that date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択した最初の日付：%1</translation>
     </message>
     <message>
         <source>Date box error, the date must lie between 1753 and 9999</source>
         <extracomment>The instruction label when the typed count would lead outside the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>日数欄のエラーです。日付は1753年から9999年の間でなければなりません</translation>
     </message>
 </context>
 <context>
@@ -438,38 +463,39 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Import holidays…</source>
         <extracomment>The calendar&apos;s menu: imports holiday calendars from iCalendar files. Opens a dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>祝日をインポート…</translation>
     </message>
     <message>
         <source>Remove holidays</source>
         <extracomment>The calendar&apos;s menu: the submenu listing the stored holiday calendars, each removed when chosen.
 ----------
 A question before a stored holiday calendar is removed. %1: its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>祝日を削除</translation>
     </message>
     <message>
         <source>Import holidays</source>
         <extracomment>The file dialog&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>祝日をインポート</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
         <extracomment>The file dialog&apos;s filter: keep (*.ics) as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar ファイル (*.ics)</translation>
     </message>
     <message>
         <source>Remove the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日カレンダー「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>Replace the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日カレンダー「%1」を置き換えますか？</translation>
     </message>
     <message>
         <source>Not imported, nothing changed:
 %1</source>
         <extracomment>A warning when files could not be imported. %1: each file&apos;s name with why, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>インポートできなかったため、何も変更していません：
+%1</translation>
     </message>
 </context>
 <context>
@@ -477,12 +503,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: %1: %2</source>
         <extracomment>On standard error when a file is refused by --import-holidays. %1: the file; %2: why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1: %2</translation>
     </message>
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: 削除できる「%1」という名前の祝日カレンダーはありません</translation>
     </message>
 </context>
 <context>
@@ -490,42 +516,42 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>Why a holiday file is refused: it could not be read. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません（%1）</translation>
     </message>
     <message>
         <source>it is larger than 10 MB</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>10 MB を超えています</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a holiday file is refused: its text is not in the UTF-8 encoding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 のテキストではありません</translation>
     </message>
     <message>
         <source>it is cut short: it does not end with END:VCALENDAR</source>
         <extracomment>Why a holiday file is refused: it is incomplete. Keep END:VCALENDAR as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>途中で切れています（END:VCALENDAR で終わっていません）</translation>
     </message>
     <message>
         <source>it is not an iCalendar file</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar ファイルではありません</translation>
     </message>
     <message>
         <source>its events give more than 250,000 holiday days</source>
         <extracomment>Why a holiday file is refused: its events would make too many days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>イベントから得られる祝日が250,000日を超えています</translation>
     </message>
     <message>
         <source>it holds no all-day event</source>
         <extracomment>Why a holiday file is refused: no event lasts whole days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>終日イベントが含まれていません</translation>
     </message>
     <message>
         <source>it holds no holiday between 1753 and 9999</source>
         <extracomment>Why a holiday file is refused: no event falls in the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1753年から9999年までの祝日が含まれていません</translation>
     </message>
 </context>
 <context>
@@ -533,47 +559,47 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME</source>
         <extracomment>Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダーがないため、保存先のフォルダーがありません。HOME または XDG_DATA_HOME を設定してください</translation>
     </message>
     <message>
         <source>its name leaves the calendar nameless: rename it, as national.ics</source>
         <extracomment>Why a holiday file is not stored: its name is only the .ics ending. Keep national.ics as an example file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このファイル名ではカレンダーに名前が付きません。national.ics のような名前に変更してください</translation>
     </message>
     <message>
         <source>its name begins with a dot, which would hide the calendar: rename it</source>
         <extracomment>Why a holiday file is not stored: a name beginning with a dot is hidden on Linux.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前がドットで始まっているため、カレンダーが隠しファイルになります。名前を変更してください</translation>
     </message>
     <message>
         <source>its name holds a control character: rename it</source>
         <extracomment>Why a holiday file is not stored: its name holds an invisible character.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前に制御文字が含まれています。名前を変更してください</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the folder; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません：%2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the file; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません：%2</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
         <extracomment>Why a holiday file is not stored. %1: the path in the way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではなくファイルです</translation>
     </message>
     <message>
         <source>the folder %1 is read-only</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 は読み取り専用です</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 のあるディスクがいっぱいです</translation>
     </message>
 </context>
 <context>
@@ -581,49 +607,49 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: %2, %3</source>
         <extracomment>What an import gave, as &quot;national: 12 holiday days, 1 event skipped&quot;. %1: the calendar&apos;s name; %2: its holiday days, counted; %3: the events that gave none, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2、%3</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday day(s)</source>
         <extracomment>A count of holiday days in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>祝日%1日</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 event(s) skipped</source>
         <extracomment>A count of skipped events in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1件のイベントをスキップ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %1 more</source>
         <extracomment>After the first three skipped events named in the import&apos;s message, how many more there are. %1: that count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほか%1件</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>import and skipped events</comment>
         <extracomment>The import&apos;s message with the skipped events named. %1: what the import gave; %2: the skipped events, each as &quot;name: reason&quot;, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A holiday calendar or file that gave nothing. %1: its name; %2: why, as &quot;it is not an iCalendar file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Holiday calendars skipped: %1</source>
         <extracomment>The summary line at start when stored holiday calendars cannot be read. %1: each, named with the reason, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み込めなかった祝日カレンダー：%1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>／</translation>
     </message>
 </context>
 <context>
@@ -631,7 +657,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Calendar</source>
         <extracomment>What screen readers call the twelve-month calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダー</translation>
     </message>
 </context>
 <context>
@@ -639,7 +665,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Year</source>
         <extracomment>Spoken name of the year box in a month&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
 </context>
 <context>
@@ -647,7 +673,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not shown: write RTL for a language written from right to left, else LTR.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -655,76 +681,76 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message numerus="yes">
         <source>%1 day(s)</source>
         <extracomment>A count of days in a sentence, as &quot;18 days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1日</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 week(s)</source>
         <extracomment>A count of weeks in a sentence, as &quot;2 weeks&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1週間</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weeks and days</comment>
         <extracomment>The summary line&apos;s weeks: %1 whole weeks and %2 days left over, each counted (&quot;2 weeks&quot;, &quot;4 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 working day(s)</source>
         <extracomment>The summary line&apos;s working days, as &quot;13 working days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1営業日</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>working days and holidays</comment>
         <extracomment>The summary line&apos;s working days and the holidays left out of them, as &quot;13 working days (3 holidays)&quot;. %1: the working days counted; %2: the holidays, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2を除く）</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>祝日%1日</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>The summary line under the calendar for a span under a month, as &quot;19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2：%3（%4）、%5</translation>
     </message>
     <message numerus="yes">
         <source>%1 month(s)</source>
         <extracomment>A count of months in the summary line, as &quot;3 months&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1か月</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s months: %1 months and %2 days, each counted (&quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <comment>years, months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s years and months: %1 years, %2 months and %3 days, each counted (&quot;1 year&quot;, &quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3</translation>
     </message>
     <message numerus="yes">
         <source>%1 year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1年</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4; %5), %6</source>
         <extracomment>The summary line under the calendar for a month or more, as &quot;07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the calendar&apos;s years, months and days; %6: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2：%3（%4／%5）、%6</translation>
     </message>
 </context>
 <context>
@@ -732,12 +758,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Copy</source>
         <extracomment>The summary line&apos;s context menu: copies the whole line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>The span of days shaded on the calendar</source>
         <extracomment>What screen readers call the summary line under the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダー上で網掛けされた期間</translation>
     </message>
 </context>
 <context>
@@ -745,7 +771,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Week numbers</source>
         <extracomment>The calendar&apos;s menu: shows the ISO 8601 week numbers beside the weeks. Checkable.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>週番号</translation>
     </message>
 </context>
 <context>
@@ -753,67 +779,67 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Daywright and days calulator v%1</source>
         <extracomment>The window&apos;s title. &quot;calulator&quot; is the English text&apos;s old misspelling: translate the meaning. %1: the version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daywright 日付・日数計算機 v%1</translation>
     </message>
     <message>
         <source>Instruction window</source>
         <extracomment>The heading above the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>操作説明</translation>
     </message>
     <message>
         <source>Select type of date calculation</source>
         <extracomment>The heading above the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>日付計算の種類を選択</translation>
     </message>
     <message>
         <source>Results window</source>
         <extracomment>The heading above the results box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>計算結果</translation>
     </message>
     <message>
         <source>Visit our web site for links to many more useful free applications</source>
         <extracomment>Tooltip of the window&apos;s headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>便利な無料アプリケーションへのリンクを多数掲載したウェブサイトもご覧ください</translation>
     </message>
     <message>
         <source>This window displays instructions only</source>
         <extracomment>Tooltip of the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ここには操作説明だけが表示されます</translation>
     </message>
     <message>
         <source>Select calculation type</source>
         <extracomment>Tooltip of the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>計算の種類を選択します</translation>
     </message>
     <message>
         <source>Select the results and copy them to the clip board if desired (press CTRL and C)</source>
         <extracomment>Tooltip of the results box. &quot;clip board&quot;: the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>必要なら結果を選択してクリップボードにコピーできます（Ctrl+C を押します）</translation>
     </message>
     <message>
         <source>Click on a month or a year to move quickly to a date not currently in the display</source>
         <extracomment>Tooltip of the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>月または年をクリックすると、いま表示されていない日付へすばやく移動できます</translation>
     </message>
     <message>
         <source>Enter an interval in days</source>
         <extracomment>Tooltip of the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>間隔を日数で入力します</translation>
     </message>
     <message>
         <source>Click to work out the date from the number on the right</source>
         <extracomment>Tooltip of the Calculate Date button: the number is in the day count box beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>クリックすると、右側の日数から日付を計算します</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>日付を計算</translation>
     </message>
 </context>
 </TS>

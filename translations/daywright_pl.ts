@@ -6,17 +6,17 @@
     <message>
         <source>%1. %2</source>
         <extracomment>The instruction label&apos;s spoken description. %1: the heading &quot;Instruction window&quot;; %2: the label&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Ends the program</source>
         <extracomment>What screen readers say of the Quit button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kończy działanie programu</translation>
     </message>
     <message>
         <source>Interval in days</source>
         <extracomment>What screen readers call the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Odstęp w dniach</translation>
     </message>
 </context>
 <context>
@@ -24,92 +24,92 @@
     <message>
         <source>Arrow keys</source>
         <extracomment>--help&apos;s list of the calendar&apos;s keys: the keys&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze strzałek</translation>
     </message>
     <message>
         <source>Move the selection by a day or a week.</source>
         <extracomment>--help: what the arrow keys do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczenie o dzień lub tydzień.</translation>
     </message>
     <message>
         <source>Page Up, Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page Up, Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a month.</source>
         <extracomment>--help: what Page Up and Page Down do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczenie o miesiąc.</translation>
     </message>
     <message>
         <source>Ctrl+Page Up, Ctrl+Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Up, Ctrl+Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a year.</source>
         <extracomment>--help: what Ctrl with Page Up or Page Down does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczenie o rok.</translation>
     </message>
     <message>
         <source>Home, End</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Home, End</translation>
     </message>
     <message>
         <source>Move the selection to the first or last day of its month.</source>
         <extracomment>--help: what Home and End do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczenie na pierwszy lub ostatni dzień miesiąca.</translation>
     </message>
     <message>
         <source>Return</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Pick the selected day.</source>
         <extracomment>--help: what Return does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybiera zaznaczony dzień.</translation>
     </message>
     <message>
         <source>Alt+M</source>
         <extracomment>--help: the key&apos;s name; the letter M is the key pressed, whatever the menu is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Open the month menu.</source>
         <extracomment>--help: what Alt+M does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera menu miesięcy.</translation>
     </message>
     <message>
         <source>Alt+Y</source>
         <extracomment>--help: the key&apos;s name; the letter Y is the key pressed, whatever the year box is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Y</translation>
     </message>
     <message>
         <source>Take the keyboard into the year box; Return or Escape goes back to the days.</source>
         <extracomment>--help: what Alt+Y does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przenosi fokus klawiatury do pola roku; Enter lub Esc przenosi go z powrotem do dni.</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the summary of the shaded span.</source>
         <extracomment>--help: what Ctrl+C does on the calendar: copies the line under the months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje podsumowanie zacieniowanego zakresu.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu, Shift+F10</translation>
     </message>
     <message>
         <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera menu kalendarza: święta, numery tygodni i wyświetlany kalendarz.</translation>
     </message>
 </context>
 <context>
@@ -117,27 +117,27 @@
     <message>
         <source>Calendar</source>
         <extracomment>The calendar&apos;s menu: the submenu that chooses the calendar dates are shown in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kalendarz</translation>
     </message>
     <message>
         <source>Gregorian</source>
         <extracomment>The calendar&apos;s menu: the Gregorian calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gregoriański</translation>
     </message>
     <message>
         <source>Persian (Solar Hijri)</source>
         <extracomment>The calendar&apos;s menu: the Persian (Solar Hijri, Jalali) calendar, official in Iran and Afghanistan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perski (hidżra słoneczna)</translation>
     </message>
     <message>
         <source>Islamic (tabular)</source>
         <extracomment>The calendar&apos;s menu: the tabular (arithmetical) Islamic calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muzułmański (tabelaryczny)</translation>
     </message>
     <message>
         <source>Official Islamic dates follow the moon and may differ by a day or two.</source>
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oficjalne daty muzułmańskie zależą od faz Księżyca i mogą różnić się o dzień lub dwa.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
         <source>%1 %2</source>
         <comment>month and year</comment>
         <extracomment>The calendar&apos;s heading of a month, as &quot;December 2026&quot;. %1: the month&apos;s name; %2: the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1, week %2</source>
         <extracomment>What screen readers say of a day while week numbers are shown. %1: the day&apos;s date; %2: its ISO 8601 week number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tydzień %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day and a holiday</comment>
         <extracomment>What screen readers say of a holiday. %1: the day&apos;s date (and week); %2: the holiday&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -165,27 +165,27 @@
     <message>
         <source>Previous month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s back arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni miesiąc</translation>
     </message>
     <message>
         <source>Next month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s forward arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następny miesiąc</translation>
     </message>
     <message>
         <source>Moves quickly to another month or year</source>
         <extracomment>Tooltip of the first month&apos;s name in the calendar&apos;s title: it opens a menu of months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szybko przechodzi do innego miesiąca lub roku</translation>
     </message>
     <message>
         <source>Year of the first month shown</source>
         <extracomment>Spoken name of the year box in the calendar&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rok pierwszego wyświetlanego miesiąca</translation>
     </message>
     <message>
         <source>%1, first month shown</source>
         <extracomment>Spoken name of the month button in the calendar&apos;s title. %1: the month&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, pierwszy wyświetlany miesiąc</translation>
     </message>
 </context>
 <context>
@@ -193,23 +193,24 @@
     <message>
         <source>Show this help and exit.</source>
         <extracomment>--help: the option --help. Lines are at most 62 characters; break them with line feeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla tę pomoc i kończy działanie.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
         <extracomment>--help: the option --version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla wersję i kończy działanie.</translation>
     </message>
     <message>
         <source>Print the days between the dates, as the window would answer
 them, and the span&apos;s summary, and exit.</source>
         <extracomment>--help: the option --between DATE DATE. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje liczbę dni między datami tak, jak podałoby ją okno,
+oraz podsumowanie zakresu i kończy działanie.</translation>
     </message>
     <message>
         <source>--between takes two dates, --days-from a date and a count.</source>
         <extracomment>A refused command line: --between or --days-from was given the wrong number of values. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--between wymaga dwóch dat, a --days-from daty i liczby dni.</translation>
     </message>
     <message>
         <source>Print the date DAYS days from DATE, and the span&apos;s summary.
@@ -217,13 +218,19 @@ A DATE is &apos;today&apos;, ISO 8601 (2026-12-19) or in your region&apos;s
 short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje datę odległą o DAYS dni od DATE oraz podsumowanie
+zakresu. DATE to „today”, ISO 8601 (2026-12-19) lub data
+w krótkim formacie i kalendarzu regionu, z pełnym rokiem;
+DAYS jest odczytywane tak jak w polu dni, a liczba ujemna
+liczy wstecz.</translation>
     </message>
     <message>
         <source>Write the answers&apos; dates as ISO 8601, which is Gregorian.
 For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje daty w odpowiedziach w formacie ISO 8601
+(kalendarz gregoriański).
+Na przykład: daywright --between 2026-12-19 2027-01-06</translation>
     </message>
     <message>
         <source>Show and write dates, months and years in that calendar for
@@ -233,50 +240,59 @@ menu keeps a choice for later runs. Islamic is the tabular
 calendar: official dates, which follow the moon, may differ by
 a day or two.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla i zapisuje daty, miesiące i lata w tym kalendarzu
+przy tym uruchomieniu: własne daty okna i odpowiedzi. Perski
+jest domyślny w Iranie i Afganistanie, a menu Kalendarz
+w oknie zapamiętuje wybór na kolejne uruchomienia.
+Muzułmański to kalendarz tabelaryczny: oficjalne daty,
+zależne od Księżyca, mogą różnić się o dzień lub dwa.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
 holidays, which working days leave out, and exit.</source>
         <extracomment>--help: the option --import-holidays FILE...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zachowuje kopię całodniowych wydarzeń z każdego pliku
+iCalendar jako święta państwowe, które nie wliczają się
+do dni roboczych, i kończy działanie.</translation>
     </message>
     <message>
         <source>--import-holidays needs the files to import.</source>
         <extracomment>A refused command line: --import-holidays without files. Keep the option name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays wymaga plików do zaimportowania.</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, and exit.</source>
         <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla listę zachowanych kalendarzy świąt i kończy działanie.</translation>
     </message>
     <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa kalendarz świąt o tej nazwie i kończy działanie.</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany kalendarz „%1”: możliwe wartości to gregorian, persian i islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
         <extracomment>A refused command line. %1, %2: two option names, as between and list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opcji --%1 i --%2 nie można używać razem: podaj tylko jedną.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
     <message>
         <source>daywright: %1
 Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1
+Więcej informacji: „daywright --help”.
+</translation>
     </message>
     <message>
         <source>Usage: daywright [--help] [--version] [Qt options such as -style NAME]
@@ -291,13 +307,26 @@ the decimal and thousands separators of typed counts, LC_ALL both;
 QT_SCALE_FACTOR scales the window.
 </source>
         <extracomment>--help&apos;s text. %1: the options, each with its description; %2: the calendar&apos;s keys, each with what it does. Keep the option and variable names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: daywright [--help] [--version] [opcje Qt, np. -style NAME]
+Kalkulator dat: liczba dni od dzisiaj do danej daty lub między dwiema
+datami, w tygodniach i dniach.
+
+Opcje:
+%1
+Klawisze w kalendarzu:
+%2
+Zmienne środowiskowe: LC_TIME (lub LANG) ustala format dat oraz nazwy
+miesięcy i dni, LC_NUMERIC separator dziesiętny i separator tysięcy
+we wpisywanych liczbach, LC_ALL jedno i drugie;
+QT_SCALE_FACTOR skaluje okno.
+</translation>
     </message>
     <message>
         <source>daywright: the answer could not be written: %1
 </source>
         <extracomment>On standard error when the answer could not be written. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: nie można zapisać odpowiedzi: %1
+</translation>
     </message>
 </context>
 <context>
@@ -305,12 +334,12 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” ma dwucyfrowy rok: wpisz pełny rok</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest datą</translation>
     </message>
 </context>
 <context>
@@ -318,32 +347,32 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Holiday</source>
         <extracomment>The name given to a holiday whose event has no name (SUMMARY).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Święto</translation>
     </message>
     <message>
         <source>cancelled</source>
         <extracomment>Why an event gave no holiday: it was cancelled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>odwołane</translation>
     </message>
     <message>
         <source>no start date</source>
         <extracomment>Why an event gave no holiday: it has no start date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak daty rozpoczęcia</translation>
     </message>
     <message>
         <source>a time, not a whole day</source>
         <extracomment>Why an event gave no holiday: it starts at a time of day, not on a whole day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>godzina, a nie cały dzień</translation>
     </message>
     <message>
         <source>outside the years 1753 to 9999</source>
         <extracomment>Why an event gave no holiday: its dates lie outside the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>poza latami 1753–9999</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A skipped event named with why. %1: the event&apos;s name; %2: why, as &quot;cancelled&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -351,90 +380,90 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Days from now</source>
         <extracomment>The calculation type drop-down&apos;s first item: counts from today to a picked date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dni od dzisiaj</translation>
     </message>
     <message>
         <source>Days between 2 dates</source>
         <extracomment>The calculation type drop-down&apos;s second item: counts between two picked dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dni między dwiema datami</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a number of days and click the Caluculate Date button</source>
         <extracomment>The instruction label at start. &quot;Caluculate&quot; is the English text&apos;s own old misspelling: translate the meaning, and name the button as you translated it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij datę w kalendarzu albo wpisz liczbę dni i kliknij przycisk „Oblicz datę”</translation>
     </message>
     <message>
         <source>Click a date on the Calendar or enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after &quot;Days from now&quot; is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij datę w kalendarzu lub wpisz całkowitą liczbę dni i kliknij przycisk „Oblicz datę”</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after an answer from today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij datę w kalendarzu albo wpisz całkowitą liczbę dni i kliknij przycisk „Oblicz datę”</translation>
     </message>
     <message>
         <source>Select first date</source>
         <extracomment>The instruction label when &quot;Days between 2 dates&quot; waits for its first date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz pierwszą datę</translation>
     </message>
     <message>
         <source>Select second date or enter a number of days in the Calculate Date box</source>
         <extracomment>The instruction label once the first date is picked. &quot;Calculate Date box&quot;: the day count box beside the Calculate Date button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz drugą datę lub wpisz liczbę dni w polu obok przycisku „Oblicz datę”</translation>
     </message>
     <message>
         <source>Select a new first date</source>
         <extracomment>The instruction label after an answer between two dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz nową pierwszą datę</translation>
     </message>
     <message>
         <source>You must select the first date on the calendar</source>
         <extracomment>The instruction label when Calculate Date is pressed before a first date is picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz pierwszą datę w kalendarzu</translation>
     </message>
     <message>
         <source>Date box error, please enter a whole number</source>
         <extracomment>The instruction label when the day count box holds no whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w polu liczby dni: wpisz liczbę całkowitą</translation>
     </message>
     <message>
         <source>Results will appear in this window</source>
         <extracomment>The results box before any answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj pojawią się wyniki</translation>
     </message>
     <message numerus="yes">
         <source>%1 is %2 days from %3</source>
         <extracomment>The results box&apos;s first line from today. %1: the date found or picked; %2: the count of days, negative for a date before today; %3: today&apos;s date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Od %3 do %1: %2 dzień</numerusform>
+            <numerusform>Od %3 do %1: %2 dni</numerusform>
+            <numerusform>Od %3 do %1: %2 dni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The number of days from %1 to %2 is %3</source>
         <extracomment>The results box&apos;s first line between two dates. %1: the first date; %2: the second; %3: the count of days between them, negative when the second is earlier.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Liczba dni od %1 do %2 wynosi %3</numerusform>
+            <numerusform>Liczba dni od %1 do %2 wynosi %3</numerusform>
+            <numerusform>Liczba dni od %1 do %2 wynosi %3</numerusform>
         </translation>
     </message>
     <message>
         <source>That is %1 Weeks and %2 Days.</source>
         <extracomment>The results box&apos;s second line, under every answer: the count of days in whole weeks and the days left over. %1 and %2: the weeks and the days as bare numbers; %3 and %4: the same as counted words (&quot;2 weeks&quot;, &quot;1 day&quot;), for a language whose words change with the number. Use either pair.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>To %3 i %4.</translation>
     </message>
     <message>
         <source>First date selected is %1</source>
         <extracomment>The results box once the first of two dates is picked. %1: that date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybrana pierwsza data: %1</translation>
     </message>
     <message>
         <source>Date box error, the date must lie between 1753 and 9999</source>
         <extracomment>The instruction label when the typed count would lead outside the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w polu liczby dni: data musi mieścić się w latach 1753–9999</translation>
     </message>
 </context>
 <context>
@@ -442,38 +471,39 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Import holidays…</source>
         <extracomment>The calendar&apos;s menu: imports holiday calendars from iCalendar files. Opens a dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importuj święta…</translation>
     </message>
     <message>
         <source>Remove holidays</source>
         <extracomment>The calendar&apos;s menu: the submenu listing the stored holiday calendars, each removed when chosen.
 ----------
 A question before a stored holiday calendar is removed. %1: its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usuń święta</translation>
     </message>
     <message>
         <source>Import holidays</source>
         <extracomment>The file dialog&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importowanie świąt</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
         <extracomment>The file dialog&apos;s filter: keep (*.ics) as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pliki iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>Remove the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć kalendarz świąt „%1”?</translation>
     </message>
     <message>
         <source>Replace the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpić kalendarz świąt „%1”?</translation>
     </message>
     <message>
         <source>Not imported, nothing changed:
 %1</source>
         <extracomment>A warning when files could not be imported. %1: each file&apos;s name with why, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie zaimportowano, nic nie zostało zmienione:
+%1</translation>
     </message>
 </context>
 <context>
@@ -481,12 +511,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: %1: %2</source>
         <extracomment>On standard error when a file is refused by --import-holidays. %1: the file; %2: why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1: %2</translation>
     </message>
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: nie można usunąć kalendarza świąt „%1”, bo taki nie istnieje</translation>
     </message>
 </context>
 <context>
@@ -494,42 +524,42 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>Why a holiday file is refused: it could not be read. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można go odczytać (%1)</translation>
     </message>
     <message>
         <source>it is larger than 10 MB</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jest większy niż 10 MB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a holiday file is refused: its text is not in the UTF-8 encoding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie jest tekstem w kodowaniu UTF-8</translation>
     </message>
     <message>
         <source>it is cut short: it does not end with END:VCALENDAR</source>
         <extracomment>Why a holiday file is refused: it is incomplete. Keep END:VCALENDAR as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jest niekompletny: nie kończy się na END:VCALENDAR</translation>
     </message>
     <message>
         <source>it is not an iCalendar file</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie jest plikiem iCalendar</translation>
     </message>
     <message>
         <source>its events give more than 250,000 holiday days</source>
         <extracomment>Why a holiday file is refused: its events would make too many days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego wydarzenia dają ponad 250 000 dni świątecznych</translation>
     </message>
     <message>
         <source>it holds no all-day event</source>
         <extracomment>Why a holiday file is refused: no event lasts whole days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie zawiera żadnego wydarzenia całodniowego</translation>
     </message>
     <message>
         <source>it holds no holiday between 1753 and 9999</source>
         <extracomment>Why a holiday file is refused: no event falls in the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie zawiera żadnego święta w latach 1753–9999</translation>
     </message>
 </context>
 <context>
@@ -537,47 +567,47 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME</source>
         <extracomment>Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bez katalogu domowego nie ma go gdzie przechowywać: ustaw HOME lub XDG_DATA_HOME</translation>
     </message>
     <message>
         <source>its name leaves the calendar nameless: rename it, as national.ics</source>
         <extracomment>Why a holiday file is not stored: its name is only the .ics ending. Keep national.ics as an example file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>przy takiej nazwie pliku kalendarz nie miałby nazwy: zmień ją, np. na national.ics</translation>
     </message>
     <message>
         <source>its name begins with a dot, which would hide the calendar: rename it</source>
         <extracomment>Why a holiday file is not stored: a name beginning with a dot is hidden on Linux.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego nazwa zaczyna się od kropki, co ukryłoby kalendarz: zmień nazwę</translation>
     </message>
     <message>
         <source>its name holds a control character: rename it</source>
         <extracomment>Why a holiday file is not stored: its name holds an invisible character.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jego nazwa zawiera znak sterujący: zmień nazwę</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the folder; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć katalogu %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the file; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
         <extracomment>Why a holiday file is not stored. %1: the path in the way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest plikiem, a nie katalogiem</translation>
     </message>
     <message>
         <source>the folder %1 is read-only</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>katalog %1 jest tylko do odczytu</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dysk, na którym znajduje się %1, jest pełny</translation>
     </message>
 </context>
 <context>
@@ -585,55 +615,55 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: %2, %3</source>
         <extracomment>What an import gave, as &quot;national: 12 holiday days, 1 event skipped&quot;. %1: the calendar&apos;s name; %2: its holiday days, counted; %3: the events that gave none, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday day(s)</source>
         <extracomment>A count of holiday days in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dzień świąteczny</numerusform>
+            <numerusform>%1 dni świąteczne</numerusform>
+            <numerusform>%1 dni świątecznych</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 event(s) skipped</source>
         <extracomment>A count of skipped events in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>pominięto %1 wydarzenie</numerusform>
+            <numerusform>pominięto %1 wydarzenia</numerusform>
+            <numerusform>pominięto %1 wydarzeń</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %1 more</source>
         <extracomment>After the first three skipped events named in the import&apos;s message, how many more there are. %1: that count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>i jeszcze %1</numerusform>
+            <numerusform>i jeszcze %1</numerusform>
+            <numerusform>i jeszcze %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>import and skipped events</comment>
         <extracomment>The import&apos;s message with the skipped events named. %1: what the import gave; %2: the skipped events, each as &quot;name: reason&quot;, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A holiday calendar or file that gave nothing. %1: its name; %2: why, as &quot;it is not an iCalendar file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Holiday calendars skipped: %1</source>
         <extracomment>The summary line at start when stored holiday calendars cannot be read. %1: each, named with the reason, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto kalendarze świąt: %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -641,7 +671,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Calendar</source>
         <extracomment>What screen readers call the twelve-month calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kalendarz</translation>
     </message>
 </context>
 <context>
@@ -649,7 +679,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Year</source>
         <extracomment>Spoken name of the year box in a month&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rok</translation>
     </message>
 </context>
 <context>
@@ -657,7 +687,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not shown: write RTL for a language written from right to left, else LTR.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -665,88 +695,88 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message numerus="yes">
         <source>%1 day(s)</source>
         <extracomment>A count of days in a sentence, as &quot;18 days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dzień</numerusform>
+            <numerusform>%1 dni</numerusform>
+            <numerusform>%1 dni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 week(s)</source>
         <extracomment>A count of weeks in a sentence, as &quot;2 weeks&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tydzień</numerusform>
+            <numerusform>%1 tygodnie</numerusform>
+            <numerusform>%1 tygodni</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weeks and days</comment>
         <extracomment>The summary line&apos;s weeks: %1 whole weeks and %2 days left over, each counted (&quot;2 weeks&quot;, &quot;4 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 working day(s)</source>
         <extracomment>The summary line&apos;s working days, as &quot;13 working days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dzień roboczy</numerusform>
+            <numerusform>%1 dni robocze</numerusform>
+            <numerusform>%1 dni roboczych</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>working days and holidays</comment>
         <extracomment>The summary line&apos;s working days and the holidays left out of them, as &quot;13 working days (3 holidays)&quot;. %1: the working days counted; %2: the holidays, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 święto</numerusform>
+            <numerusform>%1 święta</numerusform>
+            <numerusform>%1 świąt</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>The summary line under the calendar for a span under a month, as &quot;19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: %3 (%4), %5</translation>
     </message>
     <message numerus="yes">
         <source>%1 month(s)</source>
         <extracomment>A count of months in the summary line, as &quot;3 months&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 miesiąc</numerusform>
+            <numerusform>%1 miesiące</numerusform>
+            <numerusform>%1 miesięcy</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s months: %1 months and %2 days, each counted (&quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <comment>years, months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s years and months: %1 years, %2 months and %3 days, each counted (&quot;1 year&quot;, &quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 rok</numerusform>
+            <numerusform>%1 lata</numerusform>
+            <numerusform>%1 lat</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4; %5), %6</source>
         <extracomment>The summary line under the calendar for a month or more, as &quot;07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the calendar&apos;s years, months and days; %6: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: %3 (%4; %5), %6</translation>
     </message>
 </context>
 <context>
@@ -754,12 +784,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Copy</source>
         <extracomment>The summary line&apos;s context menu: copies the whole line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>The span of days shaded on the calendar</source>
         <extracomment>What screen readers call the summary line under the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zakres dni zacieniowany w kalendarzu</translation>
     </message>
 </context>
 <context>
@@ -767,7 +797,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Week numbers</source>
         <extracomment>The calendar&apos;s menu: shows the ISO 8601 week numbers beside the weeks. Checkable.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numery tygodni</translation>
     </message>
 </context>
 <context>
@@ -775,67 +805,67 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Daywright and days calulator v%1</source>
         <extracomment>The window&apos;s title. &quot;calulator&quot; is the English text&apos;s old misspelling: translate the meaning. %1: the version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daywright – kalkulator dat i dni v%1</translation>
     </message>
     <message>
         <source>Instruction window</source>
         <extracomment>The heading above the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instrukcje</translation>
     </message>
     <message>
         <source>Select type of date calculation</source>
         <extracomment>The heading above the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj obliczeń na datach</translation>
     </message>
     <message>
         <source>Results window</source>
         <extracomment>The heading above the results box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Visit our web site for links to many more useful free applications</source>
         <extracomment>Tooltip of the window&apos;s headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Odwiedź naszą stronę internetową, aby znaleźć linki do wielu innych przydatnych, bezpłatnych aplikacji</translation>
     </message>
     <message>
         <source>This window displays instructions only</source>
         <extracomment>Tooltip of the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu wyświetlane są tylko instrukcje</translation>
     </message>
     <message>
         <source>Select calculation type</source>
         <extracomment>Tooltip of the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj obliczeń</translation>
     </message>
     <message>
         <source>Select the results and copy them to the clip board if desired (press CTRL and C)</source>
         <extracomment>Tooltip of the results box. &quot;clip board&quot;: the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W razie potrzeby zaznacz wyniki i skopiuj je do schowka (naciśnij Ctrl+C)</translation>
     </message>
     <message>
         <source>Click on a month or a year to move quickly to a date not currently in the display</source>
         <extracomment>Tooltip of the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij miesiąc lub rok, aby szybko przejść do daty, która nie jest teraz wyświetlana</translation>
     </message>
     <message>
         <source>Enter an interval in days</source>
         <extracomment>Tooltip of the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz odstęp w dniach</translation>
     </message>
     <message>
         <source>Click to work out the date from the number on the right</source>
         <extracomment>Tooltip of the Calculate Date button: the number is in the day count box beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby obliczyć datę na podstawie liczby po prawej</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oblicz datę</translation>
     </message>
 </context>
 </TS>

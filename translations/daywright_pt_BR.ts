@@ -6,17 +6,17 @@
     <message>
         <source>%1. %2</source>
         <extracomment>The instruction label&apos;s spoken description. %1: the heading &quot;Instruction window&quot;; %2: the label&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Ends the program</source>
         <extracomment>What screen readers say of the Quit button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Encerra o programa</translation>
     </message>
     <message>
         <source>Interval in days</source>
         <extracomment>What screen readers call the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo em dias</translation>
     </message>
 </context>
 <context>
@@ -24,92 +24,92 @@
     <message>
         <source>Arrow keys</source>
         <extracomment>--help&apos;s list of the calendar&apos;s keys: the keys&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de seta</translation>
     </message>
     <message>
         <source>Move the selection by a day or a week.</source>
         <extracomment>--help: what the arrow keys do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Move a seleção um dia ou uma semana.</translation>
     </message>
     <message>
         <source>Page Up, Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page Up, Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a month.</source>
         <extracomment>--help: what Page Up and Page Down do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Move a seleção um mês.</translation>
     </message>
     <message>
         <source>Ctrl+Page Up, Ctrl+Page Down</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Up, Ctrl+Page Down</translation>
     </message>
     <message>
         <source>Move the selection by a year.</source>
         <extracomment>--help: what Ctrl with Page Up or Page Down does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Move a seleção um ano.</translation>
     </message>
     <message>
         <source>Home, End</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Home, End</translation>
     </message>
     <message>
         <source>Move the selection to the first or last day of its month.</source>
         <extracomment>--help: what Home and End do on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Move a seleção para o primeiro ou o último dia do mês.</translation>
     </message>
     <message>
         <source>Return</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Pick the selected day.</source>
         <extracomment>--help: what Return does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escolhe o dia selecionado.</translation>
     </message>
     <message>
         <source>Alt+M</source>
         <extracomment>--help: the key&apos;s name; the letter M is the key pressed, whatever the menu is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Open the month menu.</source>
         <extracomment>--help: what Alt+M does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abre o menu de meses.</translation>
     </message>
     <message>
         <source>Alt+Y</source>
         <extracomment>--help: the key&apos;s name; the letter Y is the key pressed, whatever the year box is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Y</translation>
     </message>
     <message>
         <source>Take the keyboard into the year box; Return or Escape goes back to the days.</source>
         <extracomment>--help: what Alt+Y does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leva o foco do teclado para a caixa do ano; Enter ou Esc volta aos dias.</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
         <extracomment>--help: the key&apos;s name, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>Copy the summary of the shaded span.</source>
         <extracomment>--help: what Ctrl+C does on the calendar: copies the line under the months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia o resumo do período sombreado.</translation>
     </message>
     <message>
         <source>Menu, Shift+F10</source>
         <extracomment>--help: key names, as printed on keyboards in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu, Shift+F10</translation>
     </message>
     <message>
         <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abre o menu do calendário: feriados, números das semanas e o calendário exibido.</translation>
     </message>
 </context>
 <context>
@@ -117,27 +117,27 @@
     <message>
         <source>Calendar</source>
         <extracomment>The calendar&apos;s menu: the submenu that chooses the calendar dates are shown in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calendário</translation>
     </message>
     <message>
         <source>Gregorian</source>
         <extracomment>The calendar&apos;s menu: the Gregorian calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gregoriano</translation>
     </message>
     <message>
         <source>Persian (Solar Hijri)</source>
         <extracomment>The calendar&apos;s menu: the Persian (Solar Hijri, Jalali) calendar, official in Iran and Afghanistan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Persa (Hégira Solar)</translation>
     </message>
     <message>
         <source>Islamic (tabular)</source>
         <extracomment>The calendar&apos;s menu: the tabular (arithmetical) Islamic calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Islâmico (tabular)</translation>
     </message>
     <message>
         <source>Official Islamic dates follow the moon and may differ by a day or two.</source>
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As datas islâmicas oficiais seguem a lua e podem variar em um ou dois dias.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
         <source>%1 %2</source>
         <comment>month and year</comment>
         <extracomment>The calendar&apos;s heading of a month, as &quot;December 2026&quot;. %1: the month&apos;s name; %2: the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>%1, week %2</source>
         <extracomment>What screen readers say of a day while week numbers are shown. %1: the day&apos;s date; %2: its ISO 8601 week number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, semana %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day and a holiday</comment>
         <extracomment>What screen readers say of a holiday. %1: the day&apos;s date (and week); %2: the holiday&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -165,27 +165,27 @@
     <message>
         <source>Previous month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s back arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mês anterior</translation>
     </message>
     <message>
         <source>Next month</source>
         <extracomment>Tooltip and spoken name of the calendar&apos;s forward arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Próximo mês</translation>
     </message>
     <message>
         <source>Moves quickly to another month or year</source>
         <extracomment>Tooltip of the first month&apos;s name in the calendar&apos;s title: it opens a menu of months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vai rapidamente para outro mês ou ano</translation>
     </message>
     <message>
         <source>Year of the first month shown</source>
         <extracomment>Spoken name of the year box in the calendar&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ano do primeiro mês exibido</translation>
     </message>
     <message>
         <source>%1, first month shown</source>
         <extracomment>Spoken name of the month button in the calendar&apos;s title. %1: the month&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, primeiro mês exibido</translation>
     </message>
 </context>
 <context>
@@ -193,23 +193,24 @@
     <message>
         <source>Show this help and exit.</source>
         <extracomment>--help: the option --help. Lines are at most 62 characters; break them with line feeds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda e sai.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
         <extracomment>--help: the option --version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão e sai.</translation>
     </message>
     <message>
         <source>Print the days between the dates, as the window would answer
 them, and the span&apos;s summary, and exit.</source>
         <extracomment>--help: the option --between DATE DATE. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprime os dias entre as datas, como a janela responderia,
+e o resumo do período, e sai.</translation>
     </message>
     <message>
         <source>--between takes two dates, --days-from a date and a count.</source>
         <extracomment>A refused command line: --between or --days-from was given the wrong number of values. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--between recebe duas datas; --days-from, uma data e um número de dias.</translation>
     </message>
     <message>
         <source>Print the date DAYS days from DATE, and the span&apos;s summary.
@@ -217,13 +218,18 @@ A DATE is &apos;today&apos;, ISO 8601 (2026-12-19) or in your region&apos;s
 short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprime a data a DAYS dias de DATE e o resumo do período.
+DATE é 'today', ISO 8601 (2026-12-19) ou uma data no formato
+curto e no calendário da sua região, com o ano completo; DAYS
+é lido como na caixa de dias, e um número negativo conta
+para trás.</translation>
     </message>
     <message>
         <source>Write the answers&apos; dates as ISO 8601, which is Gregorian.
 For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escreve as datas das respostas em ISO 8601 (gregoriano).
+Por exemplo: daywright --between 2026-12-19 2027-01-06</translation>
     </message>
     <message>
         <source>Show and write dates, months and years in that calendar for
@@ -233,50 +239,58 @@ menu keeps a choice for later runs. Islamic is the tabular
 calendar: official dates, which follow the moon, may differ by
 a day or two.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e escreve datas, meses e anos nesse calendário nesta
+execução: as datas da própria janela e das respostas. O persa
+é o padrão no Irã e no Afeganistão, e o menu Calendário da
+janela guarda a escolha para as próximas execuções. O islâmico
+é o calendário tabular: as datas oficiais, que seguem a lua,
+podem variar em um ou dois dias.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
 holidays, which working days leave out, and exit.</source>
         <extracomment>--help: the option --import-holidays FILE...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guarda uma cópia dos eventos de dia inteiro de cada arquivo
+iCalendar como feriados, que ficam fora dos dias úteis, e sai.</translation>
     </message>
     <message>
         <source>--import-holidays needs the files to import.</source>
         <extracomment>A refused command line: --import-holidays without files. Keep the option name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays precisa dos arquivos a importar.</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, and exit.</source>
         <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lista os calendários de feriados guardados e sai.</translation>
     </message>
     <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remove o calendário de feriados com esse nome e sai.</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calendário desconhecido '%1': use gregorian, persian ou islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
         <extracomment>A refused command line. %1, %2: two option names, as between and list-holidays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 e --%2 não podem ser usadas juntas: informe uma de cada vez.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado '%1'.</translation>
     </message>
     <message>
         <source>daywright: %1
 Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1
+Experimente 'daywright --help' para mais informações.
+</translation>
     </message>
     <message>
         <source>Usage: daywright [--help] [--version] [Qt options such as -style NAME]
@@ -291,13 +305,25 @@ the decimal and thousands separators of typed counts, LC_ALL both;
 QT_SCALE_FACTOR scales the window.
 </source>
         <extracomment>--help&apos;s text. %1: the options, each with its description; %2: the calendar&apos;s keys, each with what it does. Keep the option and variable names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: daywright [--help] [--version] [opções do Qt, como -style NAME]
+Uma calculadora de datas: dias de hoje até uma data, ou entre duas datas,
+em semanas e dias.
+
+Opções:
+%1
+Teclas no calendário:
+%2
+Ambiente: LC_TIME (ou LANG) define o formato das datas e os nomes dos
+meses e dias, LC_NUMERIC os separadores decimal e de milhar dos números
+digitados, LC_ALL ambos; QT_SCALE_FACTOR define a escala da janela.
+</translation>
     </message>
     <message>
         <source>daywright: the answer could not be written: %1
 </source>
         <extracomment>On standard error when the answer could not be written. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: não foi possível escrever a resposta: %1
+</translation>
     </message>
 </context>
 <context>
@@ -305,12 +331,12 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1' tem o ano com dois dígitos: escreva o ano completo</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1' não é uma data</translation>
     </message>
 </context>
 <context>
@@ -318,32 +344,32 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Holiday</source>
         <extracomment>The name given to a holiday whose event has no name (SUMMARY).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feriado</translation>
     </message>
     <message>
         <source>cancelled</source>
         <extracomment>Why an event gave no holiday: it was cancelled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cancelado</translation>
     </message>
     <message>
         <source>no start date</source>
         <extracomment>Why an event gave no holiday: it has no start date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem data de início</translation>
     </message>
     <message>
         <source>a time, not a whole day</source>
         <extracomment>Why an event gave no holiday: it starts at a time of day, not on a whole day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>um horário, não um dia inteiro</translation>
     </message>
     <message>
         <source>outside the years 1753 to 9999</source>
         <extracomment>Why an event gave no holiday: its dates lie outside the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fora dos anos de 1753 a 9999</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A skipped event named with why. %1: the event&apos;s name; %2: why, as &quot;cancelled&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -351,88 +377,88 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Days from now</source>
         <extracomment>The calculation type drop-down&apos;s first item: counts from today to a picked date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dias a partir de hoje</translation>
     </message>
     <message>
         <source>Days between 2 dates</source>
         <extracomment>The calculation type drop-down&apos;s second item: counts between two picked dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dias entre 2 datas</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a number of days and click the Caluculate Date button</source>
         <extracomment>The instruction label at start. &quot;Caluculate&quot; is the English text&apos;s own old misspelling: translate the meaning, and name the button as you translated it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique em uma data no calendário ou, se preferir, digite um número de dias e clique no botão “Calcular data”</translation>
     </message>
     <message>
         <source>Click a date on the Calendar or enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after &quot;Days from now&quot; is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique em uma data no calendário ou digite um número inteiro de dias e clique no botão “Calcular data”</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after an answer from today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique em uma data no calendário ou, se preferir, digite um número inteiro de dias e clique no botão “Calcular data”</translation>
     </message>
     <message>
         <source>Select first date</source>
         <extracomment>The instruction label when &quot;Days between 2 dates&quot; waits for its first date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a primeira data</translation>
     </message>
     <message>
         <source>Select second date or enter a number of days in the Calculate Date box</source>
         <extracomment>The instruction label once the first date is picked. &quot;Calculate Date box&quot;: the day count box beside the Calculate Date button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a segunda data ou digite um número de dias na caixa ao lado do botão “Calcular data”</translation>
     </message>
     <message>
         <source>Select a new first date</source>
         <extracomment>The instruction label after an answer between two dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma nova primeira data</translation>
     </message>
     <message>
         <source>You must select the first date on the calendar</source>
         <extracomment>The instruction label when Calculate Date is pressed before a first date is picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa selecionar a primeira data no calendário</translation>
     </message>
     <message>
         <source>Date box error, please enter a whole number</source>
         <extracomment>The instruction label when the day count box holds no whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erro na caixa de dias: digite um número inteiro</translation>
     </message>
     <message>
         <source>Results will appear in this window</source>
         <extracomment>The results box before any answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Os resultados aparecerão aqui</translation>
     </message>
     <message numerus="yes">
         <source>%1 is %2 days from %3</source>
         <extracomment>The results box&apos;s first line from today. %1: the date found or picked; %2: the count of days, negative for a date before today; %3: today&apos;s date.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 está a %2 dia de %3</numerusform>
+            <numerusform>%1 está a %2 dias de %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The number of days from %1 to %2 is %3</source>
         <extracomment>The results box&apos;s first line between two dates. %1: the first date; %2: the second; %3: the count of days between them, negative when the second is earlier.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O número de dias de %1 a %2 é %3</numerusform>
+            <numerusform>O número de dias de %1 a %2 é %3</numerusform>
         </translation>
     </message>
     <message>
         <source>That is %1 Weeks and %2 Days.</source>
         <extracomment>The results box&apos;s second line, under every answer: the count of days in whole weeks and the days left over. %1 and %2: the weeks and the days as bare numbers; %3 and %4: the same as counted words (&quot;2 weeks&quot;, &quot;1 day&quot;), for a language whose words change with the number. Use either pair.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Isso dá %3 e %4.</translation>
     </message>
     <message>
         <source>First date selected is %1</source>
         <extracomment>The results box once the first of two dates is picked. %1: that date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primeira data selecionada: %1</translation>
     </message>
     <message>
         <source>Date box error, the date must lie between 1753 and 9999</source>
         <extracomment>The instruction label when the typed count would lead outside the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erro na caixa de dias: a data precisa estar entre 1753 e 9999</translation>
     </message>
 </context>
 <context>
@@ -440,38 +466,39 @@ QT_SCALE_FACTOR scales the window.
     <message>
         <source>Import holidays…</source>
         <extracomment>The calendar&apos;s menu: imports holiday calendars from iCalendar files. Opens a dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar feriados…</translation>
     </message>
     <message>
         <source>Remove holidays</source>
         <extracomment>The calendar&apos;s menu: the submenu listing the stored holiday calendars, each removed when chosen.
 ----------
 A question before a stored holiday calendar is removed. %1: its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remover feriados</translation>
     </message>
     <message>
         <source>Import holidays</source>
         <extracomment>The file dialog&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar feriados</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
         <extracomment>The file dialog&apos;s filter: keep (*.ics) as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>Remove the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o calendário de feriados “%1”?</translation>
     </message>
     <message>
         <source>Replace the holiday calendar “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir o calendário de feriados “%1”?</translation>
     </message>
     <message>
         <source>Not imported, nothing changed:
 %1</source>
         <extracomment>A warning when files could not be imported. %1: each file&apos;s name with why, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi importado nem alterado:
+%1</translation>
     </message>
 </context>
 <context>
@@ -479,12 +506,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: %1: %2</source>
         <extracomment>On standard error when a file is refused by --import-holidays. %1: the file; %2: why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: %1: %2</translation>
     </message>
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: não há calendário de feriados chamado '%1' para remover</translation>
     </message>
 </context>
 <context>
@@ -492,42 +519,42 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>Why a holiday file is refused: it could not be read. %1: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido (%1)</translation>
     </message>
     <message>
         <source>it is larger than 10 MB</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>é maior que 10 MB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a holiday file is refused: its text is not in the UTF-8 encoding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é texto em UTF-8</translation>
     </message>
     <message>
         <source>it is cut short: it does not end with END:VCALENDAR</source>
         <extracomment>Why a holiday file is refused: it is incomplete. Keep END:VCALENDAR as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>está incompleto: não termina com END:VCALENDAR</translation>
     </message>
     <message>
         <source>it is not an iCalendar file</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo iCalendar</translation>
     </message>
     <message>
         <source>its events give more than 250,000 holiday days</source>
         <extracomment>Why a holiday file is refused: its events would make too many days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seus eventos resultam em mais de 250.000 dias de feriado</translation>
     </message>
     <message>
         <source>it holds no all-day event</source>
         <extracomment>Why a holiday file is refused: no event lasts whole days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não contém nenhum evento de dia inteiro</translation>
     </message>
     <message>
         <source>it holds no holiday between 1753 and 9999</source>
         <extracomment>Why a holiday file is refused: no event falls in the calendar&apos;s range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não contém nenhum feriado entre 1753 e 9999</translation>
     </message>
 </context>
 <context>
@@ -535,47 +562,47 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME</source>
         <extracomment>Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem uma pasta pessoal, não há onde guardá-lo: defina HOME ou XDG_DATA_HOME</translation>
     </message>
     <message>
         <source>its name leaves the calendar nameless: rename it, as national.ics</source>
         <extracomment>Why a holiday file is not stored: its name is only the .ics ending. Keep national.ics as an example file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>com esse nome, o calendário fica sem nome: renomeie o arquivo, por exemplo, para national.ics</translation>
     </message>
     <message>
         <source>its name begins with a dot, which would hide the calendar: rename it</source>
         <extracomment>Why a holiday file is not stored: a name beginning with a dot is hidden on Linux.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o nome começa com um ponto, o que ocultaria o calendário: renomeie o arquivo</translation>
     </message>
     <message>
         <source>its name holds a control character: rename it</source>
         <extracomment>Why a holiday file is not stored: its name holds an invisible character.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o nome contém um caractere de controle: renomeie o arquivo</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the folder; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a pasta %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the file; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
         <extracomment>Why a holiday file is not stored. %1: the path in the way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo, não uma pasta</translation>
     </message>
     <message>
         <source>the folder %1 is read-only</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a pasta %1 é somente leitura</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o disco onde fica %1 está cheio</translation>
     </message>
 </context>
 <context>
@@ -583,52 +610,52 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: %2, %3</source>
         <extracomment>What an import gave, as &quot;national: 12 holiday days, 1 event skipped&quot;. %1: the calendar&apos;s name; %2: its holiday days, counted; %3: the events that gave none, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday day(s)</source>
         <extracomment>A count of holiday days in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dia de feriado</numerusform>
+            <numerusform>%1 dias de feriado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 event(s) skipped</source>
         <extracomment>A count of skipped events in the import&apos;s message. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 evento ignorado</numerusform>
+            <numerusform>%1 eventos ignorados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %1 more</source>
         <extracomment>After the first three skipped events named in the import&apos;s message, how many more there are. %1: that count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e mais %1</numerusform>
+            <numerusform>e mais %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>import and skipped events</comment>
         <extracomment>The import&apos;s message with the skipped events named. %1: what the import gave; %2: the skipped events, each as &quot;name: reason&quot;, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A holiday calendar or file that gave nothing. %1: its name; %2: why, as &quot;it is not an iCalendar file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Holiday calendars skipped: %1</source>
         <extracomment>The summary line at start when stored holiday calendars cannot be read. %1: each, named with the reason, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calendários de feriados ignorados: %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -636,7 +663,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Calendar</source>
         <extracomment>What screen readers call the twelve-month calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calendário</translation>
     </message>
 </context>
 <context>
@@ -644,7 +671,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Year</source>
         <extracomment>Spoken name of the year box in a month&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
 </context>
 <context>
@@ -652,7 +679,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not shown: write RTL for a language written from right to left, else LTR.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -660,82 +687,82 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message numerus="yes">
         <source>%1 day(s)</source>
         <extracomment>A count of days in a sentence, as &quot;18 days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dia</numerusform>
+            <numerusform>%1 dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 week(s)</source>
         <extracomment>A count of weeks in a sentence, as &quot;2 weeks&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 semana</numerusform>
+            <numerusform>%1 semanas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weeks and days</comment>
         <extracomment>The summary line&apos;s weeks: %1 whole weeks and %2 days left over, each counted (&quot;2 weeks&quot;, &quot;4 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 working day(s)</source>
         <extracomment>The summary line&apos;s working days, as &quot;13 working days&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dia útil</numerusform>
+            <numerusform>%1 dias úteis</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>working days and holidays</comment>
         <extracomment>The summary line&apos;s working days and the holidays left out of them, as &quot;13 working days (3 holidays)&quot;. %1: the working days counted; %2: the holidays, counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 feriado</numerusform>
+            <numerusform>%1 feriados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>The summary line under the calendar for a span under a month, as &quot;19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4), %5</translation>
     </message>
     <message numerus="yes">
         <source>%1 month(s)</source>
         <extracomment>A count of months in the summary line, as &quot;3 months&quot;. %1: the count.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 mês</numerusform>
+            <numerusform>%1 meses</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s months: %1 months and %2 days, each counted (&quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <comment>years, months and days</comment>
         <extracomment>The summary line&apos;s span in the calendar&apos;s years and months: %1 years, %2 months and %3 days, each counted (&quot;1 year&quot;, &quot;3 months&quot;, &quot;10 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ano</numerusform>
+            <numerusform>%1 anos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to %2: %3 (%4; %5), %6</source>
         <extracomment>The summary line under the calendar for a month or more, as &quot;07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the calendar&apos;s years, months and days; %6: its working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2: %3 (%4; %5), %6</translation>
     </message>
 </context>
 <context>
@@ -743,12 +770,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Copy</source>
         <extracomment>The summary line&apos;s context menu: copies the whole line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>The span of days shaded on the calendar</source>
         <extracomment>What screen readers call the summary line under the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O período de dias sombreado no calendário</translation>
     </message>
 </context>
 <context>
@@ -756,7 +783,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Week numbers</source>
         <extracomment>The calendar&apos;s menu: shows the ISO 8601 week numbers beside the weeks. Checkable.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Números das semanas</translation>
     </message>
 </context>
 <context>
@@ -764,67 +791,67 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Daywright and days calulator v%1</source>
         <extracomment>The window&apos;s title. &quot;calulator&quot; is the English text&apos;s old misspelling: translate the meaning. %1: the version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daywright – calculadora de datas e dias v%1</translation>
     </message>
     <message>
         <source>Instruction window</source>
         <extracomment>The heading above the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instruções</translation>
     </message>
     <message>
         <source>Select type of date calculation</source>
         <extracomment>The heading above the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o tipo de cálculo de datas</translation>
     </message>
     <message>
         <source>Results window</source>
         <extracomment>The heading above the results box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Visit our web site for links to many more useful free applications</source>
         <extracomment>Tooltip of the window&apos;s headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visite nosso site para encontrar links para muitos outros aplicativos gratuitos e úteis</translation>
     </message>
     <message>
         <source>This window displays instructions only</source>
         <extracomment>Tooltip of the instruction label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta área exibe apenas instruções</translation>
     </message>
     <message>
         <source>Select calculation type</source>
         <extracomment>Tooltip of the calculation type drop-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o tipo de cálculo</translation>
     </message>
     <message>
         <source>Select the results and copy them to the clip board if desired (press CTRL and C)</source>
         <extracomment>Tooltip of the results box. &quot;clip board&quot;: the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se quiser, selecione os resultados e copie-os para a área de transferência (pressione Ctrl+C)</translation>
     </message>
     <message>
         <source>Click on a month or a year to move quickly to a date not currently in the display</source>
         <extracomment>Tooltip of the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique em um mês ou ano para ir rapidamente a uma data que não está sendo exibida</translation>
     </message>
     <message>
         <source>Enter an interval in days</source>
         <extracomment>Tooltip of the day count box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Digite um intervalo em dias</translation>
     </message>
     <message>
         <source>Click to work out the date from the number on the right</source>
         <extracomment>Tooltip of the Calculate Date button: the number is in the day count box beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique para calcular a data a partir do número à direita</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>The button that ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcular data</translation>
     </message>
 </context>
 </TS>
