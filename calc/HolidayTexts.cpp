@@ -30,3 +30,10 @@ QString HolidayTexts::skippedCalendars(const QStringList &refusals)
 {
     return tr("Holiday calendars skipped: %1").arg(refusals.join(u"; "));
 }
+
+QString HolidayTexts::unreadChoice(const QString &name, const QString &reason)
+{
+    //: On the summary line and the command line; %1: a holiday calendar, %2: why
+    return tr("%1: which events are days off cannot be read (%2), so every event counts")
+            .arg(name, reason);
+}
