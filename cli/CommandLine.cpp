@@ -141,10 +141,13 @@ const QList<Command> &CommandLine::commands()
              QT_TRANSLATE_NOOP("CommandLine", "--import-holidays needs the files to import."),
              HolidayCommands::importFiles},
             {{"list-holidays"},
-             nullptr,
-             None,
-             QT_TRANSLATE_NOOP("CommandLine", "List the holiday calendars kept, and exit."),
-             nullptr,
+             "[NAME]",
+             AtMostOne,
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "List the holiday calendars kept, or the events of the one\n"
+                               "named, each marked as a day off or not, and exit. The window's\n"
+                               "\"Days off in NAME\" chooses which are."),
+             QT_TRANSLATE_NOOP("CommandLine", "--list-holidays takes one calendar's name at most."),
              HolidayCommands::list},
             {{"remove-holidays"},
              "NAME",
@@ -209,8 +212,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const Command *command = asked.isEmpty() ? nullptr : asked.first();
     const Command::Values values = command ? command->values : None;
     const QStringList positional = unmarked(parser.positionalArguments());
-    const bool takesPositional = values == Two || values == OneOrMore;
-    if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty()))
+    const bool takesPositional = values == Two || values == OneOrMore || values == AtMostOne;
+    if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty())
+        || (values == AtMostOne && positional.size() > 1))
         line.error = tr(command->valuesRefused);
     else if (!takesPositional && !positional.isEmpty())
         line.error = tr("Unexpected argument '%1'.").arg(positional.first());

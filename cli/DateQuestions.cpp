@@ -115,6 +115,9 @@ int answer(const CommandInput &input, Question question)
         for (const HolidayStore::Skipped &calendar : read.skipped)
             input.errors << "daywright: holiday calendar skipped: "
                          << HolidayTexts::refused(calendar.name, calendar.reason) << '\n';
+        for (const HolidayStore::Skipped &choice : read.unreadChoices)
+            input.errors << "daywright: " << HolidayTexts::unreadChoice(choice.name, choice.reason)
+                         << '\n';
         return input.store.merged(read.calendars);
     };
     const DateQuestions questions(input.context,

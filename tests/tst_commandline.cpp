@@ -88,7 +88,7 @@ private slots:
                     << option.split(u' ') + QStringList {"--version"} << "version";
         QTest::newRow("help first") << QStringList {"--help", "--between", "a", "b"} << "help";
         QTest::newRow("a third date") << QStringList {"--between", "a", "b", "c"} << "";
-        QTest::newRow("a stray value") << QStringList {"--list-holidays", "x"} << "";
+        QTest::newRow("a stray value") << QStringList {"--list-holidays", "x", "y"} << "";
     }
     void theTableReadsTheCommandLine()
     {
