@@ -144,9 +144,9 @@ const QList<Command> &CommandLine::commands()
              "[NAME]",
              AtMostOne,
              QT_TRANSLATE_NOOP("CommandLine",
-                               "List the holiday calendars kept, or the events of the one\n"
-                               "named, each marked as a day off or not, and exit. The window's\n"
-                               "\"Days off in NAME\" chooses which are."),
+                               "List the holiday calendars kept, or the events of the calendar\n"
+                               "NAME, each marked as a day off or not (the window's calendar\n"
+                               "menu chooses which: \"Days off in NAME\"), and exit."),
              QT_TRANSLATE_NOOP("CommandLine", "--list-holidays takes one calendar's name at most."),
              HolidayCommands::list},
             {{"remove-holidays"},
