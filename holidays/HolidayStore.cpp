@@ -157,9 +157,8 @@ std::variant<QSet<QString>, QString> HolidayStore::notCounted(const QString &nam
         return tr("%1 cannot be read: %2").arg(file.fileName(), file.errorString());
     const QJsonValue listed = QJsonDocument::fromJson(file.readAll()).object().value(notCountedKey);
     const QJsonArray names = listed.toArray();
-    if (!listed.isArray() || std::any_of(names.begin(), names.end(), [](const auto &each) {
-            return !each.isString();
-        }))
+    const auto isName = [](const QJsonValue &each) { return each.isString(); };
+    if (!listed.isArray() || !std::all_of(names.begin(), names.end(), isName))
         //: Why a calendar's choice of days off is not used; %1: its file
         return tr("%1 is damaged").arg(file.fileName());
     QSet<QString> chosen;
