@@ -7,7 +7,6 @@ XDG_DATA_HOME=$(mktemp -d)
 export XDG_DATA_HOME
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 test "$("$daywright" --import-holidays "$2")" = "seed-01: 7979 holiday days, 1 event skipped (Carols: a time, not a whole day)"
-test "$("$daywright" --list-holidays)" = seed-01
 # The choice of days off the window keeps beside the calendar: Winter break (24-26 December 2026)
 # left out, Christmas, which shares a day with it, counts alone; kept by an import of the same name,
 # where a new name counts and one gone is not listed; damaged, reported and everything counted.

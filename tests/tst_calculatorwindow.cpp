@@ -563,22 +563,18 @@ private slots:
             });
             daysOff->trigger();
             QCOMPARE(listed, QStringList({"Ángel break2", "Christmas Day2"}));
+            QCOMPARE(context->holidays().names({2026, 12, 24}).isEmpty(), key == Qt::Key_Return);
         }
-        for (const bool reopened : {false, true}) {
-            if (reopened)
-                storeAndOpen({});
-            chooseFromTheList(1);
-            clickDay(QDate(2026, 12, 21));
-            QTRY_VERIFY(!context->holidays().isEmpty());
-            clickDay(QDate(2026, 12, 31));
-            QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text(),
-                     "21/12/2026 to 31/12/2026: 10 days (1 week 3 days), 7 working days (1 "
-                     "holiday)");
-            calendar()->setSelectedDate(QDate(2026, 12, 24));
-            QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())->text(QAccessible::Value),
-                     "Thursday, 24 December 2026");
-            QCOMPARE(context->holidays().names({2026, 12, 25}), QStringList {"Christmas Day"});
-        }
+        storeAndOpen({});
+        chooseFromTheList(1);
+        clickDay(QDate(2026, 12, 21));
+        QTRY_VERIFY(!context->holidays().isEmpty());
+        clickDay(QDate(2026, 12, 31));
+        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text(),
+                 "21/12/2026 to 31/12/2026: 10 days (1 week 3 days), 7 working days (1 holiday)");
+        calendar()->setSelectedDate(QDate(2026, 12, 24));
+        QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())->text(QAccessible::Value),
+                 "Thursday, 24 December 2026");
     }
 
     // The calendar given at start is used by answers and the year view; one chosen from the menu
