@@ -86,8 +86,10 @@ void HolidayActions::offerDaysOff()
 {
     qDeleteAll(m_daysOff);
     m_daysOff.clear();
+    if (!m_menu)
+        return;
     for (const QString &name : m_store.names()) {
-        if (!m_calendars.contains(name) || !m_menu)
+        if (!m_calendars.contains(name))
             continue;
         //: In the calendar's menu, opening the choice of days off; %1: a holiday calendar's name
         auto *action = new QAction(
