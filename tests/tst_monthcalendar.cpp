@@ -287,7 +287,7 @@ private slots:
     void otherCalendarsMonthsStartUnderTheirWeekdays()
     {
         const MonthGrid grid(QRect(0, 0, 800, 400), QDate(2025, 2, 19), Qt::Monday, QSize(2, 1),
-                             false, QCalendar(QCalendar::System::Jalali));
+                             false, calendarOf(CalendarSystem::Persian));
         QCOMPARE(grid.dayRect(QDate(2025, 3, 21)).left(), grid.weekdayRect(1, 4).left());
         QCOMPARE(grid.daysInMonth(0), 30);
     }
@@ -498,15 +498,16 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("Persian") << CalendarSystem::Persian << "Dey 1131";
         QTest::newRow("Islamic") << CalendarSystem::Islamic << "Safar 1166";
+        QTest::newRow("Hebrew") << CalendarSystem::Hebrew << "Tevet 5513";
     }
     void otherCalendarsEndTheRangeMidMonth()
     {
         QFETCH(CalendarSystem, system);
         context->setCalendarSystem(system);
-        const QCalendar other = calendarOf(system);
+        const Calendar &other = calendarOf(system);
         const QDate first(1753, 1, 1), last(9999, 12, 31);
         calendar->setSelectedDate(first);
-        const QDate firstMonthStart = first.addDays(1 - first.day(other));
+        const QDate firstMonthStart = other.firstOfMonth(first);
         QVERIFY(firstMonthStart < first && !page->dayRect(firstMonthStart).isNull());
         QVERIFY(pixelsOf(page->dayRect(firstMonthStart), &DayColours::unavailable) > 0);
         QSignalSpy pointed(calendar, &MonthCalendar::highlighted);
@@ -522,9 +523,9 @@ private slots:
         QCOMPARE(monthJump->activeAction()->text(), monthName);
         QTest::keyClick(monthJump, Qt::Key_Down);
         QTest::keyClick(monthJump, Qt::Key_Return);
-        QCOMPARE(firstMonth, firstMonthStart.addMonths(1, other));
+        QCOMPARE(firstMonth, other.addMonths(firstMonthStart, 1));
         calendar->setSelectedDate(last);
-        const QDate lastMonthEnd = last.addDays(last.daysInMonth(other) - last.day(other));
+        const QDate lastMonthEnd = last.addDays(other.daysInMonth(last) - other.day(last));
         QVERIFY(lastMonthEnd > last && !page->dayRect(lastMonthEnd).isNull());
         click(page->dayRect(lastMonthEnd).center());
         press(Qt::Key_End);
