@@ -375,6 +375,28 @@ private slots:
         QCOMPARE(picks->count(), 0);
     }
 
+    // The menu lists the year's own months, thirteen in a leap year, and follows its year box.
+    void theMonthJumpListsTheYearsMonths()
+    {
+        context->setCalendarSystem(CalendarSystem::Hebrew);
+        press(Qt::AltModifier | Qt::Key_M);
+        auto *months = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const auto names = [months] {
+            QStringList names;
+            for (const QAction *month : months->actions().mid(2))
+                names << month->text();
+            return names.join(u',');
+        };
+        QCOMPARE(names(),
+                 "Tishrei,Heshvan,Kislev,Tevet,Shevat,Adar I,Adar II,Nisan,Iyar,Sivan,"
+                 "Tammuz,Av,Elul");
+        months->findChild<QSpinBox *>()->setValue(5788);
+        QCOMPARE(names(),
+                 "Tishrei,Heshvan,Kislev,Tevet,Shevat,Adar,Nisan,Iyar,Sivan,Tammuz,Av,Elul");
+        months->actions().at(2 + 6)->trigger();
+        QCOMPARE(firstMonth, QDate(2028, 3, 28)); // 1 Nisan 5788, a fortnight before Passover
+    }
+
     // However the year field was left, the menu opens again on the shown month in its list.
     void theMonthJumpOpensOnItsMonthsEachTime()
     {
@@ -476,6 +498,18 @@ private slots:
             {2026, 5, 18}, 0, islamic);
         row("a year back from a common year's end", {2027, 6, 5}, control | Qt::Key_PageUp,
             {2026, 6, 15}, {2026, 5, 18}, 0, islamic);
+        // Hebrew months by name: 5784 has Adar I (30 days, to 10 March 2024) and Adar II, 5785
+        // Adar (29 days, from 1 March 2025).
+        const auto hebrew = CalendarSystem::Hebrew;
+        row("Adar I to Adar II", {2024, 3, 10}, Qt::Key_PageDown, {2024, 4, 8}, {2024, 2, 10}, 0,
+            hebrew);
+        row("a year on from Adar I", {2024, 3, 10}, control | Qt::Key_PageDown, {2025, 3, 29},
+            {2024, 4, 9}, 0, hebrew);
+        row("a year on from Adar II", {2024, 3, 25}, control | Qt::Key_PageDown, {2025, 3, 15},
+            {2024, 4, 9}, 0, hebrew);
+        row("a year back from Adar", {2025, 3, 15}, control | Qt::Key_PageUp, {2024, 3, 25},
+            {2024, 3, 11}, 0, hebrew);
+        row("end of Adar I", {2024, 2, 10}, Qt::Key_End, {2024, 3, 10}, {2024, 2, 10}, 0, hebrew);
     }
     void keysMoveTheSelectionAndReturnPicksIt()
     {
