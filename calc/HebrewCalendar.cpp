@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -46,11 +47,9 @@ qint64 elapsedDays(qint64 year)
 
 // The other two postponements keep every year 353 to 355 or 383 to 385 days long: a common year
 // that would be 356 days starts two days later, one after a leap year of 382 days a day later.
-qint64 newYear(qint64 year)
+// From the elapsed days of the year before, the year and the year after.
+qint64 newYear(qint64 previous, qint64 current, qint64 next)
 {
-    const qint64 previous = elapsedDays(year - 1);
-    const qint64 current = elapsedDays(year);
-    const qint64 next = elapsedDays(year + 1);
     const int delay = next - current == 356 ? 2 : current - previous == 382 ? 1 : 0;
     return epoch + current + delay;
 }
@@ -76,15 +75,22 @@ enum MonthName {
 // One year's start and the lengths of its months.
 struct Year
 {
-    qint64 number;
-    qint64 start;
-    int length;
+    qint64 number = 0;
+    qint64 start = 0;
+    int length = 0;
 
     explicit Year(qint64 year)
         : number(year)
-        , start(newYear(year))
-        , length(int(newYear(year + 1) - start))
-    { }
+    {
+        const qint64 elapsed[] = {elapsedDays(year - 1), elapsedDays(year), elapsedDays(year + 1),
+                                  elapsedDays(year + 2)};
+        start = newYear(elapsed[0], elapsed[1], elapsed[2]);
+        length = int(newYear(elapsed[1], elapsed[2], elapsed[3]) - start);
+    }
+    bool contains(qint64 julianDay) const
+    {
+        return julianDay >= start && julianDay < start + length;
+    }
 
     bool isLeap() const { return length > 355; }
     int months() const { return isLeap() ? 13 : 12; }
@@ -116,16 +122,34 @@ struct Year
     }
 };
 
+// A page of months asks for the same year's days over and over: the year last worked out is
+// kept, one for each thread.
+std::optional<Year> &lastYear()
+{
+    thread_local std::optional<Year> last;
+    return last;
+}
+
+Year yearNumbered(qint64 number)
+{
+    std::optional<Year> &last = lastYear();
+    if (!last || last->number != number)
+        last.emplace(number);
+    return *last;
+}
+
 // The year that holds the Julian day.
 Year yearOf(qint64 julianDay)
 {
+    if (const std::optional<Year> &last = lastYear(); last && last->contains(julianDay))
+        return *last;
     // The mean year is 35975351/98496 days; the estimate is off by one at most.
-    qint64 year = floorDivided((julianDay - epoch) * 98496, 35975351) + 1;
-    while (newYear(year + 1) <= julianDay)
-        ++year;
-    while (newYear(year) > julianDay)
-        --year;
-    return Year(year);
+    Year year = yearNumbered(floorDivided((julianDay - epoch) * 98496, 35975351) + 1);
+    while (julianDay < year.start)
+        year = yearNumbered(year.number - 1);
+    while (!year.contains(julianDay))
+        year = yearNumbered(year.number + 1);
+    return year;
 }
 
 // The month's number in its year counted from the epoch's first month.
@@ -172,7 +196,7 @@ QDate HebrewCalendar::dateFromParts(int year, int month, int day) const
 {
     if (year < 1)
         return QDate();
-    const Year shape(year);
+    const Year shape = yearNumbered(year);
     if (month < 1 || month > shape.months() || day < 1 || day > shape.daysIn(month))
         return QDate();
     qint64 julianDay = shape.start + day - 1;
@@ -188,14 +212,14 @@ int HebrewCalendar::monthsInYear(int year) const
 
 int HebrewCalendar::daysInMonth(int year, int month) const
 {
-    return month >= 1 && month <= monthsInYear(year) ? Year(year).daysIn(month) : 0;
+    return month >= 1 && month <= monthsInYear(year) ? yearNumbered(year).daysIn(month) : 0;
 }
 
 QString HebrewCalendar::monthName(const QLocale &locale, int year, int month) const
 {
     if (year < 1 || month < 1 || month > monthsInYear(year))
         return QString();
-    return namesFor(locale)[Year(year).name(month)];
+    return namesFor(locale)[yearNumbered(year).name(month)];
 }
 
 QDate HebrewCalendar::addMonths(QDate date, int months) const
