@@ -224,6 +224,8 @@ QString HebrewCalendar::monthName(const QLocale &locale, int year, int month) co
 
 QDate HebrewCalendar::addMonths(QDate date, int months) const
 {
+    if (!date.isValid())
+        return QDate();
     const Parts from = partsFromDate(date);
     const qint64 target = monthCount(from) + months;
     qint64 year = floorDivided(19 * target + 234, 235);
@@ -237,6 +239,8 @@ QDate HebrewCalendar::addMonths(QDate date, int months) const
 
 QDate HebrewCalendar::addYears(QDate date, int years) const
 {
+    if (!date.isValid())
+        return QDate();
     const Parts from = partsFromDate(date);
     const int year = from.year + years;
     int month = from.month;
