@@ -12,9 +12,9 @@ constexpr double namePadding = 2;
 
 } // namespace
 
-CalendarTexts::CalendarTexts(const QLocale &locale, QCalendar calendar)
+CalendarTexts::CalendarTexts(const QLocale &locale, const Calendar &calendar)
     : m_locale(locale)
-    , m_calendar(calendar)
+    , m_calendar(&calendar)
 {
     // Years are numbers too, and "2,026" is no year.
     m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -27,14 +27,14 @@ QString CalendarTexts::number(int value) const
 
 QString CalendarTexts::monthTitle(QDate day) const
 {
-    const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(day);
-    return monthName(parts.month) + u' ' + number(parts.year);
+    const Calendar::Parts parts = m_calendar->partsFromDate(day);
+    return monthName(parts.year, parts.month) + u' ' + number(parts.year);
 }
 
 QString CalendarTexts::spokenDay(QDate day, std::optional<int> weekNumber,
                                  const QStringList &holidayNames) const
 {
-    QStringList spoken = {m_locale.toString(day, QLocale::LongFormat, m_calendar)};
+    QStringList spoken = {m_calendar->toString(day, m_locale, QLocale::LongFormat)};
     if (weekNumber)
         spoken << tr("week %1").arg(*weekNumber);
     return (spoken + holidayNames).join(QStringLiteral(", "));

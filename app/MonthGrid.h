@@ -5,7 +5,8 @@
 // weeks. The months are those of the calendar the user chose.
 #pragma once
 
-#include <QCalendar>
+#include "CalendarSystem.h"
+
 #include <QDate>
 #include <QRect>
 #include <QSize>
@@ -19,13 +20,14 @@ public:
     // The shape is how many months go across and down. With week numbers, each month gives them
     // a column of their own, before its days.
     MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-              bool weekNumbers = false, QCalendar calendar = QCalendar());
+              bool weekNumbers = false,
+              const Calendar &calendar = calendarOf(CalendarSystem::Gregorian));
 
-    QCalendar calendar() const { return m_calendar; }
+    const Calendar &calendar() const { return *m_calendar; }
     int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
     // The first day of the page's month at index 0 to monthsPerPage() - 1.
-    QDate month(int index) const { return m_pageStart.addMonths(index, m_calendar); }
-    int daysInMonth(int index) const { return month(index).daysInMonth(m_calendar); }
+    QDate month(int index) const { return m_calendar->addMonths(m_pageStart, index); }
+    int daysInMonth(int index) const { return m_calendar->daysInMonth(month(index)); }
     QRect monthRect(int index) const;
     QRect titleRect(int index) const { return cellRect(index, 0, 0, 7 + dayColumn); }
     QRect weekdayRect(int index, int column) const
@@ -60,6 +62,6 @@ private:
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
-    QCalendar m_calendar;
+    const Calendar *m_calendar;
     int dayColumn; // 1 with week numbers before the days, else 0
 };

@@ -63,12 +63,12 @@ ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem 
     // ISO 8601 is written in ASCII digits, whatever digits the region writes.
     : m_locale(style == DateStyle::Iso ? QLocale::c() : locale)
     , m_dateFormat(fourDigitYearDateFormat(m_locale))
-    , m_calendar(calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
+    , m_calendar(&calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
 { }
 
 QString ResultTexts::date(QDate date) const
 {
-    return m_locale.toString(date, m_dateFormat, m_calendar);
+    return m_calendar->toString(date, m_locale, m_dateFormat);
 }
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
@@ -103,7 +103,7 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
         return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
     };
     const qint64 days = from.daysTo(to);
-    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
+    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, *m_calendar);
     // Years are left out while there are none; months and days are always written.
     QStringList units;
     if (!calendarUnits.isUnderAMonth()) {

@@ -39,7 +39,7 @@ public:
 private:
     QLocale m_locale;
     QString m_dateFormat;
-    QCalendar m_calendar;
+    const Calendar *m_calendar;
 };
 
 // The count in the form for one or in the form for the rest ("%1 day", "%1 days"), as English has;

@@ -121,7 +121,7 @@ const QList<Command> &CommandLine::commands()
              nullptr,
              nullptr},
             {{"calendar"},
-             "gregorian|persian|islamic",
+             "gregorian|persian|islamic|hebrew",
              OwnValue,
              QT_TRANSLATE_NOOP("CommandLine",
                                "Show and write dates, months and years in that calendar for\n"
@@ -129,7 +129,8 @@ const QList<Command> &CommandLine::commands()
                                "the default in Iran and Afghanistan, and the window's Calendar\n"
                                "menu keeps a choice for later runs. Islamic is the tabular\n"
                                "calendar: official dates, which follow the moon, may differ by\n"
-                               "a day or two."),
+                               "a day or two. Hebrew years have 12 or 13 months (Adar I and\n"
+                               "Adar II); its dates are also read as '15 Adar II 5784'."),
              nullptr,
              nullptr},
             {{"import-holidays"},
@@ -187,7 +188,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (const QString calendar = QStringLiteral("calendar"); parser.isSet(calendar)) {
         line.calendar = calendarNamed(parser.value(calendar));
         if (!line.calendar) {
-            line.error = tr("Unknown calendar '%1': gregorian, persian or islamic.")
+            //: --calendar was given a name it does not know; %1 is that name
+            line.error = tr("Unknown calendar '%1': gregorian, persian, islamic or hebrew.")
                                  .arg(parser.value(calendar));
             return line;
         }

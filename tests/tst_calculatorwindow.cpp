@@ -595,6 +595,10 @@ private slots:
         QAction *weekNumbers = *std::ranges::find(actions, "Week numbers", &QAction::text);
         weekNumbers->trigger();
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405, week 11");
+        (*std::ranges::find(actions, "Hebrew", &QAction::text))->trigger();
+        QCOMPARE(page->text(QAccessible::Value), "Monday, 6 Adar II 5787, week 11");
+        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->accessibleName().left(24),
+                 "25/03/5787 to 06/07/5787");
         // The menu shows what the context holds, whoever changed it.
         context->setWeekNumbersShown(false);
         context->setCalendarSystem(CalendarSystem::Islamic);
