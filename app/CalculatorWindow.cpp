@@ -169,7 +169,7 @@ void CalculatorWindow::setUpControls()
 
     m_calendar->setToolTip(WindowTexts::calendarTooltip());
     // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
-    m_calendar->addActions(m_holidayActions->actions());
+    m_holidayActions->addTo(m_calendar);
     m_calendar->addAction(new WeekNumbersAction(m_context, this));
     m_calendar->addAction((new CalendarMenu(m_context, m_calendar))->menuAction());
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -20,6 +20,8 @@ CalendarMenu::CalendarMenu(DayContext &context, QWidget *parent)
             {CalendarSystem::Persian, tr("Persian (Solar Hijri)")},
             //: The calendar's menu: the tabular (arithmetical) Islamic calendar.
             {CalendarSystem::Islamic, tr("Islamic (tabular)")},
+            //: The calendar's menu: the Hebrew (Jewish) calendar, with its thirteen-month years
+            {CalendarSystem::Hebrew, tr("Hebrew")},
     };
     for (const auto &[listed, name] : calendars) {
         const CalendarSystem system = listed; // a lambda may not capture a structured binding

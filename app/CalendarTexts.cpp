@@ -12,9 +12,9 @@ constexpr double namePadding = 2;
 
 } // namespace
 
-CalendarTexts::CalendarTexts(const QLocale &locale, QCalendar calendar)
+CalendarTexts::CalendarTexts(const QLocale &locale, const Calendar &calendar)
     : m_locale(locale)
-    , m_calendar(calendar)
+    , m_calendar(&calendar)
 {
     // Years are numbers too, and "2,026" is no year.
     m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -27,15 +27,16 @@ QString CalendarTexts::number(int value) const
 
 QString CalendarTexts::monthTitle(QDate day) const
 {
-    const QCalendar::YearMonthDay parts = m_calendar.partsFromDate(day);
+    const Calendar::Parts parts = m_calendar->partsFromDate(day);
     //: The calendar's heading of a month, as "December 2026". %1: the month's name; %2: the year.
-    return tr("%1 %2", "month and year").arg(monthName(parts.month), number(parts.year));
+    return tr("%1 %2", "month and year")
+            .arg(monthName(parts.year, parts.month), number(parts.year));
 }
 
 QString CalendarTexts::spokenDay(QDate day, std::optional<int> weekNumber,
                                  const QStringList &holidayNames) const
 {
-    QString spoken = m_locale.toString(day, QLocale::LongFormat, m_calendar);
+    QString spoken = m_calendar->toString(day, m_locale, QLocale::LongFormat);
     if (weekNumber) {
         //: What screen readers say of a day while week numbers are shown. %1: the day's date;
         //: %2: its ISO 8601 week number.

@@ -4,7 +4,8 @@
 // digits, as the dates in the results are, and the months of the calendar the user chose.
 #pragma once
 
-#include <QCalendar>
+#include "CalendarSystem.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -20,13 +21,17 @@ class CalendarTexts
     Q_DECLARE_TR_FUNCTIONS(CalendarTexts)
 
 public:
-    explicit CalendarTexts(const QLocale &locale, QCalendar calendar = QCalendar());
+    explicit CalendarTexts(const QLocale &locale,
+                           const Calendar &calendar = calendarOf(CalendarSystem::Gregorian));
 
-    QCalendar calendar() const { return m_calendar; }
+    const Calendar &calendar() const { return *m_calendar; }
     QString number(int value) const;
     // The name and year of the month the day is in.
     QString monthTitle(QDate day) const;
-    QString monthName(int month) const { return m_calendar.standaloneMonthName(m_locale, month); }
+    QString monthName(int year, int month) const
+    {
+        return m_calendar->monthName(m_locale, year, month);
+    }
 
     // A day as screen readers say it: "Friday, 25 December 2026, week 52, Christmas Day".
     QString spokenDay(QDate day, std::optional<int> weekNumber,
@@ -39,5 +44,5 @@ public:
 
 private:
     QLocale m_locale;
-    QCalendar m_calendar;
+    const Calendar *m_calendar;
 };

@@ -68,27 +68,29 @@ CalendarTitleBar::CalendarTitleBar(QWidget *parent)
     layout->addWidget(m_next);
 
     connect(m_previous, &QToolButton::clicked, this,
-            [this] { emit pageRequested(m_firstMonth.addMonths(-1, m_calendar)); });
+            [this] { emit pageRequested(m_calendar->addMonths(m_firstMonth, -1)); });
     connect(m_next, &QToolButton::clicked, this,
-            [this] { emit pageRequested(m_firstMonth.addMonths(1, m_calendar)); });
+            [this] { emit pageRequested(m_calendar->addMonths(m_firstMonth, 1)); });
     connect(m_month, &QToolButton::clicked, this, &CalendarTitleBar::monthJumpRequested);
+    // The same month by name in the year typed.
     connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
-        emit pageRequested(QDate(year, m_firstMonth.month(m_calendar), 1, m_calendar));
+        emit pageRequested(
+                m_calendar->addYears(m_firstMonth, year - m_calendar->year(m_firstMonth)));
     });
 }
 
 void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const CalendarTexts &texts)
 {
     m_firstMonth = firstMonth;
-    m_calendar = texts.calendar();
-    const QCalendar::YearMonthDay first = m_calendar.partsFromDate(firstMonth);
-    const QString monthName = texts.monthName(first.month);
+    m_calendar = &texts.calendar();
+    const Calendar::Parts first = m_calendar->partsFromDate(firstMonth);
+    const QString monthName = texts.monthName(first.year, first.month);
     m_month->setText(monthName);
     //: Spoken name of the month button in the calendar's title. %1: the month's name.
     m_month->setAccessibleName(tr("%1, first month shown").arg(monthName));
     const QSignalBlocker quiet(m_year);
-    m_year->setRange(CalendarRange::first().year(m_calendar),
-                     CalendarRange::last().year(m_calendar));
+    m_year->setRange(m_calendar->year(CalendarRange::first()),
+                     m_calendar->year(CalendarRange::last()));
     m_year->setValue(first.year);
     // In the direction of the months below it, whatever the script of the month's name; so point
     // the arrows, the previous page's to the side the months come from.
@@ -98,7 +100,7 @@ void CalendarTitleBar::showPage(QDate firstMonth, QDate lastMonth, const Calenda
     m_previous->setText(rightToLeft ? QStringLiteral("\u25B6") : QStringLiteral("\u25C0"));
     m_next->setText(rightToLeft ? QStringLiteral("\u25C0") : QStringLiteral("\u25B6"));
     m_previous->setEnabled(firstMonth > CalendarRange::first());
-    m_next->setEnabled(lastMonth.addMonths(1, m_calendar) <= CalendarRange::last());
+    m_next->setEnabled(m_calendar->addMonths(lastMonth, 1) <= CalendarRange::last());
 }
 
 QPoint CalendarTitleBar::monthJumpPosition() const
@@ -119,7 +121,7 @@ void CalendarTitleBar::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Escape: {
         const QSignalBlocker quiet(m_year);
-        m_year->setValue(m_firstMonth.year(m_calendar));
+        m_year->setValue(m_calendar->year(m_firstMonth));
         emit editingDone();
         break;
     }

@@ -6,7 +6,6 @@
 
 #include "CalendarTexts.h"
 
-#include <QCalendar>
 #include <QDate>
 #include <QWidget>
 
@@ -46,5 +45,5 @@ private:
     QLabel *const m_lastMonth;
     QToolButton *const m_next;
     QDate m_firstMonth;
-    QCalendar m_calendar; // the page's, as last shown
+    const Calendar *m_calendar = nullptr; // the page's, as last shown
 };

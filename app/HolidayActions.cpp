@@ -5,6 +5,7 @@
 #include "HolidayActions.h"
 
 #include "DayContext.h"
+#include "DaysOffDialog.h"
 #include "HolidayTexts.h"
 
 #include <QDragEnterEvent>
@@ -61,17 +62,71 @@ void HolidayActions::readStore()
     const HolidayStore::Loaded read = m_store.load();
     m_calendars = read.calendars;
     updateContext();
-    QStringList skipped;
+    QStringList skipped, reports;
     for (const HolidayStore::Skipped &calendar : read.skipped)
         skipped << HolidayTexts::refused(calendar.name, calendar.reason);
     if (!skipped.isEmpty())
-        emit message(HolidayTexts::skippedCalendars(skipped));
+        reports << HolidayTexts::skippedCalendars(skipped);
+    for (const HolidayStore::Skipped &choice : read.unreadChoices)
+        reports << HolidayTexts::unreadChoice(choice.name, choice.reason);
+    if (!reports.isEmpty())
+        emit message(reports.join(QStringLiteral("; ")));
+}
+
+void HolidayActions::addTo(QWidget *menu)
+{
+    m_menu = menu;
+    menu->addActions({m_import, m_remove.menuAction()});
 }
 
 void HolidayActions::updateContext()
 {
     // The removal menu is shown, with its calendars, only while some are stored.
     m_remove.menuAction()->setVisible(!m_store.names().isEmpty());
+    offerDaysOff();
+    m_context.setHolidays(m_store.merged(m_calendars));
+}
+
+// Only a calendar read has events to choose from.
+void HolidayActions::offerDaysOff()
+{
+    qDeleteAll(m_daysOff);
+    m_daysOff.clear();
+    if (!m_menu)
+        return;
+    for (const QString &name : m_store.names()) {
+        if (!m_calendars.contains(name))
+            continue;
+        //: In the calendar's menu, opening the choice of days off; %1: a holiday calendar's name
+        auto *action = new QAction(
+                tr("Days off in %1…").arg(QString(name).replace(u'&', QLatin1String("&&"))), this);
+        connect(action, &QAction::triggered, this, [this, name] { chooseDaysOff(name); });
+        m_menu->insertAction(m_remove.menuAction(), action);
+        m_daysOff << action;
+    }
+}
+
+// A choice that cannot be read counts every event, as the window has said since it read the
+// store; keeping a new choice replaces it.
+void HolidayActions::chooseDaysOff(const QString &name)
+{
+    const auto kept = m_store.notCounted(name);
+    const auto *notCounted = std::get_if<QSet<QString>>(&kept);
+    DaysOffDialog dialog(name, m_calendars.value(name).eventNames(),
+                         notCounted ? *notCounted : QSet<QString>(), m_context.regions().dates,
+                         m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const QString why = m_store.setNotCounted(name, dialog.notCounted()); !why.isEmpty()) {
+        //: A message box's text; %1: a holiday calendar's name, %2: why
+        QMessageBox box(
+                QMessageBox::Warning, dialog.windowTitle(),
+                tr("The days off in “%1” cannot be kept, nothing changed: %2").arg(name, why),
+                QMessageBox::Ok, m_dialogParent);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return;
+    }
     m_context.setHolidays(m_store.merged(m_calendars));
 }
 
@@ -143,8 +198,7 @@ void HolidayActions::importFiles(const QStringList &paths)
         }
         const auto &imported = std::get<HolidayStore::Imported>(result);
         m_calendars.insert(imported.name, imported.holidays);
-        summaries << HolidayTexts::imported(imported.name, imported.holidays.dayCount(),
-                                            imported.skipped);
+        summaries << HolidayTexts::imported(imported.name, imported.daysOff, imported.skipped);
     }
     if (!summaries.isEmpty()) {
         updateContext();

@@ -105,8 +105,8 @@ void MonthCalendar::setSpanSummary(const QString &text)
 void MonthCalendar::showTitle()
 {
     const QDate first = m_page->firstMonth();
-    const QCalendar calendar = m_context.calendar();
-    m_titleBar->showPage(first, first.addMonths(m_page->monthsPerPage() - 1, calendar),
+    const Calendar &calendar = m_context.calendar();
+    m_titleBar->showPage(first, calendar.addMonths(first, m_page->monthsPerPage() - 1),
                          CalendarTexts(locale(), calendar));
 }
 
@@ -115,11 +115,11 @@ void MonthCalendar::openMonthJump(QDate month, QPoint position)
     if (!m_monthJump) {
         m_monthJump = new MonthJumpMenu(this);
         connect(m_monthJump, &MonthJumpMenu::monthChosen, this, [this](QDate chosen) {
-            m_page->showPageStartingAt(chosen.addMonths(-m_monthJumpIndex, m_context.calendar()));
+            m_page->showPageStartingAt(m_context.calendar().addMonths(chosen, -m_monthJumpIndex));
         });
     }
-    const QCalendar calendar = m_context.calendar();
-    m_monthJumpIndex = monthsBetween(m_page->firstMonth(), month, calendar);
+    const Calendar &calendar = m_context.calendar();
+    m_monthJumpIndex = calendar.monthsBetween(m_page->firstMonth(), month);
     m_monthJump->prepare(month, locale(), calendar);
     m_monthJump->popup(position);
 }
@@ -154,7 +154,7 @@ void MonthCalendar::turnPages(const QWheelEvent &wheel)
     // Where only pixels come, a row of days counts as a notch. Turning down goes forward in time.
     const int notches = m_wheel.add(wheel, m_page->dayRect(m_page->firstMonth()).height());
     if (notches != 0)
-        m_page->showPageStartingAt(m_page->firstMonth().addMonths(-notches, m_context.calendar()));
+        m_page->showPageStartingAt(m_context.calendar().addMonths(m_page->firstMonth(), -notches));
 }
 
 bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)

@@ -3,8 +3,6 @@
 // The geometry of a page of months: where each month, title, weekday name and day lies.
 #include "MonthGrid.h"
 
-#include "CalendarSystem.h"
-
 namespace {
 
 // Splits length into equal parts without losing the remainder: the edge of part i.
@@ -16,12 +14,12 @@ int edge(int length, int parts, int i)
 } // namespace
 
 MonthGrid::MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-                     bool weekNumbers, QCalendar calendar, Qt::LayoutDirection direction)
+                     bool weekNumbers, const Calendar &calendar, Qt::LayoutDirection direction)
     : m_area(area)
     , m_pageStart(pageStart)
     , m_firstDayOfWeek(firstDayOfWeek)
     , m_shape(shape)
-    , m_calendar(calendar)
+    , m_calendar(&calendar)
     , m_rightToLeft(direction == Qt::RightToLeft)
     , dayColumn(weekNumbers ? 1 : 0)
 { }
@@ -67,10 +65,10 @@ QRect MonthGrid::dayRect(QDate date) const
 {
     if (!date.isValid())
         return QRect();
-    const int index = monthsBetween(m_pageStart, date, m_calendar);
+    const int index = m_calendar->monthsBetween(m_pageStart, date);
     if (index < 0 || index >= monthsPerPage())
         return QRect();
-    const int position = leadingBlanks(month(index)) + date.day(m_calendar) - 1;
+    const int position = leadingBlanks(month(index)) + m_calendar->day(date) - 1;
     return cellRect(index, 2 + position / 7, dayColumn + position % 7, 1);
 }
 

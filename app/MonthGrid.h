@@ -5,7 +5,8 @@
 // weeks. The months are those of the calendar the user chose.
 #pragma once
 
-#include <QCalendar>
+#include "CalendarSystem.h"
+
 #include <QDate>
 #include <QRect>
 #include <QSize>
@@ -20,14 +21,15 @@ public:
     // a column of their own, before its days. Right to left, the months and each week run from
     // the right.
     MonthGrid(QRect area, QDate pageStart, Qt::DayOfWeek firstDayOfWeek, QSize shape,
-              bool weekNumbers = false, QCalendar calendar = QCalendar(),
+              bool weekNumbers = false,
+              const Calendar &calendar = calendarOf(CalendarSystem::Gregorian),
               Qt::LayoutDirection direction = Qt::LeftToRight);
 
-    QCalendar calendar() const { return m_calendar; }
+    const Calendar &calendar() const { return *m_calendar; }
     int monthsPerPage() const { return m_shape.width() * m_shape.height(); }
     // The first day of the page's month at index 0 to monthsPerPage() - 1.
-    QDate month(int index) const { return m_pageStart.addMonths(index, m_calendar); }
-    int daysInMonth(int index) const { return month(index).daysInMonth(m_calendar); }
+    QDate month(int index) const { return m_calendar->addMonths(m_pageStart, index); }
+    int daysInMonth(int index) const { return m_calendar->daysInMonth(month(index)); }
     QRect monthRect(int index) const;
     QRect titleRect(int index) const { return cellRect(index, 0, 0, 7 + dayColumn); }
     QRect weekdayRect(int index, int column) const
@@ -62,7 +64,7 @@ private:
     QDate m_pageStart;
     Qt::DayOfWeek m_firstDayOfWeek;
     QSize m_shape;
-    QCalendar m_calendar;
+    const Calendar *m_calendar;
     bool m_rightToLeft;
     int dayColumn; // 1 with week numbers before the days, else 0
 };

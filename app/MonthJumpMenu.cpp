@@ -6,6 +6,7 @@
 #include "CalendarRange.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QWidgetAction>
 
@@ -19,34 +20,49 @@ MonthJumpMenu::MonthJumpMenu(QWidget *parent)
     yearAction->setDefaultWidget(m_year);
     addAction(yearAction);
     addSeparator();
-    // Return in the year box keeps the month and moves to the year.
+    // Return in the year box keeps the month, by name, and moves to the year.
     connect(m_year->findChild<QLineEdit *>(), &QLineEdit::returnPressed, this, [this] {
-        emit monthChosen(QDate(m_year->value(), m_month.month(m_calendar), 1, m_calendar));
+        emit monthChosen(
+                m_calendar->addYears(m_month, m_year->value() - m_calendar->year(m_month)));
         close();
     });
-    for (int month = 1; month <= 12; ++month) {
-        m_months << addAction(QString(), this, [this, month] {
-            emit monthChosen(QDate(m_year->value(), month, 1, m_calendar));
-        });
-        m_months.last()->setCheckable(true);
-    }
+    connect(m_year, &QSpinBox::valueChanged, this, &MonthJumpMenu::showMonthsOf);
 }
 
-void MonthJumpMenu::prepare(QDate month, const QLocale &locale, QCalendar calendar)
+void MonthJumpMenu::prepare(QDate month, const QLocale &locale, const Calendar &calendar)
 {
     m_month = month;
-    m_calendar = calendar;
+    m_calendar = &calendar;
     setLocale(locale);
     m_year->setLocale(locale);
-    m_year->setRange(CalendarRange::first().year(calendar), CalendarRange::last().year(calendar));
-    const QCalendar::YearMonthDay parts = calendar.partsFromDate(month);
-    m_year->setValue(parts.year);
-    for (int index = 0; index < 12; ++index) {
-        m_months[index]->setText(calendar.standaloneMonthName(locale, index + 1));
-        m_months[index]->setChecked(index + 1 == parts.month);
+    const Calendar::Parts parts = calendar.partsFromDate(month);
+    {
+        const QSignalBlocker quiet(m_year);
+        m_year->setRange(calendar.year(CalendarRange::first()),
+                         calendar.year(CalendarRange::last()));
+        m_year->setValue(parts.year);
     }
+    showMonthsOf(parts.year);
+    for (int index = 0; index < m_months.size(); ++index)
+        m_months[index]->setChecked(index + 1 == parts.month);
     // Each opening starts in the month list, wherever the keys were left the last time: the year
     // field would otherwise keep the focus and take the arrow keys.
     m_year->clearFocus();
     setActiveAction(m_months[parts.month - 1]);
+}
+
+void MonthJumpMenu::showMonthsOf(int year)
+{
+    const int months = m_calendar->monthsInYear(year);
+    while (m_months.size() > months)
+        delete m_months.takeLast();
+    while (m_months.size() < months) {
+        const int month = int(m_months.size()) + 1;
+        m_months << addAction(QString(), this, [this, month] {
+            emit monthChosen(m_calendar->dateFromParts(m_year->value(), month, 1));
+        });
+        m_months.last()->setCheckable(true);
+    }
+    for (int index = 0; index < months; ++index)
+        m_months[index]->setText(m_calendar->monthName(locale(), year, index + 1));
 }

@@ -49,8 +49,7 @@ MonthGrid MonthPage::grid() const
 
 QDate MonthPage::firstOfMonth(QDate date) const
 {
-    const QCalendar calendar = m_context.calendar();
-    return QDate(date.year(calendar), date.month(calendar), 1, calendar);
+    return m_context.calendar().firstOfMonth(date);
 }
 
 // The months shown, the paging and the keys follow the calendar; the selection stays.
@@ -71,8 +70,8 @@ void MonthPage::setSelectedDate(QDate date)
     // Turn the page as little as it takes to show the chosen month.
     if (chosen < m_firstMonth)
         showPageStartingAt(chosen);
-    else if (chosen >= m_firstMonth.addMonths(monthsPerPage(), m_context.calendar()))
-        showPageStartingAt(chosen.addMonths(1 - monthsPerPage(), m_context.calendar()));
+    else if (chosen >= m_context.calendar().addMonths(m_firstMonth, monthsPerPage()))
+        showPageStartingAt(m_context.calendar().addMonths(chosen, 1 - monthsPerPage()));
     if (chosen == m_selected)
         return;
     update(dayRect(m_selected));
@@ -85,8 +84,8 @@ void MonthPage::showPageStartingAt(QDate month)
 {
     // The first page starts with the month that holds 1 January 1753, the last ends with the one
     // that holds 31 December 9999.
-    const QDate lastPageStart = firstOfMonth(CalendarRange::last())
-                                        .addMonths(1 - monthsPerPage(), m_context.calendar());
+    const QDate lastPageStart = m_context.calendar().addMonths(firstOfMonth(CalendarRange::last()),
+                                                               1 - monthsPerPage());
     const QDate start
             = std::clamp(firstOfMonth(month), firstOfMonth(CalendarRange::first()), lastPageStart);
     if (start == m_firstMonth)
@@ -125,7 +124,7 @@ QRegion MonthPage::spanRegion(const CalendarSpan &span) const
     if (!first.isValid())
         return QRegion();
     const MonthGrid months = grid();
-    const QDate pageEnd = m_firstMonth.addMonths(monthsPerPage(), m_context.calendar());
+    const QDate pageEnd = m_context.calendar().addMonths(m_firstMonth, monthsPerPage());
     QRegion region;
     for (QDate day = std::max(first, m_firstMonth); day <= last && day < pageEnd;
          day = day.addDays(1))

@@ -75,6 +75,8 @@ private slots:
         QTest::newRow("Gregorian") << QStringLiteral("Gregorian");
         // Laying out and painting a Persian page converts each of its days.
         QTest::newRow("Persian") << QStringLiteral("Persian (Solar Hijri)");
+        // A Hebrew page's days go through the program's own arithmetic.
+        QTest::newRow("Hebrew") << QStringLiteral("Hebrew");
     }
 
     // The span follows the pointer, the changed days are painted and the summary is rewritten.

@@ -3,6 +3,8 @@
 // The table of the calendar's keys and what each does.
 #include "CalendarKeys.h"
 
+#include "Calendar.h"
+
 #include <bit>
 
 namespace {
@@ -119,7 +121,8 @@ std::optional<CalendarCommand> CalendarKeys::command(QKeyCombination pressed,
     return best ? std::optional(best->command) : std::nullopt;
 }
 
-std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command, QCalendar calendar)
+std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command,
+                                         const Calendar &calendar)
 {
     switch (command) {
     case PreviousDay:
@@ -131,17 +134,17 @@ std::optional<QDate> CalendarKeys::moved(QDate from, CalendarCommand command, QC
     case NextWeek:
         return from.addDays(7);
     case PreviousMonth:
-        return from.addMonths(-1, calendar);
+        return calendar.addMonths(from, -1);
     case NextMonth:
-        return from.addMonths(1, calendar);
+        return calendar.addMonths(from, 1);
     case PreviousYear:
-        return from.addYears(-1, calendar);
+        return calendar.addYears(from, -1);
     case NextYear:
-        return from.addYears(1, calendar);
+        return calendar.addYears(from, 1);
     case FirstDayOfMonth:
-        return from.addDays(1 - from.day(calendar));
+        return calendar.firstOfMonth(from);
     case LastDayOfMonth:
-        return from.addDays(from.daysInMonth(calendar) - from.day(calendar));
+        return from.addDays(calendar.daysInMonth(from) - calendar.day(from));
     case Pick:
     case OpenMonthMenu:
     case EditYear:

@@ -4,7 +4,6 @@
 // page all read.
 #pragma once
 
-#include <QCalendar>
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyCombination>
@@ -13,6 +12,8 @@
 
 #include <optional>
 #include <utility>
+
+class Calendar;
 
 enum class CalendarCommand {
     PreviousDay,
@@ -44,7 +45,8 @@ public:
                                                   Qt::LayoutDirection direction = Qt::LeftToRight);
     // Where a command that moves the selection takes it from the date, by the calendar's months
     // and years; nothing for the others.
-    static std::optional<QDate> moved(QDate from, CalendarCommand command, QCalendar calendar);
+    static std::optional<QDate> moved(QDate from, CalendarCommand command,
+                                      const Calendar &calendar);
     // Each group of keys as users name them, and what they do, in the table's order.
     static QList<std::pair<QString, QString>> descriptions();
 };

@@ -3,7 +3,7 @@
 // Which days the calendar's span counts, and how many of them are working days.
 #include "CalendarSpan.h"
 
-#include "CalendarSystem.h"
+#include "Calendar.h"
 
 CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
 {
@@ -13,18 +13,25 @@ CalendarSpan SpanRule::shownWhilePointingAt(QDate pointed) const
     return {answerFrom, answerTo, firstDate};
 }
 
-MonthsAndDays MonthsAndDays::between(QDate from, QDate to, QCalendar calendar)
+MonthsAndDays MonthsAndDays::between(QDate from, QDate to, const Calendar &calendar)
 {
     const QDate earlier = std::min(from, to);
     const QDate later = std::max(from, to);
     // The months between the two dates' months, one fewer where a day of the month is not
     // reached.
-    qint64 months = monthsBetween(earlier, later, calendar);
-    if (earlier.addMonths(int(months), calendar) > later)
+    int months = calendar.monthsBetween(earlier, later);
+    if (calendar.addMonths(earlier, months) > later)
         --months;
+    const QDate monthsOn = calendar.addMonths(earlier, months);
+    // The whole years within them: those between the two months' years, or one fewer where the
+    // earlier date's month, by name, is not reached in the last year.
+    int years = calendar.year(monthsOn) - calendar.year(earlier);
+    const auto monthsOfYears
+            = [&] { return calendar.monthsBetween(earlier, calendar.addYears(earlier, years)); };
+    if (monthsOfYears() > months)
+        --years;
     const qint64 sign = to < from ? -1 : 1;
-    return {sign * (months / 12), sign * (months % 12),
-            sign * earlier.addMonths(int(months), calendar).daysTo(later)};
+    return {sign * years, sign * (months - monthsOfYears()), sign * monthsOn.daysTo(later)};
 }
 
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek)

@@ -3,9 +3,10 @@
 // The span of days the calendar shades and sums up, and which days it counts.
 #pragma once
 
-#include <QCalendar>
 #include <QDate>
 #include <QList>
+
+class Calendar;
 
 // What the calendar shows: the days from one end to the other shaded, and a held first date
 // marked.
@@ -37,15 +38,16 @@ struct SpanRule
 qint64 workingDaysBetween(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek);
 
 // A span in calendar units, counted from the earlier date: the most whole months that fit (by
-// QDate's month-end rule, 31 January and a month is the end of February), then the days left;
-// every figure negative when to lies before from.
+// QDate's month-end rule, 31 January and a month is the end of February), of them the whole years
+// as people count them (twelve months, or in the Hebrew calendar twelve or thirteen), then the
+// days left; every figure negative when to lies before from.
 struct MonthsAndDays
 {
     qint64 years = 0;
-    qint64 months = 0; // 0 to 11, or 0 to -11
+    qint64 months = 0; // under a year's
     qint64 days = 0;
 
     // In the calendar's own months and years, by its month-end rule.
-    static MonthsAndDays between(QDate from, QDate to, QCalendar calendar);
+    static MonthsAndDays between(QDate from, QDate to, const Calendar &calendar);
     bool isUnderAMonth() const { return years == 0 && months == 0; }
 };

@@ -1,27 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three calendars on offer, by name and by region.
+// The calendars on offer, by name and by region.
 #include "CalendarSystem.h"
 
-QCalendar calendarOf(CalendarSystem system)
+#include "HebrewCalendar.h"
+#include "QCalendarAdapter.h"
+
+const Calendar &calendarOf(CalendarSystem system)
 {
+    static const QCalendarAdapter gregorian(QCalendar::System::Gregorian);
+    static const QCalendarAdapter persian(QCalendar::System::Jalali);
+    // Tabular: official dates, which follow the moon, may differ by a day or two.
+    static const QCalendarAdapter islamic(QCalendar::System::IslamicCivil);
+    static const HebrewCalendar hebrew;
     switch (system) {
     case CalendarSystem::Persian:
-        return QCalendar(QCalendar::System::Jalali);
+        return persian;
     case CalendarSystem::Islamic:
-        // Tabular: official dates, which follow the moon, may differ by a day or two.
-        return QCalendar(QCalendar::System::IslamicCivil);
+        return islamic;
+    case CalendarSystem::Hebrew:
+        return hebrew;
     case CalendarSystem::Gregorian:
         break;
     }
-    return QCalendar(QCalendar::System::Gregorian);
-}
-
-int monthsBetween(QDate from, QDate to, QCalendar calendar)
-{
-    const QCalendar::YearMonthDay start = calendar.partsFromDate(from);
-    const QCalendar::YearMonthDay end = calendar.partsFromDate(to);
-    return (end.year - start.year) * 12 + end.month - start.month;
+    return gregorian;
 }
 
 CalendarSystem defaultCalendarFor(const QLocale &region)
@@ -35,8 +37,8 @@ CalendarSystem defaultCalendarFor(const QLocale &region)
 
 std::optional<CalendarSystem> calendarNamed(const QString &name)
 {
-    for (CalendarSystem system :
-         {CalendarSystem::Gregorian, CalendarSystem::Persian, CalendarSystem::Islamic}) {
+    for (CalendarSystem system : {CalendarSystem::Gregorian, CalendarSystem::Persian,
+                                  CalendarSystem::Islamic, CalendarSystem::Hebrew}) {
         if (name.compare(nameOf(system), Qt::CaseInsensitive) == 0)
             return system;
     }
@@ -50,6 +52,8 @@ QString nameOf(CalendarSystem system)
         return QStringLiteral("persian");
     case CalendarSystem::Islamic:
         return QStringLiteral("islamic");
+    case CalendarSystem::Hebrew:
+        return QStringLiteral("hebrew");
     case CalendarSystem::Gregorian:
         break;
     }

@@ -8,7 +8,7 @@ DayContext::DayContext(Today::Clock clock, const RegionalSettings &regions, QObj
     , m_today(std::move(clock))
     , m_regions(regions)
     , m_calendarSystem(defaultCalendarFor(regions.dates))
-    , m_calendar(calendarOf(m_calendarSystem))
+    , m_calendar(&calendarOf(m_calendarSystem))
     , m_workingWeek(regions.dates.weekdays())
 { }
 
@@ -29,7 +29,7 @@ void DayContext::setRegions(const RegionalSettings &regions)
 void DayContext::setCalendarSystem(CalendarSystem system)
 {
     m_calendarSystem = system;
-    m_calendar = calendarOf(system);
+    m_calendar = &calendarOf(system);
     emit calendarChanged();
 }
 

@@ -9,7 +9,6 @@
 #include "RegionalSettings.h"
 #include "Today.h"
 
-#include <QCalendar>
 #include <QList>
 #include <QObject>
 
@@ -28,7 +27,7 @@ public:
     void setRegions(const RegionalSettings &regions);
 
     CalendarSystem calendarSystem() const { return m_calendarSystem; }
-    QCalendar calendar() const { return m_calendar; }
+    const Calendar &calendar() const { return *m_calendar; }
     // Announced on every call, the calendar in use chosen again too: the settings keep each
     // choice, also of the calendar a run was started with.
     void setCalendarSystem(CalendarSystem system);
@@ -55,7 +54,7 @@ private:
     Today m_today;
     RegionalSettings m_regions;
     CalendarSystem m_calendarSystem;
-    QCalendar m_calendar; // the system's, made once: the calendar's pages ask for it often
+    const Calendar *m_calendar; // the system's
     QList<Qt::DayOfWeek> m_workingWeek;
     Holidays m_holidays;
     bool m_weekNumbersShown = false;

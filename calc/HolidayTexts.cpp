@@ -51,3 +51,10 @@ QString HolidayTexts::listSeparator()
     //: What stands between the items of a list of reasons, as "; " in English.
     return tr("; ");
 }
+
+QString HolidayTexts::unreadChoice(const QString &name, const QString &reason)
+{
+    //: On the summary line and the command line; %1: a holiday calendar, %2: why
+    return tr("%1: which events are days off cannot be read (%2), so every event counts")
+            .arg(name, reason);
+}

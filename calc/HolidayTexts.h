@@ -20,6 +20,8 @@ public:
     static QString refused(const QString &name, const QString &reason);
     // "Holiday calendars skipped: national: it is not an iCalendar file; ..."
     static QString skippedCalendars(const QStringList &refusals);
+    // "national: which events are days off cannot be read (... is damaged), so every event counts"
+    static QString unreadChoice(const QString &name, const QString &reason);
 
 private:
     static QString listSeparator();

@@ -65,6 +65,38 @@ void Holidays::merge(const Holidays &other)
     }
 }
 
+Holidays Holidays::without(const QSet<QString> &names) const
+{
+    if (names.isEmpty())
+        return *this; // shared, not copied
+    Holidays kept;
+    for (auto day = m_days.cbegin(); day != m_days.cend(); ++day) {
+        for (const QString &name : day.value()) {
+            if (!names.contains(name))
+                kept.add(day.key(), name);
+        }
+    }
+    for (const QList<Series> &series : m_series) {
+        for (const Series &each : series) {
+            if (!names.contains(each.name))
+                kept.addEvery400Years(each.from, each.name);
+        }
+    }
+    return kept;
+}
+
+QStringList Holidays::eventNames() const
+{
+    QSet<QString> names;
+    for (const QStringList &dayNames : m_days)
+        names.unite(QSet<QString>(dayNames.cbegin(), dayNames.cend()));
+    for (const QList<Series> &series : m_series) {
+        for (const Series &each : series)
+            names.insert(each.name);
+    }
+    return names.values();
+}
+
 QStringList Holidays::names(QDate day) const
 {
     if (!CalendarRange::contains(day))

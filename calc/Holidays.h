@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 
 // A day that two calendars make a holiday counts once, with both names. Yearly rules without an
@@ -23,6 +24,12 @@ public:
     // The day, and the same day every 400 years after it to the end of the range.
     void addEvery400Years(QDate from, const QString &name);
     void merge(const Holidays &other);
+
+    // The holidays but those of the names given: a day that only they name is none. A calendar
+    // mixes days off with observances and working days, which the user leaves out by name.
+    Holidays without(const QSet<QString> &names) const;
+    // Every name the holidays go by, each once, in no particular order.
+    QStringList eventNames() const;
 
     bool isEmpty() const { return m_days.isEmpty() && m_series.isEmpty(); }
     // The holiday days across the calendar's range.

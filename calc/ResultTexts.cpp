@@ -58,7 +58,7 @@ ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem 
     : m_locale(style == DateStyle::Iso ? QLocale::c() : locale)
     , m_dateFormat(fourDigitYearDateFormat(m_locale))
     , m_numbers(m_locale.language() == Translations::installed() ? m_locale : QLocale::c())
-    , m_calendar(calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
+    , m_calendar(&calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
 {
     m_numbers.setNumberOptions(QLocale::OmitGroupSeparator);
 }
@@ -70,7 +70,7 @@ QString ResultTexts::number(qint64 count) const
 
 QString ResultTexts::date(QDate date) const
 {
-    return m_locale.toString(date, m_dateFormat, m_calendar);
+    return m_calendar->toString(date, m_locale, m_dateFormat);
 }
 
 QString ResultTexts::fromToday(QDate target, qint64 dayCount, QDate today) const
@@ -173,7 +173,7 @@ QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek
                                counted(tr("%1 holiday(s)", nullptr, pluralFormOf(holidaysOff)),
                                        holidaysOff));
     }
-    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, m_calendar);
+    const MonthsAndDays calendarUnits = MonthsAndDays::between(from, to, *m_calendar);
     if (calendarUnits.isUnderAMonth()) {
         //: The summary line under the calendar for a span under a month, as "19/12/2026 to
         //: 06/01/2027: 18 days (2 weeks 4 days), 13 working days". %1, %2: the span's first and

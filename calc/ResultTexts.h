@@ -56,7 +56,7 @@ private:
     QLocale m_locale;
     QString m_dateFormat;
     QLocale m_numbers;
-    QCalendar m_calendar;
+    const Calendar *m_calendar;
 };
 
 // The text with each place %1 to %9 filled by the value of its number, wherever it stands: a

@@ -130,7 +130,7 @@ const QList<Command> &CommandLine::commands()
              nullptr,
              nullptr},
             {{"calendar"},
-             "gregorian|persian|islamic",
+             "gregorian|persian|islamic|hebrew",
              OwnValue,
              //: --help: the option --calendar. Keep the lines under 62 characters.
              QT_TRANSLATE_NOOP("CommandLine",
@@ -139,7 +139,8 @@ const QList<Command> &CommandLine::commands()
                                "the default in Iran and Afghanistan, and the window's Calendar\n"
                                "menu keeps a choice for later runs. Islamic is the tabular\n"
                                "calendar: official dates, which follow the moon, may differ by\n"
-                               "a day or two."),
+                               "a day or two. Hebrew years have 12 or 13 months (Adar I and\n"
+                               "Adar II); its dates are also read as '15 Adar II 5784'."),
              nullptr,
              nullptr},
             {{"import-holidays"},
@@ -153,11 +154,16 @@ const QList<Command> &CommandLine::commands()
              QT_TRANSLATE_NOOP("CommandLine", "--import-holidays needs the files to import."),
              HolidayCommands::importFiles},
             {{"list-holidays"},
-             nullptr,
-             None,
-             //: --help: the option --list-holidays.
-             QT_TRANSLATE_NOOP("CommandLine", "List the holiday calendars kept, and exit."),
-             nullptr,
+             "[NAME]",
+             AtMostOne,
+             //: --help: the option --list-holidays [NAME]. Keep "Days off in NAME" as the window's
+             //: menu item is translated.
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "List the holiday calendars kept, or the events of the calendar\n"
+                               "NAME, each marked as a day off or not (the window's calendar\n"
+                               "menu chooses which: \"Days off in NAME\"), and exit."),
+             //: A refused command line: --list-holidays was given more than one name.
+             QT_TRANSLATE_NOOP("CommandLine", "--list-holidays takes one calendar's name at most."),
              HolidayCommands::list},
             {{"remove-holidays"},
              "NAME",
@@ -198,9 +204,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (const QString calendar = QStringLiteral("calendar"); parser.isSet(calendar)) {
         line.calendar = calendarNamed(parser.value(calendar));
         if (!line.calendar) {
-            //: A refused command line. %1: the calendar's name as typed; keep the three names after
+            //: A refused command line. %1: the calendar's name as typed; keep the four names after
             //: the colon in English: the program reads them so.
-            line.error = tr("Unknown calendar '%1': gregorian, persian or islamic.")
+            line.error = tr("Unknown calendar '%1': gregorian, persian, islamic or hebrew.")
                                  .arg(parser.value(calendar));
             return line;
         }
@@ -226,8 +232,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const Command *command = asked.isEmpty() ? nullptr : asked.first();
     const Command::Values values = command ? command->values : None;
     const QStringList positional = unmarked(parser.positionalArguments());
-    const bool takesPositional = values == Two || values == OneOrMore;
-    if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty()))
+    const bool takesPositional = values == Two || values == OneOrMore || values == AtMostOne;
+    if ((values == Two && positional.size() != 2) || (values == OneOrMore && positional.isEmpty())
+        || (values == AtMostOne && positional.size() > 1))
         line.error = tr(command->valuesRefused);
     else if (!takesPositional && !positional.isEmpty())
         //: A refused command line. %1: the argument that no option takes.

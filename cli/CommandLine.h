@@ -32,7 +32,7 @@ struct CommandInput
 // without a handler (--iso, --calendar) changes how the others answer.
 struct Command
 {
-    enum class Values { None, OwnValue, Two, OneOrMore };
+    enum class Values { None, OwnValue, Two, OneOrMore, AtMostOne };
 
     QStringList names; // "h", "help": one letter with one dash, a word with two
     const char *valueNames; // as --help shows them: "DATE DATE"

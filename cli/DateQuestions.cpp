@@ -52,7 +52,7 @@ std::variant<QDate, QString> DateQuestions::readDate(const QString &text) const
     // The region's dates are in the calendar the answers are written in.
     const QLocale &region = m_context.regions().dates;
     const auto read = [&](const QString &format) {
-        return region.toDate(typed, withoutDirectionMarks(format), m_context.calendar());
+        return m_context.calendar().toDate(typed, region, withoutDirectionMarks(format));
     };
     if (const QDate full = read(fourDigitYearDateFormat(region)); full.isValid())
         return full;
@@ -117,6 +117,9 @@ int answer(const CommandInput &input, Question question)
         for (const HolidayStore::Skipped &calendar : read.skipped)
             input.errors << "daywright: holiday calendar skipped: "
                          << HolidayTexts::refused(calendar.name, calendar.reason) << '\n';
+        for (const HolidayStore::Skipped &choice : read.unreadChoices)
+            input.errors << "daywright: " << HolidayTexts::unreadChoice(choice.name, choice.reason)
+                         << '\n';
         return input.store.merged(read.calendars);
     };
     const DateQuestions questions(input.context,

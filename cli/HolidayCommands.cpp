@@ -4,10 +4,14 @@
 #include "HolidayCommands.h"
 
 #include "CommandLine.h"
+#include "DayContext.h"
 #include "HolidayStore.h"
 #include "HolidayTexts.h"
 
+#include <QCollator>
 #include <QTextStream>
+
+#include <algorithm>
 
 int HolidayCommands::importFiles(const CommandInput &input)
 {
@@ -15,7 +19,7 @@ int HolidayCommands::importFiles(const CommandInput &input)
     for (const QString &path : input.line.values) {
         const auto result = input.store.import(path);
         if (const auto *imported = std::get_if<HolidayStore::Imported>(&result)) {
-            input.out << HolidayTexts::imported(imported->name, imported->holidays.dayCount(),
+            input.out << HolidayTexts::imported(imported->name, imported->daysOff,
                                                 imported->skipped)
                       << Qt::endl;
         } else {
@@ -31,8 +35,39 @@ int HolidayCommands::importFiles(const CommandInput &input)
 
 int HolidayCommands::list(const CommandInput &input)
 {
-    for (const QString &name : input.store.names())
-        input.out << name << Qt::endl;
+    if (input.line.values.isEmpty()) {
+        for (const QString &name : input.store.names())
+            input.out << name << Qt::endl;
+        return 0;
+    }
+    const QString &name = input.line.values.first();
+    const auto sources = input.store.sources();
+    const auto source = std::find_if(sources.begin(), sources.end(),
+                                     [&name](const auto &each) { return each->name() == name; });
+    if (source == sources.end()) {
+        //: On standard error; %1: the name given for a holiday calendar
+        input.errors << tr("daywright: no holiday calendar is named '%1'").arg(name) << Qt::endl;
+        return 1;
+    }
+    const std::variant<Holidays, QString> read = (*source)->holidaysWithin({});
+    if (const auto *why = std::get_if<QString>(&read)) {
+        input.errors << "daywright: " << HolidayTexts::refused(name, *why) << Qt::endl;
+        return 1;
+    }
+    const auto choice = input.store.notCounted(name);
+    if (const auto *why = std::get_if<QString>(&choice))
+        input.errors << "daywright: " << HolidayTexts::unreadChoice(name, *why) << Qt::endl;
+    const auto *notCounted = std::get_if<QSet<QString>>(&choice);
+    QStringList events = std::get<Holidays>(read).eventNames();
+    std::sort(events.begin(), events.end(), QCollator(input.context.regions().dates));
+    for (const QString &event : events) {
+        input.out << (notCounted && notCounted->contains(event)
+                              //: --list-holidays NAME, for an event left out; %1: its name
+                              ? tr("%1: not a day off").arg(event)
+                              //: --list-holidays NAME, for an event that counts; %1: its name
+                              : tr("%1: day off").arg(event))
+                  << Qt::endl;
+    }
     return 0;
 }
 

@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -19,6 +22,9 @@
 namespace {
 
 const QString suffix = QStringLiteral(".ics");
+// Beside national.ics, national.days-off.json: {"notCounted": ["Valentine's Day"]}.
+const QString choiceSuffix = QStringLiteral(".days-off.json");
+const QString notCountedKey = QStringLiteral("notCounted");
 
 } // namespace
 
@@ -41,6 +47,11 @@ QString HolidayStore::pathOf(const QString &name) const
     return m_folder + u'/' + name + suffix;
 }
 
+QString HolidayStore::choicePathOf(const QString &name) const
+{
+    return m_folder + u'/' + name + choiceSuffix;
+}
+
 std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString &path) const
 {
     const QString name = QFileInfo(path).completeBaseName();
@@ -57,9 +68,10 @@ std::variant<HolidayStore::Imported, QString> HolidayStore::import(const QString
     const HolidayFile file = HolidayFile::fromText(text);
     if (file.isRefused())
         return file.refusal();
-    if (const QString why = keep(name, text); !why.isEmpty())
+    if (const QString why = keep(pathOf(name), text); !why.isEmpty())
         return why;
-    return Imported {name, file.holidays(), file.skipped()};
+    return Imported {name, file.holidays(), counted(name, file.holidays()).dayCount(),
+                     file.skipped()};
 }
 
 // The calendar's name is its file's, and what lists and removes it is a line of text.
@@ -79,7 +91,7 @@ QString HolidayStore::whyUnusable(const QString &name)
     return {};
 }
 
-QString HolidayStore::keep(const QString &name, const QByteArray &text) const
+QString HolidayStore::keep(const QString &path, const QByteArray &text) const
 {
     if (!QDir().mkpath(m_folder)) {
         const QString systemSays = qt_error_string(errno);
@@ -87,7 +99,7 @@ QString HolidayStore::keep(const QString &name, const QByteArray &text) const
         return tr("the folder %1 cannot be made: %2")
                 .arg(m_folder, obstacle(systemSays, text.size()));
     }
-    QSaveFile copy(pathOf(name));
+    QSaveFile copy(path);
     const auto cannotWrite = [&](const QString &systemSays) {
         //: Why a holiday file is not stored. %1: the file; %2: the system's reason.
         return tr("%1 cannot be written: %2")
@@ -138,7 +150,46 @@ QStringList HolidayStore::names() const
 
 bool HolidayStore::remove(const QString &name) const
 {
-    return names().contains(name) && QFile::remove(pathOf(name));
+    if (!names().contains(name) || !QFile::remove(pathOf(name)))
+        return false;
+    // Left behind, it would choose for a later calendar of the same name.
+    QFile::remove(choicePathOf(name));
+    return true;
+}
+
+std::variant<QSet<QString>, QString> HolidayStore::notCounted(const QString &name) const
+{
+    QFile file(choicePathOf(name));
+    if (!file.exists())
+        return QSet<QString>(); // never chosen: every event counts
+    if (!file.open(QIODevice::ReadOnly))
+        //: Why a calendar's choice of days off is not used; %1: its file, %2: what the system says
+        return tr("%1 cannot be read: %2").arg(file.fileName(), file.errorString());
+    const QJsonValue listed = QJsonDocument::fromJson(file.readAll()).object().value(notCountedKey);
+    const QJsonArray names = listed.toArray();
+    const auto isName = [](const QJsonValue &each) { return each.isString(); };
+    if (!listed.isArray() || !std::all_of(names.begin(), names.end(), isName))
+        //: Why a calendar's choice of days off is not used; %1: its file
+        return tr("%1 is damaged").arg(file.fileName());
+    QSet<QString> chosen;
+    for (const QJsonValue &each : names)
+        chosen.insert(each.toString());
+    return chosen;
+}
+
+QString HolidayStore::setNotCounted(const QString &name, const QSet<QString> &names) const
+{
+    QStringList listed(names.cbegin(), names.cend());
+    listed.sort(); // the same choice, the same file
+    const QJsonObject choice {{notCountedKey, QJsonArray::fromStringList(listed)}};
+    return keep(choicePathOf(name), QJsonDocument(choice).toJson());
+}
+
+Holidays HolidayStore::counted(const QString &name, const Holidays &holidays) const
+{
+    const auto choice = notCounted(name);
+    const auto *names = std::get_if<QSet<QString>>(&choice);
+    return names ? holidays.without(*names) : holidays;
 }
 
 std::vector<std::unique_ptr<HolidaySource>> HolidayStore::sources() const
@@ -158,6 +209,8 @@ HolidayStore::Loaded HolidayStore::load(const DateRange &range) const
             loaded.skipped.append({source->name(), *reason});
         else
             loaded.calendars.insert(source->name(), std::get<Holidays>(read));
+        if (const auto choice = notCounted(source->name()); std::holds_alternative<QString>(choice))
+            loaded.unreadChoices.append({source->name(), std::get<QString>(choice)});
     }
     return loaded;
 }
@@ -166,6 +219,6 @@ Holidays HolidayStore::merged(const QMap<QString, Holidays> &calendars) const
 {
     Holidays all;
     for (const QString &name : names())
-        all.merge(calendars.value(name));
+        all.merge(counted(name, calendars.value(name)));
     return all;
 }

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,7 @@ public:
     {
         QString name;
         Holidays holidays; // all of them, read from the file once
+        qint64 daysOff = 0; // the holiday days that count, by the calendar's kept choice
         QStringList skipped; // the events that gave no holiday, and why
     };
     // Reads the file and stores a copy under its base name, replacing a calendar of that name;
@@ -45,8 +47,19 @@ public:
 
     QStringList names() const;
     bool contains(const QString &name) const { return names().contains(name); }
-    // False where no calendar has the name, or it cannot be removed.
+    // False where no calendar has the name, or it cannot be removed. Its choice of days off goes
+    // with it.
     bool remove(const QString &name) const;
+
+    // The event names (SUMMARY) of a calendar that are no days off, as the user chose them, or why
+    // the choice cannot be read. The choice is kept beside the calendar and outlives an import of
+    // the same name: a name the new file lacks does nothing, a new one counts.
+    std::variant<QSet<QString>, QString> notCounted(const QString &name) const;
+    // Why the choice cannot be kept, or nothing.
+    QString setNotCounted(const QString &name, const QSet<QString> &names) const;
+    // A calendar's holidays less those it does not count; all of them where its choice cannot be
+    // read.
+    Holidays counted(const QString &name, const Holidays &holidays) const;
 
     // The kept calendars, by name.
     std::vector<std::unique_ptr<HolidaySource>> sources() const;
@@ -60,20 +73,22 @@ public:
     {
         QMap<QString, Holidays> calendars; // by name
         QList<Skipped> skipped; // each calendar that can no longer be read
+        QList<Skipped> unreadChoices; // each calendar whose choice of days off cannot be read
     };
-    // Every kept calendar's holidays within the range. One that can no longer be read is skipped
-    // and left in place.
+    // Every kept calendar's holidays within the range, counted or not. One that can no longer be
+    // read is skipped and left in place.
     Loaded load(const DateRange &range = {}) const;
-    // The calendars' holidays together, a day that two make a holiday counted once, with both
-    // names in the order the store lists the calendars.
+    // The calendars' holidays that count together, a day that two make a holiday counted once,
+    // with both names in the order the store lists the calendars.
     Holidays merged(const QMap<QString, Holidays> &calendars) const;
 
 private:
     QString pathOf(const QString &name) const;
+    QString choicePathOf(const QString &name) const;
     // Why a file's base name makes no calendar name the store can list and remove, or nothing.
     static QString whyUnusable(const QString &name);
-    // Writes the copy whole or not at all; why not, or nothing.
-    QString keep(const QString &name, const QByteArray &text) const;
+    // Writes the file whole or not at all; why not, or nothing.
+    QString keep(const QString &path, const QByteArray &text) const;
     // What keeps bytes from being written in the folder, else what the system said.
     QString obstacle(const QString &systemSays, qsizetype bytes) const;
 

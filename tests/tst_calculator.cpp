@@ -4,6 +4,7 @@
 #include "DayContext.h"
 #include "FakeControls.h"
 #include "FixedTexts.h"
+#include "ResultTexts.h"
 #include "Settings.h"
 
 #include <QSettings>
@@ -379,6 +380,8 @@ private slots:
         QCOMPARE(nextRun(), std::pair(CalendarSystem::Persian, true)); // the region's own
         context->setCalendarSystem(CalendarSystem::Islamic); // the run's own, chosen again
         QCOMPARE(nextRun().first, CalendarSystem::Islamic);
+        context->setCalendarSystem(CalendarSystem::Hebrew);
+        QCOMPARE(nextRun().first, CalendarSystem::Hebrew);
         QSettings(QCoreApplication::applicationName()).setValue("calendar/system", "julian");
         QCOMPARE(nextRun().first, CalendarSystem::Persian);
     }
@@ -434,6 +437,21 @@ private slots:
         row(britain, {2026, 7, 16}, {2026, 8, 14},
             "30/01/1448 to 29/02/1448: 29 days (4 weeks 1 day; 1 month 0 days), 21 working days",
             islamic);
+        // Hebrew years as people count them: from 30 Adar I 5784 a year on is 29 Adar 5785, and
+        // 5784 has thirteen months; 1 Tishrei 5785 is 3 October 2024, 5807's 1 October 2046.
+        const auto hebrew = CalendarSystem::Hebrew;
+        row(britain, {2024, 3, 10}, {2025, 3, 29},
+            "30/06/5784 to 29/06/5785: 384 days (54 weeks 6 days; 1 year 0 months 0 days), 275 "
+            "working days",
+            hebrew);
+        row(britain, {2024, 1, 25}, {2025, 2, 12},
+            "15/05/5784 to 14/05/5785: 384 days (54 weeks 6 days; 12 months 28 days), 274 "
+            "working days",
+            hebrew);
+        row(QLocale("he_IL"), {2024, 10, 3}, {2046, 10, 1},
+            "1.1.5785 to 1.1.5807: 8033 days (1147 weeks 4 days; 22 years 0 months 0 days), 5736 "
+            "working days (1 holiday)",
+            hebrew);
     }
 
     // Through the calculator, which counts by the context's working week and holidays.
@@ -454,6 +472,66 @@ private slots:
         QFETCH(QDate, to);
         calculator->datePointed(to);
         QTEST(controls.spanSummary, "summary");
+    }
+
+    // Every year's Rosh Hashana and length from 1753 to 9999, against the published rules worked
+    // afresh: the molad of Tishrei counted in months of the 19-year cycle and in parts from
+    // BaHaRaD, then the four postponements, one by one.
+    void hebrewYearsFollowThePublishedRules()
+    {
+        const qint64 day = 25920, hour = 1080, month = 29 * day + 12 * hour + 793;
+        const auto leap
+                = [](int year) { return QList {0, 3, 6, 8, 11, 14, 17}.contains(year % 19); };
+        const auto roshHashana = [&](int year) { // days from the Sunday of the epoch's week
+            qint64 months = (year - 1) / 19 * 235;
+            for (int y = (year - 1) / 19 * 19 + 1; y < year; ++y)
+                months += leap(y) ? 13 : 12;
+            const qint64 molad = day + 5 * hour + 204 + months * month; // from Saturday 6 p.m.
+            const qint64 days = molad / day, time = molad % day, weekday = days % 7; // 0 Sunday
+            if (!leap(year) && weekday == 2 && time >= 9 * hour + 204)
+                return days + 2; // GaTaRaD: Thursday
+            if (leap(year - 1) && weekday == 1 && time >= 15 * hour + 589)
+                return days + 1; // BeTUTaKPaT: Tuesday
+            const qint64 delayed = days + (time >= 18 * hour ? 1 : 0); // molad zaken
+            return QList<qint64> {0, 3, 5}.contains(delayed % 7) ? delayed + 1 : delayed; // ADU
+        };
+        const Calendar &hebrew = calendarOf(CalendarSystem::Hebrew);
+        const qint64 epoch = QDate(2024, 10, 3).toJulianDay() - roshHashana(5785);
+        for (int year = 5513; year <= 13760; ++year) {
+            const qint64 start = roshHashana(year), length = roshHashana(year + 1) - start;
+            int days = 0;
+            for (int m = 1; m <= hebrew.monthsInYear(year); ++m)
+                days += hebrew.daysInMonth(year, m);
+            QCOMPARE(hebrew.dateFromParts(year, 1, 1).toJulianDay(), epoch + start);
+            QCOMPARE(days, length);
+            QCOMPARE(hebrew.monthsInYear(year), length > 355 ? 13 : 12);
+        }
+    }
+
+    // Written and read as the region writes them: Hebrew names under Hebrew, English elsewhere.
+    void hebrewDatesAreWrittenAsTheRegionWrites_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("written");
+        const auto row = [](const char *locale, QDate date, const char *written) {
+            QTest::newRow(written) << QLocale(locale) << date << QString::fromUtf8(written);
+        };
+        row("en_GB", {2024, 3, 24}, "Sunday, 14 Adar II 5784");
+        row("en_GB", {2024, 3, 10}, "Sunday, 30 Adar I 5784");
+        row("en_US", {2025, 3, 14}, "Friday, Adar 14, 5785");
+        row("he_IL", {2024, 3, 24}, "יום ראשון, 14 באדר ב׳ 5784");
+        row("he_IL", {2046, 10, 1}, "יום שני, 1 בתשרי 5807");
+        row("ar_EG", {2024, 11, 3}, "الأحد، ٢ Heshvan ٥٧٨٥");
+    }
+    void hebrewDatesAreWrittenAsTheRegionWrites()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDate, date);
+        const Calendar &hebrew = calendarOf(CalendarSystem::Hebrew);
+        QTEST(hebrew.toString(date, locale, QLocale::LongFormat), "written");
+        const QString numeric = hebrew.toString(date, locale, fourDigitYearDateFormat(locale));
+        QCOMPARE(hebrew.toDate(numeric, locale, fourDigitYearDateFormat(locale)), date);
     }
 
     // Counts go into the sentences and the day box whole, without the region's group separators.

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
@@ -584,7 +585,9 @@ private slots:
         QWidget *tip = *std::ranges::find(shown, "qtooltip_label", &QObject::objectName);
         QCOMPARE(QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name),
                  "<b>Bold</b> & day\nChristmas Day");
-        auto *menu = window->findChild<HolidayActions *>()->actions().last()->menu<QMenu *>();
+        const QList<QAction *> actions = calendar()->actions();
+        auto *menu
+                = (*std::ranges::find(actions, "Remove holidays", &QAction::text))->menu<QMenu *>();
         for (const bool agree : {false, true}) {
             menu->popup(window->geometry().center());
             QCOMPARE(QAccessible::queryAccessibleInterface(menu)->child(0)->text(QAccessible::Name),
@@ -602,6 +605,46 @@ private slots:
             QCOMPARE(asked, "Remove the holiday calendar “R&D”?");
             QCOMPARE(context->holidays().names(QDate(2026, 12, 25)).size(), agree ? 1 : 2);
         }
+    }
+
+    // "Days off in NAME…" lists the calendar's events as the region sorts them, each checked until
+    // unchecked. Escape changes nothing; an event unchecked from the keyboard and kept with OK,
+    // also for the window opened again, is neither counted nor named, nor is a day it alone makes.
+    void uncheckedEventsAreNoHolidays()
+    {
+        QByteArray text = christmasCalendar();
+        text.replace("END:VCALENDAR",
+                     "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;VALUE=DATE:20261224\r\n"
+                     "DTEND;VALUE=DATE:20261227\r\nSUMMARY:Ángel break\r\n"
+                     "END:VEVENT\r\nEND:VCALENDAR");
+        storeAndOpen({{"R&D", text}});
+        QTRY_VERIFY(!context->holidays().isEmpty());
+        const QList<QAction *> menu = calendar()->actions();
+        QAction *daysOff = *std::ranges::find(menu, "Days off in R&&D…", &QAction::text);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            QObject answering;
+            QStringList listed;
+            QTimer::singleShot(0, &answering, [&] {
+                auto *list = QApplication::activeModalWidget()->findChild<QListWidget *>();
+                for (int row = 0; row < list->count(); ++row)
+                    listed << list->item(row)->text() + char('0' + list->item(row)->checkState());
+                QTest::keyClick(list, Qt::Key_Space);
+                QTest::keyClick(list, key);
+            });
+            daysOff->trigger();
+            QCOMPARE(listed, QStringList({"Ángel break2", "Christmas Day2"}));
+            QCOMPARE(context->holidays().names({2026, 12, 24}).isEmpty(), key == Qt::Key_Return);
+        }
+        storeAndOpen({});
+        chooseFromTheList(1);
+        clickDay(QDate(2026, 12, 21));
+        QTRY_VERIFY(!context->holidays().isEmpty());
+        clickDay(QDate(2026, 12, 31));
+        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->text(),
+                 "21/12/2026 to 31/12/2026: 10 days (1 week 3 days), 7 working days (1 holiday)");
+        calendar()->setSelectedDate(QDate(2026, 12, 24));
+        QCOMPARE(QAccessible::queryAccessibleInterface(monthPage())->text(QAccessible::Value),
+                 "Thursday, 24 December 2026");
     }
 
     // The calendar given at start is used by answers and the year view; one chosen from the menu
@@ -622,6 +665,10 @@ private slots:
         QAction *weekNumbers = *std::ranges::find(actions, "Week numbers", &QAction::text);
         weekNumbers->trigger();
         QCOMPARE(page->text(QAccessible::Value), "Monday, 24 Esfand 1405, week 11");
+        (*std::ranges::find(actions, "Hebrew", &QAction::text))->trigger();
+        QCOMPARE(page->text(QAccessible::Value), "Monday, 6 Adar II 5787, week 11");
+        QCOMPARE(calendar()->findChild<QLabel *>("spanSummary")->accessibleName().left(24),
+                 "25/03/5787 to 06/07/5787");
         // The menu shows what the context holds, whoever changed it.
         context->setWeekNumbersShown(false);
         context->setCalendarSystem(CalendarSystem::Islamic);

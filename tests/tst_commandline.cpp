@@ -69,6 +69,34 @@ private slots:
         QTEST(answer.text, "text");
     }
 
+    // Hebrew dates by their month's name, in the region's language or English, or by number.
+    void hebrewDatesAreReadByNameOrNumber_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read"); // ISO 8601, or why it is no date
+        const auto row = [](const char *region, const char *typed, const char *read) {
+            QTest::newRow(typed) << region << QString::fromUtf8(typed) << read;
+        };
+        row("en_GB", "15 Adar II 5784", "2024-03-25");
+        row("he_IL", "15 אדר ב׳ 5784", "2024-03-25");
+        row("he_IL", "1 tishrei 5807", "2046-10-01");
+        row("en_US", "7/15/5784", "2024-03-25");
+        row("en_GB", "15 Adar 5784", "'15 Adar 5784' is no date"); // Adar I or Adar II
+        row("en_US", "7/15/84", "'7/15/84' has a two-digit year: please write the whole year");
+    }
+    void hebrewDatesAreReadByNameOrNumber()
+    {
+        QFETCH(QString, region);
+        DayContext context([] { return today; }, RegionalSettings::of(QLocale(region)));
+        context.setCalendarSystem(CalendarSystem::Hebrew);
+        QFETCH(QString, typed);
+        const auto read = DateQuestions(context).readDate(typed);
+        QTEST(read.index() == 0 ? std::get<QDate>(read).toString(Qt::ISODate)
+                                : std::get<QString>(read),
+              "read");
+    }
+
     // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
     // value included, beside the program's own. The first command given answers, its values
     // checked.
@@ -88,7 +116,7 @@ private slots:
                     << option.split(u' ') + QStringList {"--version"} << "version";
         QTest::newRow("help first") << QStringList {"--help", "--between", "a", "b"} << "help";
         QTest::newRow("a third date") << QStringList {"--between", "a", "b", "c"} << "";
-        QTest::newRow("a stray value") << QStringList {"--list-holidays", "x"} << "";
+        QTest::newRow("a stray value") << QStringList {"--list-holidays", "x", "y"} << "";
     }
     void theTableReadsTheCommandLine()
     {
@@ -127,6 +155,8 @@ private slots:
             "The number of days from 2026-12-19 to 2027-01-06 is  18");
         row("LC_ALL=en_GB.UTF-8", "--calendar persian --between 2025-03-20 01/01/1405", 0,
             "The number of days from 30/12/1403 to 01/01/1405 is  366");
+        row("LC_ALL=he_IL.UTF-8", "--calendar hebrew --between 2024-03-24 15.7.5784", 0,
+            "The number of days from 14.7.5784 to 15.7.5784 is  1");
         row("", "--days-from today 2.5", 1,
             "daywright: Date box error, please enter a whole number\n");
         row("LC_ALL=en_US.UTF-8", "--between 12/19/26 today", 2,

@@ -228,6 +228,31 @@ private slots:
         QCOMPARE(store.names(), QStringList {"national"});
     }
 
+    // A day that only names left out make is no holiday, whether one day or a 400-year series
+    // makes it (to 9999: 20 days); one that a counted name shares stays, named by it alone.
+    void namesLeftOutGiveNoDays_data()
+    {
+        QTest::addColumn<QStringList>("leftOut");
+        QTest::addColumn<QStringList>("names"); // on 25 December 2026 and 2426
+        QTest::addColumn<int>("days");
+        QTest::newRow("none") << QStringList() << QStringList {"Day|Series", "Series"} << 20;
+        QTest::newRow("the day's") << QStringList {"Day"} << QStringList {"Series", "Series"} << 20;
+        QTest::newRow("the series'") << QStringList {"Series"} << QStringList {"Day", ""} << 1;
+        QTest::newRow("both") << QStringList {"Series", "Day"} << QStringList {"", ""} << 0;
+    }
+    void namesLeftOutGiveNoDays()
+    {
+        QFETCH(QStringList, leftOut);
+        Holidays holidays;
+        holidays.add({2026, 12, 25}, "Day");
+        holidays.addEvery400Years({2026, 12, 25}, "Series");
+        const Holidays counted = holidays.without({leftOut.cbegin(), leftOut.cend()});
+        QTEST(QStringList({counted.names({2026, 12, 25}).join(u'|'),
+                           counted.names({2426, 12, 25}).join(u'|')}),
+              "names");
+        QTEST(int(counted.dayCount()), "days");
+    }
+
     // What cannot be kept, for its name or for the folder, is refused with the reason, naming the
     // folder and what is in its way.
     void whatCannotBeKeptSaysWhy_data()

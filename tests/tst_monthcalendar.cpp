@@ -285,7 +285,7 @@ private slots:
     void otherCalendarsMonthsStartUnderTheirWeekdays()
     {
         const MonthGrid grid(QRect(0, 0, 800, 400), QDate(2025, 2, 19), Qt::Monday, QSize(2, 1),
-                             false, QCalendar(QCalendar::System::Jalali));
+                             false, calendarOf(CalendarSystem::Persian));
         QCOMPARE(grid.dayRect(QDate(2025, 3, 21)).left(), grid.weekdayRect(1, 4).left());
         QCOMPARE(grid.daysInMonth(0), 30);
     }
@@ -371,6 +371,28 @@ private slots:
         months->actions().at(2 + 2)->trigger();
         QTEST(firstMonth, "firstMonth");
         QCOMPARE(picks->count(), 0);
+    }
+
+    // The menu lists the year's own months, thirteen in a leap year, and follows its year box.
+    void theMonthJumpListsTheYearsMonths()
+    {
+        context->setCalendarSystem(CalendarSystem::Hebrew);
+        press(Qt::AltModifier | Qt::Key_M);
+        auto *months = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const auto names = [months] {
+            QStringList names;
+            for (const QAction *month : months->actions().mid(2))
+                names << month->text();
+            return names.join(u',');
+        };
+        QCOMPARE(names(),
+                 "Tishrei,Heshvan,Kislev,Tevet,Shevat,Adar I,Adar II,Nisan,Iyar,Sivan,"
+                 "Tammuz,Av,Elul");
+        months->findChild<QSpinBox *>()->setValue(5788);
+        QCOMPARE(names(),
+                 "Tishrei,Heshvan,Kislev,Tevet,Shevat,Adar,Nisan,Iyar,Sivan,Tammuz,Av,Elul");
+        months->actions().at(2 + 6)->trigger();
+        QCOMPARE(firstMonth, QDate(2028, 3, 28)); // 1 Nisan 5788, a fortnight before Passover
     }
 
     // However the year field was left, the menu opens again on the shown month in its list.
@@ -474,6 +496,18 @@ private slots:
             {2026, 5, 18}, 0, islamic);
         row("a year back from a common year's end", {2027, 6, 5}, control | Qt::Key_PageUp,
             {2026, 6, 15}, {2026, 5, 18}, 0, islamic);
+        // Hebrew months by name: 5784 has Adar I (30 days, to 10 March 2024) and Adar II, 5785
+        // Adar (29 days, from 1 March 2025).
+        const auto hebrew = CalendarSystem::Hebrew;
+        row("Adar I to Adar II", {2024, 3, 10}, Qt::Key_PageDown, {2024, 4, 8}, {2024, 2, 10}, 0,
+            hebrew);
+        row("a year on from Adar I", {2024, 3, 10}, control | Qt::Key_PageDown, {2025, 3, 29},
+            {2024, 4, 9}, 0, hebrew);
+        row("a year on from Adar II", {2024, 3, 25}, control | Qt::Key_PageDown, {2025, 3, 15},
+            {2024, 4, 9}, 0, hebrew);
+        row("a year back from Adar", {2025, 3, 15}, control | Qt::Key_PageUp, {2024, 3, 25},
+            {2024, 3, 11}, 0, hebrew);
+        row("end of Adar I", {2024, 2, 10}, Qt::Key_End, {2024, 3, 10}, {2024, 2, 10}, 0, hebrew);
     }
     void keysMoveTheSelectionAndReturnPicksIt()
     {
@@ -496,15 +530,16 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("Persian") << CalendarSystem::Persian << "Dey 1131";
         QTest::newRow("Islamic") << CalendarSystem::Islamic << "Safar 1166";
+        QTest::newRow("Hebrew") << CalendarSystem::Hebrew << "Tevet 5513";
     }
     void otherCalendarsEndTheRangeMidMonth()
     {
         QFETCH(CalendarSystem, system);
         context->setCalendarSystem(system);
-        const QCalendar other = calendarOf(system);
+        const Calendar &other = calendarOf(system);
         const QDate first(1753, 1, 1), last(9999, 12, 31);
         calendar->setSelectedDate(first);
-        const QDate firstMonthStart = first.addDays(1 - first.day(other));
+        const QDate firstMonthStart = other.firstOfMonth(first);
         QVERIFY(firstMonthStart < first && !page->dayRect(firstMonthStart).isNull());
         QVERIFY(pixelsOf(page->dayRect(firstMonthStart), &DayColours::unavailable) > 0);
         QSignalSpy pointed(calendar, &MonthCalendar::highlighted);
@@ -520,9 +555,9 @@ private slots:
         QCOMPARE(monthJump->activeAction()->text(), monthName);
         QTest::keyClick(monthJump, Qt::Key_Down);
         QTest::keyClick(monthJump, Qt::Key_Return);
-        QCOMPARE(firstMonth, firstMonthStart.addMonths(1, other));
+        QCOMPARE(firstMonth, other.addMonths(firstMonthStart, 1));
         calendar->setSelectedDate(last);
-        const QDate lastMonthEnd = last.addDays(last.daysInMonth(other) - last.day(other));
+        const QDate lastMonthEnd = last.addDays(other.daysInMonth(last) - other.day(last));
         QVERIFY(lastMonthEnd > last && !page->dayRect(lastMonthEnd).isNull());
         click(page->dayRect(lastMonthEnd).center());
         press(Qt::Key_End);
