@@ -60,13 +60,13 @@ int HolidayCommands::list(const CommandInput &input)
     const auto *notCounted = std::get_if<QSet<QString>>(&choice);
     QStringList events = std::get<Holidays>(read).eventNames();
     std::sort(events.begin(), events.end(), QCollator(input.context.regions().dates));
+    //: --list-holidays NAME, for an event that counts; %1: its name
+    const QString dayOff = tr("%1: day off");
+    //: --list-holidays NAME, for an event left out; %1: its name
+    const QString notDayOff = tr("%1: not a day off");
     for (const QString &event : events) {
-        input.out << (notCounted && notCounted->contains(event)
-                              //: --list-holidays NAME, for an event left out; %1: its name
-                              ? tr("%1: not a day off").arg(event)
-                              //: --list-holidays NAME, for an event that counts; %1: its name
-                              : tr("%1: day off").arg(event))
-                  << Qt::endl;
+        const bool counted = !notCounted || !notCounted->contains(event);
+        input.out << (counted ? dayOff : notDayOff).arg(event) << Qt::endl;
     }
     return 0;
 }

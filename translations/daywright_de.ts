@@ -139,6 +139,11 @@
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
         <translation>Amtliche islamische Daten richten sich nach dem Mond und können um ein oder zwei Tage abweichen.</translation>
     </message>
+    <message>
+        <source>Hebrew</source>
+        <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarTexts</name>
@@ -220,7 +225,7 @@ short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
         <translation>Das Datum DAYS Tage nach DATE ausgeben, dazu die
-Zusammenfassung des Zeitraums. DATE ist 'today', ISO 8601
+Zusammenfassung des Zeitraums. DATE ist &apos;today&apos;, ISO 8601
 (2026-12-19) oder das Kurzformat und der Kalender Ihrer Region
 mit vollständiger Jahreszahl; DAYS wird so gelesen wie im
 Eingabefeld für die Tage, eine negative Anzahl zählt
@@ -232,22 +237,6 @@ For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
         <translation>Die Daten der Antworten in ISO 8601 (gregorianisch) ausgeben.
 Zum Beispiel: daywright --between 2026-12-19 2027-01-06</translation>
-    </message>
-    <message>
-        <source>Show and write dates, months and years in that calendar for
-this run: the window&apos;s and the answers&apos; own dates. Persian is
-the default in Iran and Afghanistan, and the window&apos;s Calendar
-menu keeps a choice for later runs. Islamic is the tabular
-calendar: official dates, which follow the moon, may differ by
-a day or two.</source>
-        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation>Daten, Monate und Jahre bei diesem Aufruf in diesem Kalender
-anzeigen und ausgeben: die eigenen Daten des Fensters und der
-Antworten. Im Iran und in Afghanistan ist Persisch
-voreingestellt, und das Menü „Kalender“ des Fensters merkt
-sich eine Wahl für spätere Aufrufe. Islamisch ist der
-tabellarische Kalender: Amtliche Daten richten sich nach dem
-Mond und können um ein oder zwei Tage abweichen.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
@@ -263,19 +252,9 @@ beenden.</translation>
         <translation>--import-holidays braucht die zu importierenden Dateien.</translation>
     </message>
     <message>
-        <source>List the holiday calendars kept, and exit.</source>
-        <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation>Die gespeicherten Feiertagskalender auflisten und beenden.</translation>
-    </message>
-    <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
         <translation>Den Feiertagskalender mit diesem Namen entfernen und beenden.</translation>
-    </message>
-    <message>
-        <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
-        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation>Unbekannter Kalender „%1“: gregorian, persian oder islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
@@ -293,7 +272,7 @@ Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
         <translation>daywright: %1
-'daywright --help' liefert weitere Informationen.
+&apos;daywright --help&apos; liefert weitere Informationen.
 </translation>
     </message>
     <message>
@@ -328,6 +307,34 @@ QT_SCALE_FACTOR skaliert das Fenster.
         <translation>daywright: Die Antwort konnte nicht geschrieben werden: %1
 </translation>
     </message>
+    <message>
+        <source>Show and write dates, months and years in that calendar for
+this run: the window&apos;s and the answers&apos; own dates. Persian is
+the default in Iran and Afghanistan, and the window&apos;s Calendar
+menu keeps a choice for later runs. Islamic is the tabular
+calendar: official dates, which follow the moon, may differ by
+a day or two. Hebrew years have 12 or 13 months (Adar I and
+Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
+        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the holiday calendars kept, or the events of the calendar
+NAME, each marked as a day off or not (the window&apos;s calendar
+menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
+        <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays takes one calendar&apos;s name at most.</source>
+        <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
+        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DateQuestions</name>
@@ -340,6 +347,19 @@ QT_SCALE_FACTOR skaliert das Fenster.
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
         <translation>„%1“ ist kein Datum</translation>
+    </message>
+</context>
+<context>
+    <name>DaysOffDialog</name>
+    <message>
+        <source>Days off in %1</source>
+        <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
+        <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -503,6 +523,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <translation>Nicht importiert, nichts wurde geändert:
 %1</translation>
     </message>
+    <message>
+        <source>Days off in %1…</source>
+        <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
+        <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayCommands</name>
@@ -515,6 +545,21 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
         <translation>daywright: Es gibt keinen Feiertagskalender namens „%1“, der entfernt werden könnte</translation>
+    </message>
+    <message>
+        <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
+        <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a day off</source>
+        <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: day off</source>
+        <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -607,6 +652,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
         <translation>der Datenträger mit %1 ist voll</translation>
     </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayTexts</name>
@@ -659,6 +714,11 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: which events are days off cannot be read (%2), so every event counts</source>
+        <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

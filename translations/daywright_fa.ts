@@ -139,6 +139,11 @@
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
         <translation>تاریخ‌های رسمی هجری قمری بر پایهٔ رؤیت ماه است و ممکن است یک یا دو روز تفاوت داشته باشد.</translation>
     </message>
+    <message>
+        <source>Hebrew</source>
+        <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarTexts</name>
@@ -219,7 +224,7 @@ short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
         <translation>چاپ تاریخی که DAYS روز با DATE فاصله دارد، و خلاصهٔ بازه.
-DATE یا 'today' است، یا به صورت ISO 8601 (2026-12-19)، یا در
+DATE یا &apos;today&apos; است، یا به صورت ISO 8601 (2026-12-19)، یا در
 قالب کوتاه و تقویم منطقهٔ شما با سال کامل؛ DAYS همان‌گونه که
 کادر روزها می‌خواند خوانده می‌شود، و عدد منفی به عقب می‌شمارد.</translation>
     </message>
@@ -229,21 +234,6 @@ For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
         <translation>نوشتن تاریخ‌های پاسخ به صورت ISO 8601، که میلادی است.
 برای نمونه: daywright --between 2026-12-19 2027-01-06</translation>
-    </message>
-    <message>
-        <source>Show and write dates, months and years in that calendar for
-this run: the window&apos;s and the answers&apos; own dates. Persian is
-the default in Iran and Afghanistan, and the window&apos;s Calendar
-menu keeps a choice for later runs. Islamic is the tabular
-calendar: official dates, which follow the moon, may differ by
-a day or two.</source>
-        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation>نمایش و نوشتن تاریخ‌ها، ماه‌ها و سال‌ها با آن تقویم در این
-اجرا: تاریخ‌های خود پنجره و پاسخ‌ها. در ایران و افغانستان
-هجری شمسی پیش‌فرض است، و منوی «تقویم» پنجره انتخاب را برای
-اجراهای بعدی نگه می‌دارد. هجری قمری همان تقویم جدولی است:
-تاریخ‌های رسمی که بر پایهٔ رؤیت ماه‌اند ممکن است یک یا دو
-روز تفاوت داشته باشند.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
@@ -258,19 +248,9 @@ holidays, which working days leave out, and exit.</source>
         <translation>--import-holidays به فایل‌هایی برای وارد کردن نیاز دارد.</translation>
     </message>
     <message>
-        <source>List the holiday calendars kept, and exit.</source>
-        <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation>نمایش فهرست تقویم‌های تعطیلات ذخیره‌شده، و خروج.</translation>
-    </message>
-    <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
         <translation>حذف تقویم تعطیلات با آن نام، و خروج.</translation>
-    </message>
-    <message>
-        <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
-        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation>تقویم ناشناختهٔ '%1': gregorian، persian یا islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
@@ -280,7 +260,7 @@ holidays, which working days leave out, and exit.</source>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation>آرگومان نامنتظرهٔ '%1'.</translation>
+        <translation>آرگومان نامنتظرهٔ &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>daywright: %1
@@ -288,7 +268,7 @@ Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
         <translation>daywright: %1
-برای اطلاعات بیشتر 'daywright --help' را اجرا کنید.
+برای اطلاعات بیشتر &apos;daywright --help&apos; را اجرا کنید.
 </translation>
     </message>
     <message>
@@ -323,18 +303,59 @@ QT_SCALE_FACTOR اندازهٔ پنجره را تغییر می‌دهد.
         <translation>daywright: پاسخ نوشته نشد: %1
 </translation>
     </message>
+    <message>
+        <source>Show and write dates, months and years in that calendar for
+this run: the window&apos;s and the answers&apos; own dates. Persian is
+the default in Iran and Afghanistan, and the window&apos;s Calendar
+menu keeps a choice for later runs. Islamic is the tabular
+calendar: official dates, which follow the moon, may differ by
+a day or two. Hebrew years have 12 or 13 months (Adar I and
+Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
+        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the holiday calendars kept, or the events of the calendar
+NAME, each marked as a day off or not (the window&apos;s calendar
+menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
+        <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays takes one calendar&apos;s name at most.</source>
+        <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
+        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DateQuestions</name>
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation>سالِ '%1' دورقمی است: لطفاً سال را کامل بنویسید</translation>
+        <translation>سالِ &apos;%1&apos; دورقمی است: لطفاً سال را کامل بنویسید</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation>'%1' تاریخ نیست</translation>
+        <translation>&apos;%1&apos; تاریخ نیست</translation>
+    </message>
+</context>
+<context>
+    <name>DaysOffDialog</name>
+    <message>
+        <source>Days off in %1</source>
+        <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
+        <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -496,6 +517,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <translation>وارد نشد و چیزی تغییر نکرد:
 %1</translation>
     </message>
+    <message>
+        <source>Days off in %1…</source>
+        <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
+        <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayCommands</name>
@@ -507,7 +538,22 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation>daywright: تقویم تعطیلاتی به نام '%1' برای حذف وجود ندارد</translation>
+        <translation>daywright: تقویم تعطیلاتی به نام &apos;%1&apos; برای حذف وجود ندارد</translation>
+    </message>
+    <message>
+        <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
+        <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a day off</source>
+        <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: day off</source>
+        <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -600,6 +646,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
         <translation>دیسکی که %1 روی آن است پر است</translation>
     </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayTexts</name>
@@ -649,6 +705,11 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
         <translation>؛ </translation>
+    </message>
+    <message>
+        <source>%1: which events are days off cannot be read (%2), so every event counts</source>
+        <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@
     <message>
         <source>Move the selection by a day or a week.</source>
         <extracomment>--help: what the arrow keys do on the calendar.</extracomment>
-        <translation>Déplacer la sélection d'un jour ou d'une semaine.</translation>
+        <translation>Déplacer la sélection d&apos;un jour ou d&apos;une semaine.</translation>
     </message>
     <message>
         <source>Page Up, Page Down</source>
@@ -39,7 +39,7 @@
     <message>
         <source>Move the selection by a month.</source>
         <extracomment>--help: what Page Up and Page Down do on the calendar.</extracomment>
-        <translation>Déplacer la sélection d'un mois.</translation>
+        <translation>Déplacer la sélection d&apos;un mois.</translation>
     </message>
     <message>
         <source>Ctrl+Page Up, Ctrl+Page Down</source>
@@ -49,7 +49,7 @@
     <message>
         <source>Move the selection by a year.</source>
         <extracomment>--help: what Ctrl with Page Up or Page Down does on the calendar.</extracomment>
-        <translation>Déplacer la sélection d'une année.</translation>
+        <translation>Déplacer la sélection d&apos;une année.</translation>
     </message>
     <message>
         <source>Home, End</source>
@@ -89,7 +89,7 @@
     <message>
         <source>Take the keyboard into the year box; Return or Escape goes back to the days.</source>
         <extracomment>--help: what Alt+Y does on the calendar.</extracomment>
-        <translation>Passer le clavier au champ de l'année ; Entrée ou Échap ramène aux jours.</translation>
+        <translation>Passer le clavier au champ de l&apos;année&#xa0;; Entrée ou Échap ramène aux jours.</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation>Ouvrir le menu du calendrier : jours fériés, numéros de semaine et calendrier affiché.</translation>
+        <translation>Ouvrir le menu du calendrier&#xa0;: jours fériés, numéros de semaine et calendrier affiché.</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,12 @@
     <message>
         <source>Official Islamic dates follow the moon and may differ by a day or two.</source>
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
-        <translation>Les dates musulmanes officielles suivent la lune et peuvent différer d'un ou deux jours.</translation>
+        <translation>Les dates musulmanes officielles suivent la lune et peuvent différer d&apos;un ou deux jours.</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -219,9 +224,9 @@ short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
         <translation>Afficher la date située DAYS jours après DATE, ainsi que le
-résumé de la période. Une DATE est 'today', ISO 8601
+résumé de la période. Une DATE est &apos;today&apos;, ISO 8601
 (2026-12-19) ou le format court et le calendrier de votre
-région avec l'année complète ; DAYS est lu comme le lit le
+région avec l&apos;année complète&#xa0;; DAYS est lu comme le lit le
 champ des jours, un nombre négatif comptant à rebours.</translation>
     </message>
     <message>
@@ -229,23 +234,7 @@ champ des jours, un nombre négatif comptant à rebours.</translation>
 For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
         <translation>Écrire les dates des réponses en ISO 8601, donc en grégorien.
-Par exemple : daywright --between 2026-12-19 2027-01-06</translation>
-    </message>
-    <message>
-        <source>Show and write dates, months and years in that calendar for
-this run: the window&apos;s and the answers&apos; own dates. Persian is
-the default in Iran and Afghanistan, and the window&apos;s Calendar
-menu keeps a choice for later runs. Islamic is the tabular
-calendar: official dates, which follow the moon, may differ by
-a day or two.</source>
-        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation>Afficher et écrire les dates, les mois et les années dans ce
-calendrier pour cette exécution : les dates propres à la
-fenêtre et aux réponses. Le persan est le calendrier par
-défaut en Iran et en Afghanistan, et le menu Calendrier de la
-fenêtre garde le choix pour les exécutions suivantes. Le
-musulman est le calendrier tabulaire : les dates officielles,
-qui suivent la lune, peuvent différer d'un ou deux jours.</translation>
+Par exemple&#xa0;: daywright --between 2026-12-19 2027-01-06</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
@@ -261,29 +250,19 @@ ouvrés excluent, puis quitter.</translation>
         <translation>--import-holidays nécessite les fichiers à importer.</translation>
     </message>
     <message>
-        <source>List the holiday calendars kept, and exit.</source>
-        <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation>Lister les calendriers de jours fériés conservés, puis quitter.</translation>
-    </message>
-    <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
         <translation>Supprimer le calendrier de jours fériés portant ce nom, puis quitter.</translation>
     </message>
     <message>
-        <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
-        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation>Calendrier « %1 » inconnu : gregorian, persian ou islamic.</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
         <extracomment>A refused command line. %1, %2: two option names, as between and list-holidays.</extracomment>
-        <translation>--%1 et --%2 sont incompatibles : n'en indiquez qu'une à la fois.</translation>
+        <translation>--%1 et --%2 sont incompatibles&#xa0;: n&apos;en indiquez qu&apos;une à la fois.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation>Argument « %1 » inattendu.</translation>
+        <translation>Argument «&#xa0;%1&#xa0;» inattendu.</translation>
     </message>
     <message>
         <source>daywright: %1
@@ -291,7 +270,7 @@ Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
         <translation>daywright: %1
-Saisissez 'daywright --help' pour plus d'informations.
+Saisissez &apos;daywright --help&apos; pour plus d&apos;informations.
 </translation>
     </message>
     <message>
@@ -307,24 +286,52 @@ the decimal and thousands separators of typed counts, LC_ALL both;
 QT_SCALE_FACTOR scales the window.
 </source>
         <extracomment>--help&apos;s text. %1: the options, each with its description; %2: the calendar&apos;s keys, each with what it does. Keep the option and variable names as they are.</extracomment>
-        <translation>Utilisation : daywright [--help] [--version] [options Qt comme -style NAME]
-Une calculatrice de dates : les jours d'aujourd'hui à une date, ou entre deux dates, en semaines et en jours.
+        <translation>Utilisation&#xa0;: daywright [--help] [--version] [options Qt comme -style NAME]
+Une calculatrice de dates&#xa0;: les jours d&apos;aujourd&apos;hui à une date, ou entre deux dates, en semaines et en jours.
 
-Options :
+Options&#xa0;:
 %1
-Touches du calendrier :
+Touches du calendrier&#xa0;:
 %2
-Environnement : LC_TIME (ou LANG) fixe le format des dates et les noms du calendrier, LC_NUMERIC
-les séparateurs décimal et des milliers des nombres saisis, LC_ALL les deux ;
-QT_SCALE_FACTOR met la fenêtre à l'échelle.
+Environnement&#xa0;: LC_TIME (ou LANG) fixe le format des dates et les noms du calendrier, LC_NUMERIC
+les séparateurs décimal et des milliers des nombres saisis, LC_ALL les deux&#xa0;;
+QT_SCALE_FACTOR met la fenêtre à l&apos;échelle.
 </translation>
     </message>
     <message>
         <source>daywright: the answer could not be written: %1
 </source>
         <extracomment>On standard error when the answer could not be written. %1: the system&apos;s reason.</extracomment>
-        <translation>daywright: impossible d'écrire la réponse : %1
+        <translation>daywright: impossible d&apos;écrire la réponse&#xa0;: %1
 </translation>
+    </message>
+    <message>
+        <source>Show and write dates, months and years in that calendar for
+this run: the window&apos;s and the answers&apos; own dates. Persian is
+the default in Iran and Afghanistan, and the window&apos;s Calendar
+menu keeps a choice for later runs. Islamic is the tabular
+calendar: official dates, which follow the moon, may differ by
+a day or two. Hebrew years have 12 or 13 months (Adar I and
+Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
+        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the holiday calendars kept, or the events of the calendar
+NAME, each marked as a day off or not (the window&apos;s calendar
+menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
+        <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays takes one calendar&apos;s name at most.</source>
+        <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
+        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -332,12 +339,25 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation>« %1 » a une année à deux chiffres : écrivez l'année complète</translation>
+        <translation>«&#xa0;%1&#xa0;» a une année à deux chiffres&#xa0;: écrivez l&apos;année complète</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation>« %1 » n'est pas une date</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date</translation>
+    </message>
+</context>
+<context>
+    <name>DaysOffDialog</name>
+    <message>
+        <source>Days off in %1</source>
+        <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
+        <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -370,7 +390,7 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>%1: %2</source>
         <extracomment>A skipped event named with why. %1: the event&apos;s name; %2: why, as &quot;cancelled&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -378,7 +398,7 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>Days from now</source>
         <extracomment>The calculation type drop-down&apos;s first item: counts from today to a picked date.</extracomment>
-        <translation>Jours à partir d'aujourd'hui</translation>
+        <translation>Jours à partir d&apos;aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Days between 2 dates</source>
@@ -388,17 +408,17 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>Click a date on the Calendar, alternatively enter a number of days and click the Caluculate Date button</source>
         <extracomment>The instruction label at start. &quot;Caluculate&quot; is the English text&apos;s own old misspelling: translate the meaning, and name the button as you translated it.</extracomment>
-        <translation>Cliquez sur une date du calendrier, ou bien saisissez un nombre de jours et cliquez sur le bouton « Calculer la date »</translation>
+        <translation>Cliquez sur une date du calendrier, ou bien saisissez un nombre de jours et cliquez sur le bouton «&#xa0;Calculer la date&#xa0;»</translation>
     </message>
     <message>
         <source>Click a date on the Calendar or enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after &quot;Days from now&quot; is chosen.</extracomment>
-        <translation>Cliquez sur une date du calendrier ou saisissez un nombre entier de jours et cliquez sur le bouton « Calculer la date »</translation>
+        <translation>Cliquez sur une date du calendrier ou saisissez un nombre entier de jours et cliquez sur le bouton «&#xa0;Calculer la date&#xa0;»</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after an answer from today.</extracomment>
-        <translation>Cliquez sur une date du calendrier, ou bien saisissez un nombre entier de jours et cliquez sur le bouton « Calculer la date »</translation>
+        <translation>Cliquez sur une date du calendrier, ou bien saisissez un nombre entier de jours et cliquez sur le bouton «&#xa0;Calculer la date&#xa0;»</translation>
     </message>
     <message>
         <source>Select first date</source>
@@ -408,7 +428,7 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>Select second date or enter a number of days in the Calculate Date box</source>
         <extracomment>The instruction label once the first date is picked. &quot;Calculate Date box&quot;: the day count box beside the Calculate Date button.</extracomment>
-        <translation>Sélectionnez la deuxième date ou saisissez un nombre de jours dans le champ à côté de « Calculer la date »</translation>
+        <translation>Sélectionnez la deuxième date ou saisissez un nombre de jours dans le champ à côté de «&#xa0;Calculer la date&#xa0;»</translation>
     </message>
     <message>
         <source>Select a new first date</source>
@@ -428,7 +448,7 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>Results will appear in this window</source>
         <extracomment>The results box before any answer.</extracomment>
-        <translation>Les résultats s'afficheront dans cette fenêtre</translation>
+        <translation>Les résultats s&apos;afficheront dans cette fenêtre</translation>
     </message>
     <message numerus="yes">
         <source>%1 is %2 days from %3</source>
@@ -454,7 +474,7 @@ QT_SCALE_FACTOR met la fenêtre à l'échelle.
     <message>
         <source>First date selected is %1</source>
         <extracomment>The results box once the first of two dates is picked. %1: that date.</extracomment>
-        <translation>Première date sélectionnée : %1</translation>
+        <translation>Première date sélectionnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Date box error, the date must lie between 1753 and 9999</source>
@@ -488,18 +508,28 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     </message>
     <message>
         <source>Remove the holiday calendar “%1”?</source>
-        <translation>Supprimer le calendrier de jours fériés « %1 » ?</translation>
+        <translation>Supprimer le calendrier de jours fériés «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Replace the holiday calendar “%1”?</source>
-        <translation>Remplacer le calendrier de jours fériés « %1 » ?</translation>
+        <translation>Remplacer le calendrier de jours fériés «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Not imported, nothing changed:
 %1</source>
         <extracomment>A warning when files could not be imported. %1: each file&apos;s name with why, one per line.</extracomment>
-        <translation>Non importé, rien n'a été modifié :
+        <translation>Non importé, rien n&apos;a été modifié&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>Days off in %1…</source>
+        <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
+        <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -507,12 +537,27 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: %1: %2</source>
         <extracomment>On standard error when a file is refused by --import-holidays. %1: the file; %2: why.</extracomment>
-        <translation>daywright: %1 : %2</translation>
+        <translation>daywright: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation>daywright: aucun calendrier de jours fériés nommé « %1 » à supprimer</translation>
+        <translation>daywright: aucun calendrier de jours fériés nommé «&#xa0;%1&#xa0;» à supprimer</translation>
+    </message>
+    <message>
+        <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
+        <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a day off</source>
+        <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: day off</source>
+        <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -530,22 +575,22 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a holiday file is refused: its text is not in the UTF-8 encoding.</extracomment>
-        <translation>ce n'est pas du texte UTF-8</translation>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>it is cut short: it does not end with END:VCALENDAR</source>
         <extracomment>Why a holiday file is refused: it is incomplete. Keep END:VCALENDAR as it is.</extracomment>
-        <translation>il est tronqué : il ne se termine pas par END:VCALENDAR</translation>
+        <translation>il est tronqué&#xa0;: il ne se termine pas par END:VCALENDAR</translation>
     </message>
     <message>
         <source>it is not an iCalendar file</source>
         <extracomment>Why a holiday file is refused.</extracomment>
-        <translation>ce n'est pas un fichier iCalendar</translation>
+        <translation>ce n&apos;est pas un fichier iCalendar</translation>
     </message>
     <message>
         <source>its events give more than 250,000 holiday days</source>
         <extracomment>Why a holiday file is refused: its events would make too many days.</extracomment>
-        <translation>ses événements donnent plus de 250 000 jours fériés</translation>
+        <translation>ses événements donnent plus de 250&#x202f;000 jours fériés</translation>
     </message>
     <message>
         <source>it holds no all-day event</source>
@@ -563,32 +608,32 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME</source>
         <extracomment>Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.</extracomment>
-        <translation>sans dossier personnel, il n'y a aucun dossier où le conserver : définissez HOME ou XDG_DATA_HOME</translation>
+        <translation>sans dossier personnel, il n&apos;y a aucun dossier où le conserver&#xa0;: définissez HOME ou XDG_DATA_HOME</translation>
     </message>
     <message>
         <source>its name leaves the calendar nameless: rename it, as national.ics</source>
         <extracomment>Why a holiday file is not stored: its name is only the .ics ending. Keep national.ics as an example file name.</extracomment>
-        <translation>son nom laisse le calendrier sans nom : renommez-le, par exemple en national.ics</translation>
+        <translation>son nom laisse le calendrier sans nom&#xa0;: renommez-le, par exemple en national.ics</translation>
     </message>
     <message>
         <source>its name begins with a dot, which would hide the calendar: rename it</source>
         <extracomment>Why a holiday file is not stored: a name beginning with a dot is hidden on Linux.</extracomment>
-        <translation>son nom commence par un point, ce qui masquerait le calendrier : renommez-le</translation>
+        <translation>son nom commence par un point, ce qui masquerait le calendrier&#xa0;: renommez-le</translation>
     </message>
     <message>
         <source>its name holds a control character: rename it</source>
         <extracomment>Why a holiday file is not stored: its name holds an invisible character.</extracomment>
-        <translation>son nom contient un caractère de contrôle : renommez-le</translation>
+        <translation>son nom contient un caractère de contrôle&#xa0;: renommez-le</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the folder; %2: the system&apos;s reason.</extracomment>
-        <translation>impossible de créer le dossier %1 : %2</translation>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a holiday file is not stored. %1: the file; %2: the system&apos;s reason.</extracomment>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
@@ -605,13 +650,23 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
         <translation>le disque qui contient %1 est plein</translation>
     </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayTexts</name>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>What an import gave, as &quot;national: 12 holiday days, 1 event skipped&quot;. %1: the calendar&apos;s name; %2: its holiday days, counted; %3: the events that gave none, counted.</extracomment>
-        <translation>%1 : %2, %3</translation>
+        <translation>%1&#xa0;: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 holiday day(s)</source>
@@ -646,17 +701,22 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: %2</source>
         <extracomment>A holiday calendar or file that gave nothing. %1: its name; %2: why, as &quot;it is not an iCalendar file&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Holiday calendars skipped: %1</source>
         <extracomment>The summary line at start when stored holiday calendars cannot be read. %1: each, named with the reason, joined by the list separator.</extracomment>
-        <translation>Calendriers de jours fériés ignorés : %1</translation>
+        <translation>Calendriers de jours fériés ignorés&#xa0;: %1</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>%1: which events are days off cannot be read (%2), so every event counts</source>
+        <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -731,7 +791,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 to %2: %3 (%4), %5</source>
         <extracomment>The summary line under the calendar for a span under a month, as &quot;19/12/2026 to 06/01/2027: 18 days (2 weeks 4 days), 13 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: its working days.</extracomment>
-        <translation>Du %1 au %2 : %3 (%4), %5</translation>
+        <translation>Du %1 au %2&#xa0;: %3 (%4), %5</translation>
     </message>
     <message numerus="yes">
         <source>%1 month(s)</source>
@@ -763,7 +823,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 to %2: %3 (%4; %5), %6</source>
         <extracomment>The summary line under the calendar for a month or more, as &quot;07/12/2026 to 17/03/2027: 100 days (14 weeks 2 days; 3 months 10 days), 72 working days&quot;. %1, %2: the span&apos;s first and last dates; %3: its days, counted; %4: its weeks and days; %5: the same span in the calendar&apos;s years, months and days; %6: its working days.</extracomment>
-        <translation>Du %1 au %2 : %3 (%4 ; %5), %6</translation>
+        <translation>Du %1 au %2&#xa0;: %3 (%4&#xa0;; %5), %6</translation>
     </message>
 </context>
 <context>
@@ -797,7 +857,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Instruction window</source>
         <extracomment>The heading above the instruction label.</extracomment>
-        <translation>Fenêtre d'instructions</translation>
+        <translation>Fenêtre d&apos;instructions</translation>
     </message>
     <message>
         <source>Select type of date calculation</source>
@@ -812,7 +872,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Visit our web site for links to many more useful free applications</source>
         <extracomment>Tooltip of the window&apos;s headings.</extracomment>
-        <translation>Visitez notre site web pour trouver des liens vers bien d'autres applications utiles et gratuites</translation>
+        <translation>Visitez notre site web pour trouver des liens vers bien d&apos;autres applications utiles et gratuites</translation>
     </message>
     <message>
         <source>This window displays instructions only</source>
@@ -832,7 +892,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Click on a month or a year to move quickly to a date not currently in the display</source>
         <extracomment>Tooltip of the calendar.</extracomment>
-        <translation>Cliquez sur un mois ou une année pour aller rapidement à une date qui n'est pas affichée</translation>
+        <translation>Cliquez sur un mois ou une année pour aller rapidement à une date qui n&apos;est pas affichée</translation>
     </message>
     <message>
         <source>Enter an interval in days</source>

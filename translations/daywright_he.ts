@@ -139,6 +139,11 @@
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
         <translation>התאריכים המוסלמיים הרשמיים נקבעים לפי הירח ועשויים להיות שונים ביום או ביומיים.</translation>
     </message>
+    <message>
+        <source>Hebrew</source>
+        <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarTexts</name>
@@ -219,7 +224,7 @@ short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
         <translation>הדפסת התאריך שבמרחק DAYS ימים מ־DATE, ואת סיכום הטווח.
-DATE הוא 'today', תאריך ISO 8601 (2026-12-19) או תאריך בתבנית
+DATE הוא &apos;today&apos;, תאריך ISO 8601 (2026-12-19) או תאריך בתבנית
 הקצרה ובלוח השנה של האזור שלך, עם השנה המלאה; DAYS נקרא כמו
 בתיבת הימים, ומספר שלילי סופר אחורה.</translation>
     </message>
@@ -229,21 +234,6 @@ For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
         <translation>כתיבת התאריכים שבתשובות בתבנית ISO 8601, שהיא גרגוריאנית.
 לדוגמה: daywright --between 2026-12-19 2027-01-06</translation>
-    </message>
-    <message>
-        <source>Show and write dates, months and years in that calendar for
-this run: the window&apos;s and the answers&apos; own dates. Persian is
-the default in Iran and Afghanistan, and the window&apos;s Calendar
-menu keeps a choice for later runs. Islamic is the tabular
-calendar: official dates, which follow the moon, may differ by
-a day or two.</source>
-        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation>הצגה וכתיבה של תאריכים, חודשים ושנים בלוח שנה זה בהרצה
-הנוכחית: התאריכים של החלון ושל התשובות. הלוח הפרסי הוא
-ברירת המחדל באיראן ובאפגניסטן, ותפריט "לוח שנה" שבחלון
-שומר בחירה להרצות הבאות. הלוח המוסלמי הוא הלוח הטבלאי:
-התאריכים הרשמיים, שנקבעים לפי הירח, עשויים להיות שונים
-ביום או ביומיים.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
@@ -258,19 +248,9 @@ holidays, which working days leave out, and exit.</source>
         <translation>האפשרות --import-holidays דורשת את הקבצים לייבוא.</translation>
     </message>
     <message>
-        <source>List the holiday calendars kept, and exit.</source>
-        <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation>הצגת רשימת לוחות החגים השמורים, ויציאה.</translation>
-    </message>
-    <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
         <translation>הסרת לוח החגים בשם זה, ויציאה.</translation>
-    </message>
-    <message>
-        <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
-        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation>לוח שנה לא מוכר '%1': gregorian, persian או islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
@@ -280,7 +260,7 @@ holidays, which working days leave out, and exit.</source>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A refused command line. %1: the argument that no option takes.</extracomment>
-        <translation>ארגומנט לא צפוי '%1'.</translation>
+        <translation>ארגומנט לא צפוי &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>daywright: %1
@@ -288,7 +268,7 @@ Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
         <translation>daywright: %1
-למידע נוסף יש להריץ 'daywright --help'.
+למידע נוסף יש להריץ &apos;daywright --help&apos;.
 </translation>
     </message>
     <message>
@@ -323,18 +303,59 @@ QT_SCALE_FACTOR משנה את קנה המידה של החלון.
         <translation>daywright: לא ניתן היה לכתוב את התשובה: %1
 </translation>
     </message>
+    <message>
+        <source>Show and write dates, months and years in that calendar for
+this run: the window&apos;s and the answers&apos; own dates. Persian is
+the default in Iran and Afghanistan, and the window&apos;s Calendar
+menu keeps a choice for later runs. Islamic is the tabular
+calendar: official dates, which follow the moon, may differ by
+a day or two. Hebrew years have 12 or 13 months (Adar I and
+Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
+        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the holiday calendars kept, or the events of the calendar
+NAME, each marked as a day off or not (the window&apos;s calendar
+menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
+        <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays takes one calendar&apos;s name at most.</source>
+        <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
+        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DateQuestions</name>
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation>ב־'%1' השנה כתובה בשתי ספרות: יש לכתוב את השנה המלאה</translation>
+        <translation>ב־&apos;%1&apos; השנה כתובה בשתי ספרות: יש לכתוב את השנה המלאה</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
-        <translation>'%1' אינו תאריך</translation>
+        <translation>&apos;%1&apos; אינו תאריך</translation>
+    </message>
+</context>
+<context>
+    <name>DaysOffDialog</name>
+    <message>
+        <source>Days off in %1</source>
+        <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
+        <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -385,17 +406,17 @@ QT_SCALE_FACTOR משנה את קנה המידה של החלון.
     <message>
         <source>Click a date on the Calendar, alternatively enter a number of days and click the Caluculate Date button</source>
         <extracomment>The instruction label at start. &quot;Caluculate&quot; is the English text&apos;s own old misspelling: translate the meaning, and name the button as you translated it.</extracomment>
-        <translation>יש ללחוץ על תאריך בלוח השנה, או לחלופין להזין מספר ימים וללחוץ על הכפתור "חישוב תאריך"</translation>
+        <translation>יש ללחוץ על תאריך בלוח השנה, או לחלופין להזין מספר ימים וללחוץ על הכפתור &quot;חישוב תאריך&quot;</translation>
     </message>
     <message>
         <source>Click a date on the Calendar or enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after &quot;Days from now&quot; is chosen.</extracomment>
-        <translation>יש ללחוץ על תאריך בלוח השנה או להזין מספר ימים שלם וללחוץ על הכפתור "חישוב תאריך"</translation>
+        <translation>יש ללחוץ על תאריך בלוח השנה או להזין מספר ימים שלם וללחוץ על הכפתור &quot;חישוב תאריך&quot;</translation>
     </message>
     <message>
         <source>Click a date on the Calendar, alternatively enter a whole number of days and click the Calculate Date button</source>
         <extracomment>The instruction label after an answer from today.</extracomment>
-        <translation>יש ללחוץ על תאריך בלוח השנה, או לחלופין להזין מספר ימים שלם וללחוץ על הכפתור "חישוב תאריך"</translation>
+        <translation>יש ללחוץ על תאריך בלוח השנה, או לחלופין להזין מספר ימים שלם וללחוץ על הכפתור &quot;חישוב תאריך&quot;</translation>
     </message>
     <message>
         <source>Select first date</source>
@@ -405,7 +426,7 @@ QT_SCALE_FACTOR משנה את קנה המידה של החלון.
     <message>
         <source>Select second date or enter a number of days in the Calculate Date box</source>
         <extracomment>The instruction label once the first date is picked. &quot;Calculate Date box&quot;: the day count box beside the Calculate Date button.</extracomment>
-        <translation>יש לבחור את התאריך השני או להזין מספר ימים בתיבה שליד הכפתור "חישוב תאריך"</translation>
+        <translation>יש לבחור את התאריך השני או להזין מספר ימים בתיבה שליד הכפתור &quot;חישוב תאריך&quot;</translation>
     </message>
     <message>
         <source>Select a new first date</source>
@@ -485,11 +506,11 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     </message>
     <message>
         <source>Remove the holiday calendar “%1”?</source>
-        <translation>להסיר את לוח החגים "%1"?</translation>
+        <translation>להסיר את לוח החגים &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Replace the holiday calendar “%1”?</source>
-        <translation>להחליף את לוח החגים "%1"?</translation>
+        <translation>להחליף את לוח החגים &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Not imported, nothing changed:
@@ -497,6 +518,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A warning when files could not be imported. %1: each file&apos;s name with why, one per line.</extracomment>
         <translation>הייבוא לא בוצע, דבר לא השתנה:
 %1</translation>
+    </message>
+    <message>
+        <source>Days off in %1…</source>
+        <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
+        <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -509,7 +540,22 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
-        <translation>daywright: אין לוח חגים בשם '%1' שאפשר להסיר</translation>
+        <translation>daywright: אין לוח חגים בשם &apos;%1&apos; שאפשר להסיר</translation>
+    </message>
+    <message>
+        <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
+        <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a day off</source>
+        <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: day off</source>
+        <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -602,6 +648,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
         <translation>הדיסק שמכיל את %1 מלא</translation>
     </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayTexts</name>
@@ -654,6 +710,11 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: which events are days off cannot be read (%2), so every event counts</source>
+        <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

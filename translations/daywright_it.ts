@@ -59,7 +59,7 @@
     <message>
         <source>Move the selection to the first or last day of its month.</source>
         <extracomment>--help: what Home and End do on the calendar.</extracomment>
-        <translation>Sposta la selezione al primo o all'ultimo giorno del suo mese.</translation>
+        <translation>Sposta la selezione al primo o all&apos;ultimo giorno del suo mese.</translation>
     </message>
     <message>
         <source>Return</source>
@@ -89,7 +89,7 @@
     <message>
         <source>Take the keyboard into the year box; Return or Escape goes back to the days.</source>
         <extracomment>--help: what Alt+Y does on the calendar.</extracomment>
-        <translation>Porta la tastiera nel campo dell'anno; Invio o Esc torna ai giorni.</translation>
+        <translation>Porta la tastiera nel campo dell&apos;anno; Invio o Esc torna ai giorni.</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
@@ -138,6 +138,11 @@
         <source>Official Islamic dates follow the moon and may differ by a day or two.</source>
         <extracomment>Tooltip of the Islamic calendar&apos;s menu item.</extracomment>
         <translation>Le date islamiche ufficiali seguono la luna e possono differire di un giorno o due.</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -219,10 +224,10 @@ short format and calendar with the whole year; DAYS is read as
 the day box reads it, a negative count going back.</source>
         <extracomment>--help: the option --days-from DATE DAYS. Keep &apos;today&apos; and the option names in English: the program reads them so.</extracomment>
         <translation>Scrive la data che cade DAYS giorni dopo DATE e il riepilogo
-del periodo. Una DATE è 'today', ISO 8601 (2026-12-19) oppure
+del periodo. Una DATE è &apos;today&apos;, ISO 8601 (2026-12-19) oppure
 nel formato breve e nel calendario della propria regione, con
-l'anno intero; DAYS è letto come lo legge il campo dei giorni,
-e un numero negativo conta all'indietro.</translation>
+l&apos;anno intero; DAYS è letto come lo legge il campo dei giorni,
+e un numero negativo conta all&apos;indietro.</translation>
     </message>
     <message>
         <source>Write the answers&apos; dates as ISO 8601, which is Gregorian.
@@ -230,22 +235,6 @@ For example: daywright --between 2026-12-19 2027-01-06</source>
         <extracomment>--help: the option --iso. Keep the example command as it is.</extracomment>
         <translation>Scrive le date delle risposte in ISO 8601, cioè gregoriane.
 Ad esempio: daywright --between 2026-12-19 2027-01-06</translation>
-    </message>
-    <message>
-        <source>Show and write dates, months and years in that calendar for
-this run: the window&apos;s and the answers&apos; own dates. Persian is
-the default in Iran and Afghanistan, and the window&apos;s Calendar
-menu keeps a choice for later runs. Islamic is the tabular
-calendar: official dates, which follow the moon, may differ by
-a day or two.</source>
-        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation>Mostra e scrive date, mesi e anni in quel calendario per
-questa esecuzione: le date proprie della finestra e delle
-risposte. Il persiano è il predefinito in Iran e in
-Afghanistan, e il menu Calendario della finestra conserva la
-scelta per le esecuzioni successive. L'islamico è il
-calendario tabulare: le date ufficiali, che seguono la luna,
-possono differire di un giorno o due.</translation>
     </message>
     <message>
         <source>Keep a copy of each iCalendar file&apos;s all-day events as public
@@ -261,19 +250,9 @@ escludono, ed esce.</translation>
         <translation>--import-holidays richiede i file da importare.</translation>
     </message>
     <message>
-        <source>List the holiday calendars kept, and exit.</source>
-        <extracomment>--help: the option --list-holidays.</extracomment>
-        <translation>Elenca i calendari delle festività conservati ed esce.</translation>
-    </message>
-    <message>
         <source>Remove the holiday calendar of that name, and exit.</source>
         <extracomment>--help: the option --remove-holidays NAME.</extracomment>
         <translation>Rimuove il calendario delle festività con quel nome ed esce.</translation>
-    </message>
-    <message>
-        <source>Unknown calendar &apos;%1&apos;: gregorian, persian or islamic.</source>
-        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the three names after the colon in English: the program reads them so.</extracomment>
-        <translation>Calendario «%1» sconosciuto: gregorian, persian o islamic.</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot go together: give one at a time.</source>
@@ -291,7 +270,7 @@ Try &apos;daywright --help&apos; for more information.
 </source>
         <extracomment>A refused command line, on standard error. %1: why. Keep &apos;daywright --help&apos; as it is.</extracomment>
         <translation>daywright: %1
-Provare 'daywright --help' per ulteriori informazioni.
+Provare &apos;daywright --help&apos; per ulteriori informazioni.
 </translation>
     </message>
     <message>
@@ -326,18 +305,59 @@ QT_SCALE_FACTOR scala la finestra.
         <translation>daywright: impossibile scrivere la risposta: %1
 </translation>
     </message>
+    <message>
+        <source>Show and write dates, months and years in that calendar for
+this run: the window&apos;s and the answers&apos; own dates. Persian is
+the default in Iran and Afghanistan, and the window&apos;s Calendar
+menu keeps a choice for later runs. Islamic is the tabular
+calendar: official dates, which follow the moon, may differ by
+a day or two. Hebrew years have 12 or 13 months (Adar I and
+Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
+        <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the holiday calendars kept, or the events of the calendar
+NAME, each marked as a day off or not (the window&apos;s calendar
+menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
+        <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays takes one calendar&apos;s name at most.</source>
+        <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
+        <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DateQuestions</name>
     <message>
         <source>&apos;%1&apos; has a two-digit year: please write the whole year</source>
         <extracomment>A refused date on the command line. %1: the date as typed.</extracomment>
-        <translation>«%1» ha l'anno a due cifre: scrivere l'anno intero</translation>
+        <translation>«%1» ha l&apos;anno a due cifre: scrivere l&apos;anno intero</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date</source>
         <extracomment>A refused date on the command line. %1: the text as typed.</extracomment>
         <translation>«%1» non è una data</translation>
+    </message>
+</context>
+<context>
+    <name>DaysOffDialog</name>
+    <message>
+        <source>Days off in %1</source>
+        <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
+        <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -442,7 +462,7 @@ QT_SCALE_FACTOR scala la finestra.
         <source>The number of days from %1 to %2 is %3</source>
         <extracomment>The results box&apos;s first line between two dates. %1: the first date; %2: the second; %3: the count of days between them, negative when the second is earlier.</extracomment>
         <translation>
-            <numerusform>Dal %1 al %2 c'è %3 giorno</numerusform>
+            <numerusform>Dal %1 al %2 c&apos;è %3 giorno</numerusform>
             <numerusform>Dal %1 al %2 ci sono %3 giorni</numerusform>
         </translation>
     </message>
@@ -501,6 +521,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <translation>Non importato, nulla è stato modificato:
 %1</translation>
     </message>
+    <message>
+        <source>Days off in %1…</source>
+        <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
+        <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HolidayCommands</name>
@@ -513,6 +543,21 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>daywright: no holiday calendar named &apos;%1&apos; can be removed</source>
         <extracomment>On standard error when --remove-holidays finds no such calendar. %1: the name as typed.</extracomment>
         <translation>daywright: nessun calendario delle festività chiamato «%1» da rimuovere</translation>
+    </message>
+    <message>
+        <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
+        <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a day off</source>
+        <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: day off</source>
+        <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -563,7 +608,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>there is no folder to keep it in without a home folder: set HOME or XDG_DATA_HOME</source>
         <extracomment>Why a holiday file is not stored. Keep HOME and XDG_DATA_HOME as they are.</extracomment>
-        <translation>senza una cartella home non c'è una cartella in cui conservarlo: impostare HOME o XDG_DATA_HOME</translation>
+        <translation>senza una cartella home non c&apos;è una cartella in cui conservarlo: impostare HOME o XDG_DATA_HOME</translation>
     </message>
     <message>
         <source>its name leaves the calendar nameless: rename it, as national.ics</source>
@@ -604,6 +649,16 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>the disk that holds %1 is full</source>
         <extracomment>Why a holiday file is not stored. %1: the folder.</extracomment>
         <translation>il disco che contiene %1 è pieno</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -657,6 +712,11 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>; </source>
         <extracomment>What stands between the items of a list of reasons, as &quot;; &quot; in English.</extracomment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: which events are days off cannot be read (%2), so every event counts</source>
+        <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
