@@ -10,6 +10,7 @@
 #include "FixedTexts.h"
 #include "HolidayStore.h"
 #include "HolidayTexts.h"
+#include "WorkingWeek.h"
 
 #include <QTextStream>
 
@@ -102,6 +103,34 @@ DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString
     return {Answer::Answered, linesFor(texts().fromToday(*target, count, base), base, *target)};
 }
 
+DateQuestions::Answer DateQuestions::workingDaysFrom(const QString &date,
+                                                     const QString &count) const
+{
+    const auto read = readDate(date);
+    if (const QString *unreadable = std::get_if<QString>(&read))
+        return {Answer::Unreadable, *unreadable};
+    const QDate base = std::get<QDate>(read);
+    const DayCountInput typed(count, m_context.regions().numbers);
+    if (typed.status() == DayCountInput::Status::NotWholeNumber)
+        return {Answer::Refused, FixedTexts::notWholeNumber()};
+    if (typed.status() == DayCountInput::Status::TooLarge || !CalendarRange::contains(base))
+        return {Answer::Refused, FixedTexts::outsideCalendar()};
+    // The holidays from the date on, the way it counts: the answer lies where they let it.
+    const DateRange onward = typed.days() < 0 ? DateRange {.last = base} : DateRange {base};
+    const Holidays holidays = m_holidaysWithin ? m_holidaysWithin(onward) : m_context.holidays();
+    const QList<Qt::DayOfWeek> &week = m_context.workingWeek();
+    // A count beyond the range's length is refused inside; a double holds every shorter one.
+    const qint64 limit = CalendarRange::first().daysTo(CalendarRange::last()) + 1;
+    const std::optional<QDate> target = ::workingDaysFrom(
+            base, qint64(std::clamp(typed.days(), double(-limit), double(limit))), week, holidays);
+    if (!target)
+        return {Answer::Refused, FixedTexts::outsideCalendar()};
+    const qint64 days = base.daysTo(*target);
+    return {Answer::Answered,
+            texts().fromToday(*target, days, base) + u'\n'
+                    + texts().spanSummary(base, *target, week, holidays) + u'\n'};
+}
+
 namespace {
 
 using Question = DateQuestions::Answer (DateQuestions::*)(const QString &, const QString &) const;
@@ -142,4 +171,9 @@ int DateQuestions::answerBetween(const CommandInput &input)
 int DateQuestions::answerDaysFrom(const CommandInput &input)
 {
     return answer(input, &DateQuestions::daysFrom);
+}
+
+int DateQuestions::answerWorkingDaysFrom(const CommandInput &input)
+{
+    return answer(input, &DateQuestions::workingDaysFrom);
 }
