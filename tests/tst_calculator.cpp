@@ -362,26 +362,31 @@ private slots:
         QVERIFY(!controls.spanSummary.isEmpty());
     }
 
-    // A choice made from the menus is kept for the next run, the calendar given for one run only
-    // is not, and a stored name this version does not know is passed over.
+    // A choice made from the menus is kept for the next run, the calendar and the working week
+    // given for one run only are not, and a stored value this version cannot read is passed over.
     void settingsAreKeptForTheNextRun()
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QCoreApplication::applicationName()).clear();
         Settings settings;
-        settings.restore(*context, CalendarSystem::Islamic);
+        settings.restore(*context, CalendarSystem::Islamic, QList {Qt::Sunday});
+        QCOMPARE(context->workingWeek(), QList {Qt::Sunday});
         settings.keepChangesOf(*context);
         context->setWeekNumbersShown(true);
         const auto nextRun = [&] {
             DayContext next([] { return QDate(); }, RegionalSettings::of(QLocale("fa_IR")));
             settings.restore(next);
-            return std::pair(next.calendarSystem(), next.weekNumbersShown());
+            return std::tuple(next.calendarSystem(), next.weekNumbersShown(),
+                              WorkingWeek::write(next.workingWeek()));
         };
-        QCOMPARE(nextRun(), std::pair(CalendarSystem::Persian, true)); // the region's own
+        // The region's own
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Persian, true, "mon,tue,wed,thu,sat,sun"));
         context->setCalendarSystem(CalendarSystem::Islamic); // the run's own, chosen again
-        QCOMPARE(nextRun().first, CalendarSystem::Islamic);
+        context->setWorkingWeek(QList {Qt::Monday, Qt::Friday});
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Islamic, true, "mon,fri"));
         QSettings(QCoreApplication::applicationName()).setValue("calendar/system", "julian");
-        QCOMPARE(nextRun().first, CalendarSystem::Persian);
+        QSettings(QCoreApplication::applicationName()).setValue("calendar/workingWeek", "x");
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Persian, true, "mon,tue,wed,thu,sat,sun"));
     }
 
     // Days, weeks, and from a month on the calendar's months and years; working days by the
