@@ -115,14 +115,26 @@ DateQuestions::Answer DateQuestions::workingDaysFrom(const QString &date,
         return {Answer::Refused, FixedTexts::notWholeNumber()};
     if (typed.status() == DayCountInput::Status::TooLarge || !CalendarRange::contains(base))
         return {Answer::Refused, FixedTexts::outsideCalendar()};
-    // The holidays from the date on, the way it counts: the answer lies where they let it.
-    const DateRange onward = typed.days() < 0 ? DateRange {.last = base} : DateRange {base};
-    const Holidays holidays = m_holidaysWithin ? m_holidaysWithin(onward) : m_context.holidays();
-    const QList<Qt::DayOfWeek> &week = m_context.workingWeek();
     // A count beyond the range's length is refused inside; a double holds every shorter one.
     const qint64 limit = CalendarRange::first().daysTo(CalendarRange::last()) + 1;
-    const std::optional<QDate> target = ::workingDaysFrom(
-            base, qint64(std::clamp(typed.days(), double(-limit), double(limit))), week, holidays);
+    const qint64 asked = qint64(std::clamp(typed.days(), double(-limit), double(limit)));
+    const QList<Qt::DayOfWeek> &week = m_context.workingWeek();
+    // Reading holidays is most of an answer's work, and those past the answer play no part in
+    // it: first those of twice the days the count takes without them, then, where they fill
+    // that stretch, those of the rest of the range the way it counts.
+    const qint64 likely = 2 * 7 * (qAbs(asked) / std::max<qint64>(week.size(), 1) + 1);
+    Holidays holidays = m_context.holidays();
+    std::optional<QDate> target;
+    for (const qint64 reach : {likely, limit}) {
+        const QDate end = std::clamp(base.addDays(asked < 0 ? -reach : reach),
+                                     CalendarRange::first(), CalendarRange::last());
+        const DateRange stretch {std::min(base, end), std::max(base, end)};
+        if (m_holidaysWithin)
+            holidays = m_holidaysWithin(stretch);
+        target = ::workingDaysFrom(base, asked, week, holidays);
+        if (!m_holidaysWithin || (target && stretch.contains(*target)))
+            break;
+    }
     if (!target)
         return {Answer::Refused, FixedTexts::outsideCalendar()};
     const qint64 days = base.daysTo(*target);

@@ -74,6 +74,22 @@ private slots:
         QTEST(answer.text, "text");
     }
 
+    // The holidays are read for the stretch the answer would take without them, and on where
+    // they fill it: a year closed, read day by day.
+    void workingDaysCountPastTheHolidaysFirstRead()
+    {
+        DayContext context([] { return today; }, RegionalSettings::of(QLocale::c()));
+        const auto closed2027 = [](const DateRange &range) {
+            Holidays holidays;
+            for (QDate day = std::max(range.first, QDate(2027, 1, 1));
+                 day <= std::min(range.last, QDate(2027, 12, 31)); day = day.addDays(1))
+                holidays.add(day, QStringLiteral("Closed"));
+            return holidays;
+        };
+        const DateQuestions questions(context, ResultTexts::DateStyle::Iso, closed2027);
+        QCOMPARE(questions.workingDaysFrom("2026-12-30", "3").text.left(10), "2028-01-04");
+    }
+
     // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
     // value included, beside the program's own. The first command given answers, its values
     // checked.
