@@ -161,10 +161,10 @@ private slots:
         QGuiApplication::setLayoutDirection(locale.textDirection());
         const auto restore
                 = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-        context->setRegions(RegionalSettings::of(locale));
-        QFETCH(QList<Qt::DayOfWeek>, chosenWeek);
+        QFETCH(QList<Qt::DayOfWeek>, chosenWeek); // chosen before the region, which keeps it
         if (!chosenWeek.isEmpty())
             context->setWorkingWeek(chosenWeek);
+        context->setRegions(RegionalSettings::of(locale));
         context->setWeekNumbersShown(true);
         Holidays christmas;
         christmas.add(QDate(2026, 12, 25), QStringLiteral("Christmas Day"));
