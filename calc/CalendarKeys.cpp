@@ -64,7 +64,8 @@ const QList<KeyGroup> &keyGroups()
             {QT_TRANSLATE_NOOP("CalendarKeys", "Menu, Shift+F10"),
              QT_TRANSLATE_NOOP(
                      "CalendarKeys",
-                     "Open the calendar's menu: holidays, week numbers and the calendar shown."),
+                     "Open the calendar's menu: working days, holidays, week numbers and the "
+                     "calendar."),
              {{Qt::Key_Menu, OpenCalendarMenu},
               {Qt::ShiftModifier | Qt::Key_F10, OpenCalendarMenu}}},
     };
