@@ -6,6 +6,8 @@
 #include "CalendarMenu.h"
 #include "MonthGrid.h"
 #include "WeekNumbersAction.h"
+#include "WorkingDaysAction.h"
+#include "WorkingWeekMenu.h"
 
 #include <QFontMetricsF>
 #include <QScreen>
@@ -169,9 +171,14 @@ void CalculatorWindow::setUpControls()
 
     m_calendar->setToolTip(WindowTexts::calendarTooltip());
     // The calendar's menu, from the pointer or from the keyboard's Menu key or Shift+F10.
+    m_calendar->addAction(new WorkingDaysAction(m_context, *m_calendar));
     m_holidayActions->addTo(m_calendar);
     m_calendar->addAction(new WeekNumbersAction(m_context, this));
     m_calendar->addAction((new CalendarMenu(m_context, m_calendar))->menuAction());
+    auto *workingWeek = new WorkingWeekMenu(m_context, m_calendar);
+    m_calendar->addAction(workingWeek->menuAction());
+    // A refusal is said where the working days are counted.
+    connect(workingWeek, &WorkingWeekMenu::message, &m_calculator, &Calculator::showMessage);
     m_calendar->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

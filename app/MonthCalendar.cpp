@@ -6,6 +6,7 @@
 
 #include "AccessibleMonthPage.h"
 #include "CalendarKeys.h"
+#include "CalendarRange.h"
 #include "CalendarSystem.h"
 #include "CalendarTexts.h"
 #include "CalendarTitleBar.h"
@@ -79,6 +80,12 @@ QDate MonthCalendar::selectedDate() const
 void MonthCalendar::setSelectedDate(QDate date)
 {
     m_page->setSelectedDate(date);
+}
+
+void MonthCalendar::pick(QDate date)
+{
+    m_page->setSelectedDate(date);
+    emit activated(m_page->selectedDate());
 }
 
 void MonthCalendar::setMonthsShown(int across, int down)
@@ -163,6 +170,17 @@ bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     turnPages(*static_cast<QWheelEvent *>(event));
     return true;
+}
+
+bool MonthCalendar::event(QEvent *event)
+{
+    // The menu's actions are the calendar's; the day it opens on is where they start.
+    if (event->type() == QEvent::ContextMenu) {
+        const QPoint position = static_cast<QContextMenuEvent *>(event)->pos();
+        const QDate day = m_page->dateAt(m_page->mapFrom(this, position));
+        m_menuDate = CalendarRange::contains(day) ? day : QDate();
+    }
+    return QWidget::event(event);
 }
 
 void MonthCalendar::changeEvent(QEvent *event)

@@ -31,6 +31,11 @@ public:
     QDate selectedDate() const;
     // Selects the date, kept within 1753 to 9999, and brings its month into view.
     void setSelectedDate(QDate date);
+    // Selects the date and reports it as activated(), as a click on it would.
+    void pick(QDate date);
+    // The day the calendar's menu was last opened on: the one under the pointer, or else the
+    // selected one, as the keyboard opens it there.
+    QDate menuDate() const { return m_menuDate.isValid() ? m_menuDate : selectedDate(); }
 
     // Up to four months across and three down: fewer where the screen is too small for all.
     void setMonthsShown(int across, int down);
@@ -51,6 +56,7 @@ signals:
     void currentPageChanged(QDate firstMonth);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -68,4 +74,5 @@ private:
     MonthJumpMenu *m_monthJump = nullptr; // made when first opened
     int m_monthJumpIndex = 0; // where on the page the chosen month goes
     WheelNotches m_wheel;
+    QDate m_menuDate;
 };

@@ -44,6 +44,8 @@ public:
 
     // Where a day is drawn; null where it is not on the page.
     QRect dayRect(QDate date) const { return grid().dayRect(date); }
+    // The day drawn at the point, whether it can be picked or not; null beside the days.
+    QDate dateAt(QPoint point) const { return grid().dateAt(point); }
 
 signals:
     // A day was picked, by a click or by Return.

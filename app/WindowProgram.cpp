@@ -19,7 +19,8 @@ namespace {
 
 } // namespace
 
-int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForThisRun)
+int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForThisRun,
+              const std::optional<QList<Qt::DayOfWeek>> &workingWeekForThisRun)
 {
     QApplication application(argc, argv);
     Translations::install(Translations::languagesFromEnvironment(), true);
@@ -27,7 +28,7 @@ int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForT
     QGuiApplication::setDesktopFileName(QStringLiteral("org.daywright.Daywright"));
     DayContext context(&QDate::currentDate, RegionalSettings::fromEnvironment());
     Settings settings;
-    settings.restore(context, calendarForThisRun);
+    settings.restore(context, calendarForThisRun, workingWeekForThisRun);
     settings.keepChangesOf(context);
     CalculatorWindow window(context, HolidayStore());
     window.show();

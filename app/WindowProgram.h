@@ -5,9 +5,12 @@
 
 #include "CalendarSystem.h"
 
+#include <QList>
+
 #include <optional>
 
 // Makes the application object, reads the day context from the environment and the settings,
-// keeps the settings the user changes, and shows the window until it is closed. A calendar given
-// for this run is used without being remembered. The program's exit status.
-int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForThisRun);
+// keeps the settings the user changes, and shows the window until it is closed. A calendar or a
+// working week given for this run is used without being remembered. The program's exit status.
+int runWindow(int &argc, char **argv, std::optional<CalendarSystem> calendarForThisRun,
+              const std::optional<QList<Qt::DayOfWeek>> &workingWeekForThisRun);

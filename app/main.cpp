@@ -14,6 +14,6 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = CommandLine::parse(arguments);
     if (line.opensWindow())
-        return runWindow(argc, argv, line.calendar);
+        return runWindow(argc, argv, line.calendar, line.workingWeek);
     return runCommandLine(argc, argv, line);
 }

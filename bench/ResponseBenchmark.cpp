@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Daywright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long the program's own work takes on the real window for a calendar pick, for Calculate
-// Date and for a step of the pointer over the days, and for building a result sentence alone.
+// Date and for a step of the pointer over the days, and for building a result sentence and
+// finding the day a thousand working days away alone.
 #include "CalculatorWindow.h"
 #include "DayContext.h"
 #include "MonthPage.h"
 #include "ResultTexts.h"
+#include "WorkingWeek.h"
 
 #include <QAction>
 #include <QTest>
@@ -102,6 +104,18 @@ private slots:
         {
             const QString sentence = texts.fromToday(today.addDays(count), count, today);
             ++count;
+        }
+    }
+
+    // Scripts ask for working days in batches: a thousand forward and back in turn, past the
+    // stored holidays.
+    void thousandWorkingDays()
+    {
+        qint64 count = 1000;
+        QBENCHMARK
+        {
+            workingDaysFrom(today, count, context->workingWeek(), context->holidays());
+            count = -count;
         }
     }
 };

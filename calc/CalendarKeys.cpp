@@ -84,7 +84,8 @@ const QList<KeyGroup> &keyGroups()
              //: --help: what the Menu key does on the calendar.
              QT_TRANSLATE_NOOP(
                      "CalendarKeys",
-                     "Open the calendar's menu: holidays, week numbers and the calendar shown."),
+                     "Open the calendar's menu: working days, holidays, week numbers and the "
+                     "calendar."),
              {{Qt::Key_Menu, OpenCalendarMenu},
               {Qt::ShiftModifier | Qt::Key_F10, OpenCalendarMenu}}},
     };

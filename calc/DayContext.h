@@ -12,6 +12,8 @@
 #include <QList>
 #include <QObject>
 
+#include <optional>
+
 // The calculator, the calendar and the command line read it whenever they need a value, and
 // listen for the change signals to show what changed; none of them keeps a copy. Menus and the
 // settings change it; a setter that changes nothing announces nothing, but for the calendar's.
@@ -32,7 +34,12 @@ public:
     // choice, also of the calendar a run was started with.
     void setCalendarSystem(CalendarSystem system);
 
+    // The week chosen, or else the region's; Monday first.
     const QList<Qt::DayOfWeek> &workingWeek() const { return m_workingWeek; }
+    bool workingWeekIsRegions() const { return !m_workingWeekChosen; }
+    // A week chosen, or none to follow the region's again. A week without a working day is
+    // refused: false, and nothing changes.
+    bool setWorkingWeek(const std::optional<QList<Qt::DayOfWeek>> &week);
 
     const Holidays &holidays() const { return m_holidays; }
     void setHolidays(const Holidays &holidays);
@@ -56,6 +63,7 @@ private:
     CalendarSystem m_calendarSystem;
     const Calendar *m_calendar; // the system's
     QList<Qt::DayOfWeek> m_workingWeek;
+    bool m_workingWeekChosen = false;
     Holidays m_holidays;
     bool m_weekNumbersShown = false;
 };

@@ -7,6 +7,7 @@
 #include "DateQuestions.h"
 #include "FixedTexts.h"
 #include "HolidayCommands.h"
+#include "WorkingWeek.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -120,6 +121,20 @@ const QList<Command> &CommandLine::commands()
              QT_TRANSLATE_NOOP("CommandLine",
                                "--between takes two dates, --days-from a date and a count."),
              DateQuestions::answerDaysFrom},
+            {{"working-days-from"},
+             "DATE N",
+             Two,
+             //: --help on --working-days-from; DATE and N are the value names shown before it.
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "Print the Nth working day after DATE, DATE not counted, and the\n"
+                               "span's summary, as --days-from prints a date: days outside the\n"
+                               "working week and stored holidays are passed over, a negative N\n"
+                               "counts back and 0 gives DATE itself (as spreadsheets' WORKDAY).\n"
+                               "For example: daywright --working-days-from 2026-12-19 10"),
+             //: Refusing --working-days-from given other than two values.
+             QT_TRANSLATE_NOOP("CommandLine",
+                               "--working-days-from takes a date and a count of working days."),
+             DateQuestions::answerWorkingDaysFrom},
             {{"iso"},
              nullptr,
              None,
@@ -141,6 +156,20 @@ const QList<Command> &CommandLine::commands()
                                "calendar: official dates, which follow the moon, may differ by\n"
                                "a day or two. Hebrew years have 12 or 13 months (Adar I and\n"
                                "Adar II); its dates are also read as '15 Adar II 5784'."),
+             nullptr,
+             nullptr},
+            {{"working-week"},
+             "DAYS",
+             OwnValue,
+             //: --help on --working-week; the day names and numbers are what the program reads
+             //: in every language.
+             QT_TRANSLATE_NOOP(
+                     "CommandLine",
+                     "Count working days by these days of the week for this run, in\n"
+                     "the window and the answers: mon-fri, sun-thu, sat,sun,mon,tue,wed\n"
+                     "or ISO 8601 numbers, 1-5 (1 is Monday). The window's Working week\n"
+                     "menu keeps a choice for later runs; the region's week is the default.\n"
+                     "For example: daywright --working-week sun-thu --days-from today 9"),
              nullptr,
              nullptr},
             {{"import-holidays"},
@@ -210,6 +239,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                  .arg(parser.value(calendar));
             return line;
         }
+    }
+    if (const QString week = QStringLiteral("working-week"); parser.isSet(week)) {
+        const auto read = WorkingWeek::read(parser.value(week));
+        if (const QString *why = std::get_if<QString>(&read)) {
+            line.error = *why;
+            return line;
+        }
+        line.workingWeek = std::get<WorkingWeek::Days>(read);
     }
     // --help and --version answer whatever else is asked; otherwise one command alone, as a
     // second would be left undone after the first, or the first done for nothing.

@@ -55,6 +55,7 @@ public:
     QStringList values; // the command's values
     bool isoDates = false;
     std::optional<CalendarSystem> calendar; // for this run only
+    std::optional<QList<Qt::DayOfWeek>> workingWeek; // for this run only
     QString error; // why the command line is refused
 
     bool opensWindow() const { return !command && error.isEmpty(); }

@@ -56,7 +56,7 @@ int answerCommandLine(const CommandLine &line, QTextStream &out, QTextStream &er
         return 2;
     }
     DayContext context(&QDate::currentDate, RegionalSettings::fromEnvironment());
-    Settings().restore(context, line.calendar);
+    Settings().restore(context, line.calendar, line.workingWeek);
     const HolidayStore store;
     const int status = line.command->answer({line, context, store, out, errors});
     // An answer lost to a full disk or a closed standard output must not pass for one given.

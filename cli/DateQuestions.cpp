@@ -10,6 +10,7 @@
 #include "FixedTexts.h"
 #include "HolidayStore.h"
 #include "HolidayTexts.h"
+#include "WorkingWeek.h"
 
 #include <QTextStream>
 
@@ -104,6 +105,46 @@ DateQuestions::Answer DateQuestions::daysFrom(const QString &date, const QString
     return {Answer::Answered, linesFor(texts().fromToday(*target, count, base), base, *target)};
 }
 
+DateQuestions::Answer DateQuestions::workingDaysFrom(const QString &date,
+                                                     const QString &count) const
+{
+    const auto read = readDate(date);
+    if (const QString *unreadable = std::get_if<QString>(&read))
+        return {Answer::Unreadable, *unreadable};
+    const QDate base = std::get<QDate>(read);
+    const DayCountInput typed(count, m_context.regions().numbers);
+    if (typed.status() == DayCountInput::Status::NotWholeNumber)
+        return {Answer::Refused, FixedTexts::notWholeNumber()};
+    if (typed.status() == DayCountInput::Status::TooLarge || !CalendarRange::contains(base))
+        return {Answer::Refused, FixedTexts::outsideCalendar()};
+    // A count beyond the range's length is refused inside; a double holds every shorter one.
+    const qint64 limit = CalendarRange::first().daysTo(CalendarRange::last()) + 1;
+    const qint64 asked = qint64(std::clamp(typed.days(), double(-limit), double(limit)));
+    const QList<Qt::DayOfWeek> &week = m_context.workingWeek();
+    // Reading holidays is most of an answer's work, and those past the answer play no part in
+    // it: first those of twice the days the count takes without them, then, where they fill
+    // that stretch, those of the rest of the range the way it counts.
+    const qint64 likely = 2 * 7 * (qAbs(asked) / std::max<qint64>(week.size(), 1) + 1);
+    Holidays holidays = m_context.holidays();
+    std::optional<QDate> target;
+    for (const qint64 reach : {likely, limit}) {
+        const QDate end = std::clamp(base.addDays(asked < 0 ? -reach : reach),
+                                     CalendarRange::first(), CalendarRange::last());
+        const DateRange stretch {std::min(base, end), std::max(base, end)};
+        if (m_holidaysWithin)
+            holidays = m_holidaysWithin(stretch);
+        target = ::workingDaysFrom(base, asked, week, holidays);
+        if (!m_holidaysWithin || (target && stretch.contains(*target)))
+            break;
+    }
+    if (!target)
+        return {Answer::Refused, FixedTexts::outsideCalendar()};
+    const qint64 days = base.daysTo(*target);
+    return {Answer::Answered,
+            texts().fromToday(*target, days, base) + u'\n'
+                    + texts().spanSummary(base, *target, week, holidays) + u'\n'};
+}
+
 namespace {
 
 using Question = DateQuestions::Answer (DateQuestions::*)(const QString &, const QString &) const;
@@ -147,4 +188,9 @@ int DateQuestions::answerBetween(const CommandInput &input)
 int DateQuestions::answerDaysFrom(const CommandInput &input)
 {
     return answer(input, &DateQuestions::daysFrom);
+}
+
+int DateQuestions::answerWorkingDaysFrom(const CommandInput &input)
+{
+    return answer(input, &DateQuestions::workingDaysFrom);
 }

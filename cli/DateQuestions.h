@@ -43,15 +43,18 @@ public:
 
     Answer between(const QString &first, const QString &second) const;
     Answer daysFrom(const QString &date, const QString &days) const;
+    // The answer's date as daysFrom() writes it, with the summary of its span.
+    Answer workingDaysFrom(const QString &date, const QString &count) const;
 
     // "today" in any case, ISO 8601 (YYYY-MM-DD), or the region's short date format and calendar
     // with the whole year, in its digits or ASCII ones, with or without direction marks; or why
     // the text is no date.
     std::variant<QDate, QString> readDate(const QString &text) const;
 
-    // --between and --days-from, answered from the stored holidays.
+    // --between, --days-from and --working-days-from, answered from the stored holidays.
     static int answerBetween(const CommandInput &input);
     static int answerDaysFrom(const CommandInput &input);
+    static int answerWorkingDaysFrom(const CommandInput &input);
 
 private:
     ResultTexts texts() const;

@@ -6,6 +6,7 @@
 #include "FixedTexts.h"
 #include "ResultTexts.h"
 #include "Settings.h"
+#include "WorkingWeek.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -362,28 +363,33 @@ private slots:
         QVERIFY(!controls.spanSummary.isEmpty());
     }
 
-    // A choice made from the menus is kept for the next run, the calendar given for one run only
-    // is not, and a stored name this version does not know is passed over.
+    // A choice made from the menus is kept for the next run, the calendar and the working week
+    // given for one run only are not, and a stored value this version cannot read is passed over.
     void settingsAreKeptForTheNextRun()
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QCoreApplication::applicationName()).clear();
         Settings settings;
-        settings.restore(*context, CalendarSystem::Islamic);
+        settings.restore(*context, CalendarSystem::Islamic, QList {Qt::Sunday});
+        QCOMPARE(context->workingWeek(), QList {Qt::Sunday});
         settings.keepChangesOf(*context);
         context->setWeekNumbersShown(true);
         const auto nextRun = [&] {
             DayContext next([] { return QDate(); }, RegionalSettings::of(QLocale("fa_IR")));
             settings.restore(next);
-            return std::pair(next.calendarSystem(), next.weekNumbersShown());
+            return std::tuple(next.calendarSystem(), next.weekNumbersShown(),
+                              WorkingWeek::write(next.workingWeek()));
         };
-        QCOMPARE(nextRun(), std::pair(CalendarSystem::Persian, true)); // the region's own
+        // The region's own
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Persian, true, "mon,tue,wed,thu,sat,sun"));
         context->setCalendarSystem(CalendarSystem::Islamic); // the run's own, chosen again
-        QCOMPARE(nextRun().first, CalendarSystem::Islamic);
+        context->setWorkingWeek(QList {Qt::Monday, Qt::Friday});
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Islamic, true, "mon,fri"));
         context->setCalendarSystem(CalendarSystem::Hebrew);
-        QCOMPARE(nextRun().first, CalendarSystem::Hebrew);
+        QCOMPARE(std::get<0>(nextRun()), CalendarSystem::Hebrew);
         QSettings(QCoreApplication::applicationName()).setValue("calendar/system", "julian");
-        QCOMPARE(nextRun().first, CalendarSystem::Persian);
+        QSettings(QCoreApplication::applicationName()).setValue("calendar/workingWeek", "x");
+        QCOMPARE(nextRun(), std::tuple(CalendarSystem::Persian, true, "mon,tue,wed,thu,sat,sun"));
     }
 
     // Days, weeks, and from a month on the calendar's months and years; working days by the
@@ -532,6 +538,83 @@ private slots:
         QTEST(hebrew.toString(date, locale, QLocale::LongFormat), "written");
         const QString numeric = hebrew.toString(date, locale, fourDigitYearDateFormat(locale));
         QCOMPARE(hebrew.toDate(numeric, locale, fourDigitYearDateFormat(locale)), date);
+    }
+
+    // The count-th working day against a walk day by day, in three weeks, past a run of holidays
+    // over a year's end and 400 yearly ones, both ways, and to the range's ends and beyond them.
+    void workingDaysFromMatchesAWalk_data()
+    {
+        QTest::addColumn<QString>("week");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<qint64>("count");
+        const auto row = [](const char *week, QDate from, qint64 count) {
+            QTest::addRow("%s from %s, %lld", week, qPrintable(from.toString(Qt::ISODate)), count)
+                    << week << from << count;
+        };
+        for (const char *week : {"mon-fri", "sun-thu", "tue,thu,sat"}) {
+            for (const qint64 count : {0, 1, 5, 260, 100000})
+                row(week, {2026, 12, 23}, count);
+            for (const qint64 count : {-1, -5, -1000, 5}) // from a holiday on a Saturday
+                row(week, {2027, 1, 2}, count);
+            for (const qint64 count : {5, 8, 9})
+                row(week, {9999, 12, 20}, count);
+            for (const qint64 count : {-2, -6, -7})
+                row(week, {1753, 1, 10}, count);
+        }
+    }
+    void workingDaysFromMatchesAWalk()
+    {
+        QFETCH(QString, week);
+        QFETCH(QDate, from);
+        QFETCH(qint64, count);
+        const auto days = std::get<WorkingWeek::Days>(WorkingWeek::read(week));
+        Holidays holidays;
+        for (QDate day(2026, 12, 24); day < QDate(2027, 1, 4); day = day.addDays(1))
+            holidays.add(day, u"Break"_s);
+        for (int year = 2027; year < 2427; ++year)
+            holidays.addEvery400Years({year, 5, 1}, u"May Day"_s);
+        for (const QDate day : {QDate(1753, 1, 5), QDate(9999, 12, 24)})
+            holidays.add(day, u"Feast"_s);
+        QDate walked = from;
+        for (qint64 left = qAbs(count); left > 0 && walked.isValid();) {
+            walked = walked.addDays(count < 0 ? -1 : 1);
+            if (!CalendarRange::contains(walked))
+                walked = QDate();
+            left -= days.contains(Qt::DayOfWeek(walked.dayOfWeek()))
+                    && holidays.names(walked).isEmpty();
+        }
+        QCOMPARE(workingDaysFrom(from, count, days, holidays).value_or(QDate()), walked);
+    }
+
+    // The command line's and the settings' words for a working week, written back as read.
+    void workingWeeksAreReadFromTheirWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // the days as written back, or why they are refused
+        QTest::newRow("a range") << "mon-fri"
+                                 << "mon,tue,wed,thu,fri";
+        QTest::newRow("over the week's end") << " SUN - thu"
+                                             << "mon,tue,wed,thu,sun";
+        QTest::newRow("listed") << "sat,sun,mon,tue,wed"
+                                << "mon,tue,wed,sat,sun";
+        QTest::newRow("numbers") << "6-1,3"
+                                 << "mon,wed,sat,sun";
+        QTest::newRow("no day") << "mon-"
+                                << "'mon-' is no day of the week: write mon to sun, or 1 to 7";
+        QTest::newRow("no number") << "8"
+                                   << "'8' is no day of the week: write mon to sun, or 1 to 7";
+        QTest::newRow("three ends")
+                << "mon-wed-fri"
+                << "'mon-wed-fri' is no day of the week: write mon to sun, or 1 to 7";
+        QTest::newRow("none") << " , "
+                              << "A working week needs at least one working day.";
+    }
+    void workingWeeksAreReadFromTheirWords()
+    {
+        QFETCH(QString, text);
+        const auto read = WorkingWeek::read(text);
+        const QString *why = std::get_if<QString>(&read);
+        QTEST(why ? *why : WorkingWeek::write(std::get<WorkingWeek::Days>(read)), "read");
     }
 
     // Counts go into the sentences and the day box whole, without the region's group separators.

@@ -5,7 +5,10 @@
 #include "FixedTexts.h"
 #include "MonthPage.h"
 #include "ReadableColour.h"
+#include "Settings.h"
 #include "SharedAnswers.h"
+#include "WorkingWeek.h"
+#include "WorkingWeekMenu.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -13,11 +16,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -27,6 +34,8 @@
 #include <memory>
 
 const QDate today(2026, 12, 5);
+
+using namespace Qt::StringLiterals;
 
 class CalculatorWindowTest : public QObject
 {
@@ -674,6 +683,67 @@ private slots:
         context->setCalendarSystem(CalendarSystem::Islamic);
         QVERIFY(!weekNumbers->isChecked()
                 && (*std::ranges::find(actions, "Islamic (tabular)", &QAction::text))->isChecked());
+    }
+
+    // The working week chosen in the menu, in the region's order and names, is counted and
+    // remembered; unchecking its last working day is refused with the reason; the region's week
+    // comes back, and is forgotten.
+    void theWorkingWeekIsChosenFromTheMenu()
+    {
+        open(QLocale("en_US"));
+        QSettings(QCoreApplication::applicationName()).clear();
+        Settings settings;
+        settings.keepChangesOf(*context);
+        showWindow();
+        const QList<QAction *> items = window->findChild<WorkingWeekMenu *>()->actions();
+        QStringList names;
+        for (const QAction *item : items)
+            names << item->text();
+        QCOMPARE(names.join(u','),
+                 "As the region says,,Sunday,Monday,Tuesday,Wednesday,"
+                 "Thursday,Friday,Saturday");
+        auto *summary = calendar()->findChild<QLabel *>("spanSummary");
+        QTest::mouseMove(monthPage(), monthPage()->dayRect(QDate(2026, 12, 19)).center());
+        items.at(2)->trigger(); // Sunday
+        QCOMPARE(summary->text(),
+                 "12/5/2026 to 12/19/2026: 14 days (2 weeks 0 days), 12 working days");
+        QCOMPARE(QSettings(QCoreApplication::applicationName()).value("calendar/workingWeek"),
+                 "mon,tue,wed,thu,fri,sun");
+        for (QAction *working : items.mid(2, 6))
+            working->trigger();
+        QCOMPARE(summary->text(), WorkingWeek::noWorkingDay());
+        QVERIFY(items.at(7)->isChecked() && !items.at(6)->isChecked() && !items.at(0)->isChecked());
+        QCOMPARE(context->workingWeek(), QList {Qt::Friday});
+        items.at(0)->trigger();
+        QVERIFY(items.at(0)->isChecked() && items.at(6)->isChecked() && !items.at(2)->isChecked());
+        QVERIFY(!QSettings(QCoreApplication::applicationName()).contains("calendar/workingWeek"));
+    }
+
+    // "N working days from here…" counts from the day the menu was opened on, past a stored
+    // holiday, reads the count in the number region's digits and picks the day it reaches.
+    void workingDaysFromHerePickTheDayReached()
+    {
+        storeAndOpen({{"england", christmasCalendar()}});
+        QTRY_VERIFY(!context->holidays().isEmpty());
+        context->setRegions({QLocale("en_GB"), QLocale("ar_EG")});
+        const QPoint here = monthPage()->dayRect(QDate(2026, 12, 17)).center();
+        QObject answering;
+        QTimer::singleShot(0, &answering, [] { QApplication::activePopupWidget()->close(); });
+        QContextMenuEvent opened(QContextMenuEvent::Mouse, here, monthPage()->mapToGlobal(here));
+        QCoreApplication::sendEvent(monthPage(), &opened);
+        QTimer::singleShot(0, &answering, [] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            auto *count = dialog->findChild<QSpinBox *>();
+            count->selectAll();
+            for (const QChar digit : u"٦") {
+                QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, digit);
+                QCoreApplication::sendEvent(count, &typed);
+            }
+            dialog->accept();
+        });
+        calendar()->actions().first()->trigger();
+        QCOMPARE(calendar()->selectedDate(), QDate(2026, 12, 28));
+        QCOMPARE(results(), "28/12/2026 is  23 days from 05/12/2026\nThat is 3 Weeks and 2 Days.");
     }
 
     // Arabic dates begin with a right-to-left mark; the English sentence still reads from the left.

@@ -42,6 +42,10 @@ private slots:
         row("Sunday to Thursday", "he_IL", false, {"between", "19.12.2026", "6.1.2027"}, 0,
             "The number of days from 19.12.2026 to 6.1.2027 is  18\nThat is 2 Weeks and 4 "
             "Days.\n19.12.2026 to 6.1.2027: 18 days (2 weeks 4 days), 14 working days\n");
+        row("working days past a holiday", "en_GB", false, {"working-days-from", "24/12/2026", "2"},
+            0,
+            "29/12/2026 is  5 days from 24/12/2026\nThat is 0 Weeks and 5 Days.\n24/12/2026 to "
+            "29/12/2026: 5 days (0 weeks 5 days), 2 working days (1 holiday)\n");
         row("outside", "en_GB", false, {"between", "1752-12-31", "today"}, 1,
             "Date box error, the date must lie between 1753 and 9999");
         row("unreadable", "en_GB", false, {"between", "tomorrow", "today"}, 2,
@@ -62,9 +66,10 @@ private slots:
         DateQuestions questions(
                 context, iso ? ResultTexts::DateStyle::Iso : ResultTexts::DateStyle::Regional,
                 christmas);
-        const DateQuestions::Answer answer = question[0] == "between"
-                ? questions.between(question[1], question[2])
-                : questions.daysFrom(question[1], question[2]);
+        const auto ask = question[0] == "between" ? &DateQuestions::between
+                : question[0] == "days-from"      ? &DateQuestions::daysFrom
+                                                  : &DateQuestions::workingDaysFrom;
+        const DateQuestions::Answer answer = (questions.*ask)(question[1], question[2]);
         QTEST(int(answer.status), "status");
         QTEST(answer.text, "text");
     }
@@ -95,6 +100,22 @@ private slots:
         QTEST(read.index() == 0 ? std::get<QDate>(read).toString(Qt::ISODate)
                                 : std::get<QString>(read),
               "read");
+    }
+
+    // The holidays are read for the stretch the answer would take without them, and on where
+    // they fill it: a year closed, read day by day.
+    void workingDaysCountPastTheHolidaysFirstRead()
+    {
+        DayContext context([] { return today; }, RegionalSettings::of(QLocale::c()));
+        const auto closed2027 = [](const DateRange &range) {
+            Holidays holidays;
+            for (QDate day = std::max(range.first, QDate(2027, 1, 1));
+                 day <= std::min(range.last, QDate(2027, 12, 31)); day = day.addDays(1))
+                holidays.add(day, QStringLiteral("Closed"));
+            return holidays;
+        };
+        const DateQuestions questions(context, ResultTexts::DateStyle::Iso, closed2027);
+        QCOMPARE(questions.workingDaysFrom("2026-12-30", "3").text.left(10), "2028-01-04");
     }
 
     // Every option Qt documents for QGuiApplication, QApplication and X11 is left to Qt, its
@@ -157,6 +178,12 @@ private slots:
             "The number of days from 30/12/1403 to 01/01/1405 is  366");
         row("LC_ALL=he_IL.UTF-8", "--calendar hebrew --between 2024-03-24 15.7.5784", 0,
             "The number of days from 14.7.5784 to 15.7.5784 is  1");
+        row("", "--working-week sun-thu --working-days-from 2026-12-19 -10", 0,
+            "2026-12-06 is -13 days from 2026-12-19");
+        row("", "--working-days-from 9999-12-30 2", 1,
+            "daywright: Date box error, the date must lie between 1753 and 9999\n");
+        row("", "--working-week , --between today today", 2,
+            "daywright: A working week needs at least one working day." + tryHelp);
         row("", "--days-from today 2.5", 1,
             "daywright: Date box error, please enter a whole number\n");
         row("LC_ALL=en_US.UTF-8", "--between 12/19/26 today", 2,

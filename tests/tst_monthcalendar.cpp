@@ -137,22 +137,30 @@ private slots:
 
     // Each region's weeks start on its own first day, its names fit their columns, every number
     // is in its digits, and with the program in English the grid and title stay left to right in
-    // every script, the week numbers before it.
-    // Its rest days and the holidays are red, its working days in the text colour.
+    // every script, the week numbers before it. Its rest days, or those of a week chosen, and
+    // the holidays are red, its working days in the text colour.
     void everyRegionDrawsItsWordsAndDigitsInAFixedGrid_data()
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QList<int>>("restDays");
+        QTest::addColumn<QList<Qt::DayOfWeek>>("chosenWeek"); // empty: the region's
         const QList<int> weekend {Qt::Saturday, Qt::Sunday}, friday {Qt::Friday, Qt::Saturday};
+        const QList<Qt::DayOfWeek> region;
         for (const char *name : {"en_GB", "en_US", "ja_JP"})
-            QTest::newRow(name) << QLocale(QString::fromLatin1(name)) << weekend;
-        QTest::newRow("ar_EG") << QLocale("ar_EG") << friday;
-        QTest::newRow("he_IL") << QLocale("he_IL") << friday;
-        QTest::newRow("fa_IR") << QLocale("fa_IR") << QList<int> {Qt::Friday};
+            QTest::newRow(name) << QLocale(QString::fromLatin1(name)) << weekend << region;
+        QTest::newRow("ar_EG") << QLocale("ar_EG") << friday << region;
+        QTest::newRow("he_IL") << QLocale("he_IL") << friday << region;
+        QTest::newRow("fa_IR") << QLocale("fa_IR") << QList<int> {Qt::Friday} << region;
+        QTest::newRow("en_US, Tuesday to Saturday")
+                << QLocale("en_US") << QList<int> {Qt::Monday, Qt::Sunday}
+                << QList {Qt::Tuesday, Qt::Wednesday, Qt::Thursday, Qt::Friday, Qt::Saturday};
     }
     void everyRegionDrawsItsWordsAndDigitsInAFixedGrid()
     {
         QFETCH(QLocale, locale);
+        QFETCH(QList<Qt::DayOfWeek>, chosenWeek); // chosen before the region, which keeps it
+        if (!chosenWeek.isEmpty())
+            context->setWorkingWeek(chosenWeek);
         context->setRegions(RegionalSettings::of(locale));
         context->setWeekNumbersShown(true);
         Holidays christmas;
