@@ -107,9 +107,9 @@
         <translation>مفتاح القائمة، Shift+F10</translation>
     </message>
     <message>
-        <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
+        <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation>فتح قائمة التقويم: العطلات وأرقام الأسابيع والتقويم المعروض.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     <message>
         <source>Hebrew</source>
         <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عبري</translation>
     </message>
 </context>
 <context>
@@ -312,23 +312,54 @@ calendar: official dates, which follow the moon, may differ by
 a day or two. Hebrew years have 12 or 13 months (Adar I and
 Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عرض التواريخ والأشهر والسنوات وكتابتها بذلك التقويم في هذا
+التشغيل: تواريخ النافذة وتواريخ الإجابات. الفارسي هو الافتراضي
+في إيران وأفغانستان، وتحفظ قائمة «التقويم» في النافذة الاختيار
+للمرات القادمة. والهجري هو التقويم الجدولي: قد تختلف التواريخ
+الرسمية، التي تتبع رؤية الهلال، بيوم أو يومين. وللسنة العبرية
+12 أو 13 شهرًا (آذار الأول وآذار الثاني)، وتُقرأ تواريخ التقويم
+العبري أيضًا بصيغة &apos;15 Adar II 5784&apos;.</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, or the events of the calendar
 NAME, each marked as a day off or not (the window&apos;s calendar
 menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
         <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سرد تقاويم العطلات المحفوظة، أو أحداث التقويم NAME مع بيان
+ما إذا كان كل منها يوم عطلة أم لا (تحدد ذلك قائمة التقويم في
+النافذة: «أيام العطلة في NAME»)، ثم الخروج.</translation>
     </message>
     <message>
         <source>--list-holidays takes one calendar&apos;s name at most.</source>
         <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يأخذ الخيار --list-holidays أكثر من اسم تقويم واحد.</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation>تقويم غير معروف &apos;%1&apos;: gregorian أو persian أو islamic أو hebrew.</translation>
+    </message>
+    <message>
+        <source>Print the Nth working day after DATE, DATE not counted, and the
+span&apos;s summary, as --days-from prints a date: days outside the
+working week and stored holidays are passed over, a negative N
+counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
+For example: daywright --working-days-from 2026-12-19 10</source>
+        <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--working-days-from takes a date and a count of working days.</source>
+        <extracomment>Refusing --working-days-from given other than two values.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count working days by these days of the week for this run, in
+the window and the answers: mon-fri, sun-thu, sat,sun,mon,tue,wed
+or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
+menu keeps a choice for later runs; the region&apos;s week is the default.
+For example: daywright --working-week sun-thu --days-from today 9</source>
+        <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -350,12 +381,12 @@ menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
     <message>
         <source>Days off in %1</source>
         <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أيام العطلة في %1</translation>
     </message>
     <message>
         <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
         <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الأحداث المحددة هي أيام عطلة. أما غير المحددة، مثل المناسبات أو أيام العمل، فلا تُحتسب عطلاتٍ ولا تُعرض بوصفها عطلات.</translation>
     </message>
 </context>
 <context>
@@ -530,12 +561,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Days off in %1…</source>
         <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أيام العطلة في %1…</translation>
     </message>
     <message>
         <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
         <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ أيام العطلة في «%1»، ولم يتغير شيء: %2</translation>
     </message>
 </context>
 <context>
@@ -553,17 +584,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
         <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: لا يوجد تقويم عطلات باسم &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: not a day off</source>
         <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ليس يوم عطلة</translation>
     </message>
     <message>
         <source>%1: day off</source>
         <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: يوم عطلة</translation>
     </message>
 </context>
 <context>
@@ -659,12 +690,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 تالف</translation>
     </message>
 </context>
 <context>
@@ -679,8 +710,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A count of holiday days in the import&apos;s message. %1: the count.</extracomment>
         <translation>
             <numerusform>%1 يوم عطلة</numerusform>
-            <numerusform>%1 يوم عطلة</numerusform>
-            <numerusform>%1 يوما عطلة</numerusform>
+            <numerusform>يوم عطلة واحد</numerusform>
+            <numerusform>يوما عطلة</numerusform>
             <numerusform>%1 أيام عطلة</numerusform>
             <numerusform>%1 يوم عطلة</numerusform>
             <numerusform>%1 يوم عطلة</numerusform>
@@ -691,8 +722,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A count of skipped events in the import&apos;s message. %1: the count.</extracomment>
         <translation>
             <numerusform>تم تخطي %1 حدث</numerusform>
-            <numerusform>تم تخطي %1 حدث</numerusform>
-            <numerusform>تم تخطي %1 حدثين</numerusform>
+            <numerusform>تم تخطي حدث واحد</numerusform>
+            <numerusform>تم تخطي حدثين</numerusform>
             <numerusform>تم تخطي %1 أحداث</numerusform>
             <numerusform>تم تخطي %1 حدثًا</numerusform>
             <numerusform>تم تخطي %1 حدث</numerusform>
@@ -703,8 +734,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>After the first three skipped events named in the import&apos;s message, how many more there are. %1: that count.</extracomment>
         <translation>
             <numerusform>و%1 أخرى</numerusform>
-            <numerusform>و%1 آخر</numerusform>
-            <numerusform>و%1 آخران</numerusform>
+            <numerusform>وحدث آخر</numerusform>
+            <numerusform>وحدثان آخران</numerusform>
             <numerusform>و%1 أخرى</numerusform>
             <numerusform>و%1 أخرى</numerusform>
             <numerusform>و%1 أخرى</numerusform>
@@ -734,7 +765,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: which events are days off cannot be read (%2), so every event counts</source>
         <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: تعذّرت قراءة الأحداث التي تُعد أيام عطلة (%2)، لذا تُحتسب كل الأحداث</translation>
     </message>
 </context>
 <context>
@@ -768,8 +799,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A count of days in a sentence, as &quot;18 days&quot;. %1: the count.</extracomment>
         <translation>
             <numerusform>%1 يوم</numerusform>
-            <numerusform>%1 يوم</numerusform>
-            <numerusform>%1 يومان</numerusform>
+            <numerusform>يوم واحد</numerusform>
+            <numerusform>يومان</numerusform>
             <numerusform>%1 أيام</numerusform>
             <numerusform>%1 يومًا</numerusform>
             <numerusform>%1 يوم</numerusform>
@@ -780,8 +811,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A count of weeks in a sentence, as &quot;2 weeks&quot;. %1: the count.</extracomment>
         <translation>
             <numerusform>%1 أسبوع</numerusform>
-            <numerusform>%1 أسبوع</numerusform>
-            <numerusform>%1 أسبوعان</numerusform>
+            <numerusform>أسبوع واحد</numerusform>
+            <numerusform>أسبوعان</numerusform>
             <numerusform>%1 أسابيع</numerusform>
             <numerusform>%1 أسبوعًا</numerusform>
             <numerusform>%1 أسبوع</numerusform>
@@ -798,8 +829,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>The summary line&apos;s working days, as &quot;13 working days&quot;. %1: the count.</extracomment>
         <translation>
             <numerusform>%1 يوم عمل</numerusform>
-            <numerusform>%1 يوم عمل</numerusform>
-            <numerusform>%1 يوما عمل</numerusform>
+            <numerusform>يوم عمل واحد</numerusform>
+            <numerusform>يوما عمل</numerusform>
             <numerusform>%1 أيام عمل</numerusform>
             <numerusform>%1 يوم عمل</numerusform>
             <numerusform>%1 يوم عمل</numerusform>
@@ -815,8 +846,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>%1 holiday(s)</source>
         <translation>
             <numerusform>%1 عطلة</numerusform>
-            <numerusform>%1 عطلة</numerusform>
-            <numerusform>%1 عطلتان</numerusform>
+            <numerusform>عطلة واحدة</numerusform>
+            <numerusform>عطلتان</numerusform>
             <numerusform>%1 عطلات</numerusform>
             <numerusform>%1 عطلةً</numerusform>
             <numerusform>%1 عطلة</numerusform>
@@ -832,8 +863,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <extracomment>A count of months in the summary line, as &quot;3 months&quot;. %1: the count.</extracomment>
         <translation>
             <numerusform>%1 شهر</numerusform>
-            <numerusform>%1 شهر</numerusform>
-            <numerusform>%1 شهران</numerusform>
+            <numerusform>شهر واحد</numerusform>
+            <numerusform>شهران</numerusform>
             <numerusform>%1 أشهر</numerusform>
             <numerusform>%1 شهرًا</numerusform>
             <numerusform>%1 شهر</numerusform>
@@ -855,8 +886,8 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>%1 year(s)</source>
         <translation>
             <numerusform>%1 سنة</numerusform>
-            <numerusform>%1 سنة</numerusform>
-            <numerusform>%1 سنتان</numerusform>
+            <numerusform>سنة واحدة</numerusform>
+            <numerusform>سنتان</numerusform>
             <numerusform>%1 سنوات</numerusform>
             <numerusform>%1 سنةً</numerusform>
             <numerusform>%1 سنة</numerusform>
@@ -955,6 +986,50 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
         <translation>حساب التاريخ</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingDaysAction</name>
+    <message>
+        <source>N working days from here…</source>
+        <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days</source>
+        <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days after %1 (negative: before it):</source>
+        <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeek</name>
+    <message>
+        <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
+        <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A working week needs at least one working day.</source>
+        <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeekMenu</name>
+    <message>
+        <source>Working week</source>
+        <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the region says</source>
+        <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -107,9 +107,9 @@
         <translation>Menu, Maj+F10</translation>
     </message>
     <message>
-        <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
+        <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation>Ouvrir le menu du calendrier&#xa0;: jours fériés, numéros de semaine et calendrier affiché.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     <message>
         <source>Hebrew</source>
         <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hébraïque</translation>
     </message>
 </context>
 <context>
@@ -314,23 +314,58 @@ calendar: official dates, which follow the moon, may differ by
 a day or two. Hebrew years have 12 or 13 months (Adar I and
 Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et écrire les dates, les mois et les années dans ce
+calendrier pour cette exécution&#xa0;: les dates propres à la
+fenêtre et aux réponses. Le calendrier persan est celui par
+défaut en Iran et en Afghanistan, et le menu Calendrier de la
+fenêtre garde un choix pour les exécutions suivantes. Le
+calendrier musulman est la version tabulaire&#xa0;: les dates
+officielles, qui suivent la lune, peuvent différer d&apos;un ou
+deux jours. Les années hébraïques comptent 12 ou 13 mois
+(Adar I et Adar II)&#xa0;; les dates hébraïques sont aussi lues
+sous la forme &apos;15 Adar II 5784&apos;.</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, or the events of the calendar
 NAME, each marked as a day off or not (the window&apos;s calendar
 menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
         <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lister les calendriers de jours fériés conservés, ou les
+événements du calendrier NAME, chacun marqué chômé ou non (le
+menu du calendrier de la fenêtre choisit lesquels&#xa0;: «&#xa0;Jours
+chômés de NAME&#xa0;»), puis quitter.</translation>
     </message>
     <message>
         <source>--list-holidays takes one calendar&apos;s name at most.</source>
         <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays accepte au plus un nom de calendrier.</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation>Calendrier «&#xa0;%1&#xa0;» inconnu&#xa0;: gregorian, persian, islamic ou hebrew.</translation>
+    </message>
+    <message>
+        <source>Print the Nth working day after DATE, DATE not counted, and the
+span&apos;s summary, as --days-from prints a date: days outside the
+working week and stored holidays are passed over, a negative N
+counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
+For example: daywright --working-days-from 2026-12-19 10</source>
+        <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--working-days-from takes a date and a count of working days.</source>
+        <extracomment>Refusing --working-days-from given other than two values.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count working days by these days of the week for this run, in
+the window and the answers: mon-fri, sun-thu, sat,sun,mon,tue,wed
+or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
+menu keeps a choice for later runs; the region&apos;s week is the default.
+For example: daywright --working-week sun-thu --days-from today 9</source>
+        <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -352,12 +387,12 @@ menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
     <message>
         <source>Days off in %1</source>
         <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours chômés de %1</translation>
     </message>
     <message>
         <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
         <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les événements cochés sont des jours chômés. Les autres, comme les journées commémoratives ou les jours ouvrés, ne sont ni comptés ni affichés comme jours fériés.</translation>
     </message>
 </context>
 <context>
@@ -524,12 +559,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Days off in %1…</source>
         <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours chômés de %1…</translation>
     </message>
     <message>
         <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
         <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver les jours chômés de «&#xa0;%1&#xa0;», rien n&apos;a été modifié&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -547,17 +582,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
         <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: aucun calendrier de jours fériés nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: not a day off</source>
         <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: non chômé</translation>
     </message>
     <message>
         <source>%1: day off</source>
         <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: chômé</translation>
     </message>
 </context>
 <context>
@@ -653,12 +688,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is damaged</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé</translation>
     </message>
 </context>
 <context>
@@ -716,7 +751,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: which events are days off cannot be read (%2), so every event counts</source>
         <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible de lire quels événements sont chômés (%2), donc tous les événements comptent</translation>
     </message>
 </context>
 <context>
@@ -913,6 +948,50 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
         <translation>Calculer la date</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingDaysAction</name>
+    <message>
+        <source>N working days from here…</source>
+        <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days</source>
+        <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days after %1 (negative: before it):</source>
+        <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeek</name>
+    <message>
+        <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
+        <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A working week needs at least one working day.</source>
+        <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeekMenu</name>
+    <message>
+        <source>Working week</source>
+        <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the region says</source>
+        <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

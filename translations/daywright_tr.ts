@@ -107,9 +107,9 @@
         <translation>Menü, Shift+F10</translation>
     </message>
     <message>
-        <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
+        <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation>Takvimin menüsünü açar: tatiller, hafta numaraları ve gösterilen takvim.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     <message>
         <source>Hebrew</source>
         <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>İbrani</translation>
     </message>
 </context>
 <context>
@@ -315,23 +315,58 @@ calendar: official dates, which follow the moon, may differ by
 a day or two. Hebrew years have 12 or 13 months (Adar I and
 Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bu çalıştırmada tarihleri, ayları ve yılları o takvimde
+gösterir ve yazar: pencerenin ve yanıtların tarihlerini.
+İran ve Afganistan’da varsayılan takvim İran takvimidir;
+pencerenin Takvim menüsü seçimi sonraki çalıştırmalar için
+saklar. Hicri takvim aritmetik takvimdir: Ay’a göre
+belirlenen resmî tarihler bir iki gün farklı olabilir.
+İbrani takviminde yıllar 12 ya da 13 aydır (Adar I ve
+Adar II); bu takvimin tarihleri &apos;15 Adar II 5784&apos;
+biçiminde de okunur.</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, or the events of the calendar
 NAME, each marked as a day off or not (the window&apos;s calendar
 menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
         <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saklanan tatil takvimlerini ya da NAME takviminin
+etkinliklerini, her birinin tatil günü olup olmadığını
+belirterek listeler (hangilerinin tatil günü olduğunu
+pencerenin takvim menüsü belirler: &quot;NAME takvimindeki
+tatil günleri&quot;) ve çıkar.</translation>
     </message>
     <message>
         <source>--list-holidays takes one calendar&apos;s name at most.</source>
         <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays en fazla bir takvim adı alır.</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation>Bilinmeyen takvim &apos;%1&apos;: gregorian, persian, islamic veya hebrew.</translation>
+    </message>
+    <message>
+        <source>Print the Nth working day after DATE, DATE not counted, and the
+span&apos;s summary, as --days-from prints a date: days outside the
+working week and stored holidays are passed over, a negative N
+counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
+For example: daywright --working-days-from 2026-12-19 10</source>
+        <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--working-days-from takes a date and a count of working days.</source>
+        <extracomment>Refusing --working-days-from given other than two values.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count working days by these days of the week for this run, in
+the window and the answers: mon-fri, sun-thu, sat,sun,mon,tue,wed
+or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
+menu keeps a choice for later runs; the region&apos;s week is the default.
+For example: daywright --working-week sun-thu --days-from today 9</source>
+        <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -353,12 +388,12 @@ menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
     <message>
         <source>Days off in %1</source>
         <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 takvimindeki tatil günleri</translation>
     </message>
     <message>
         <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
         <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>İşaretli etkinlikler tatil günüdür. Anma günleri ya da iş günleri gibi işaretsiz olanlar tatil olarak sayılmaz ve gösterilmez.</translation>
     </message>
 </context>
 <context>
@@ -523,12 +558,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Days off in %1…</source>
         <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 takvimindeki tatil günleri…</translation>
     </message>
     <message>
         <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
         <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” takvimindeki tatil günleri saklanamıyor, hiçbir şey değişmedi: %2</translation>
     </message>
 </context>
 <context>
@@ -546,17 +581,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
         <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: &apos;%1&apos; adında bir tatil takvimi yok</translation>
     </message>
     <message>
         <source>%1: not a day off</source>
         <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: tatil günü değil</translation>
     </message>
     <message>
         <source>%1: day off</source>
         <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: tatil günü</translation>
     </message>
 </context>
 <context>
@@ -652,12 +687,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 okunamıyor: %2</translation>
     </message>
     <message>
         <source>%1 is damaged</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bozuk</translation>
     </message>
 </context>
 <context>
@@ -712,7 +747,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: which events are days off cannot be read (%2), so every event counts</source>
         <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: hangi etkinliklerin tatil günü olduğu okunamıyor (%2), bu yüzden tüm etkinlikler sayılıyor</translation>
     </message>
 </context>
 <context>
@@ -903,6 +938,50 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
         <translation>Tarihi Hesapla</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingDaysAction</name>
+    <message>
+        <source>N working days from here…</source>
+        <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days</source>
+        <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days after %1 (negative: before it):</source>
+        <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeek</name>
+    <message>
+        <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
+        <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A working week needs at least one working day.</source>
+        <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeekMenu</name>
+    <message>
+        <source>Working week</source>
+        <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the region says</source>
+        <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -107,9 +107,9 @@
         <translation>菜单键、Shift+F10</translation>
     </message>
     <message>
-        <source>Open the calendar&apos;s menu: holidays, week numbers and the calendar shown.</source>
+        <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation>打开日历菜单：节假日、周数和所显示的历法。</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     <message>
         <source>Hebrew</source>
         <extracomment>The calendar&apos;s menu: the Hebrew (Jewish) calendar, with its thirteen-month years</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>希伯来历</translation>
     </message>
 </context>
 <context>
@@ -312,23 +312,53 @@ calendar: official dates, which follow the moon, may differ by
 a day or two. Hebrew years have 12 or 13 months (Adar I and
 Adar II); its dates are also read as &apos;15 Adar II 5784&apos;.</source>
         <extracomment>--help: the option --calendar. Keep the lines under 62 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>仅在本次运行中以该历法显示和输出日期、月份和年份
+（窗口中及结果中的日期）。在伊朗和阿富汗默认使用波斯历；
+在窗口的“历法”菜单中所做的选择会保留到以后运行时。
+伊斯兰历指推算历法：官方日期以月相为准，可能相差一两天。
+希伯来历每年有 12 或 13 个月（Adar I 和 Adar II）；其日期
+也可以写成 &apos;15 Adar II 5784&apos; 的形式。</translation>
     </message>
     <message>
         <source>List the holiday calendars kept, or the events of the calendar
 NAME, each marked as a day off or not (the window&apos;s calendar
 menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
         <extracomment>--help: the option --list-holidays [NAME]. Keep &quot;Days off in NAME&quot; as the window&apos;s menu item is translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>列出已保存的节假日日历，或列出节假日日历 NAME 中的
+事件并标明每个事件是否为休息日（在窗口中日历的菜单里
+通过“NAME 的休息日”选择），然后退出。</translation>
     </message>
     <message>
         <source>--list-holidays takes one calendar&apos;s name at most.</source>
         <extracomment>A refused command line: --list-holidays was given more than one name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays 最多只能指定一个日历名称。</translation>
     </message>
     <message>
         <source>Unknown calendar &apos;%1&apos;: gregorian, persian, islamic or hebrew.</source>
         <extracomment>A refused command line. %1: the calendar&apos;s name as typed; keep the four names after the colon in English: the program reads them so.</extracomment>
+        <translation>未知的历法“%1”：应为 gregorian、persian、islamic 或 hebrew。</translation>
+    </message>
+    <message>
+        <source>Print the Nth working day after DATE, DATE not counted, and the
+span&apos;s summary, as --days-from prints a date: days outside the
+working week and stored holidays are passed over, a negative N
+counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
+For example: daywright --working-days-from 2026-12-19 10</source>
+        <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--working-days-from takes a date and a count of working days.</source>
+        <extracomment>Refusing --working-days-from given other than two values.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count working days by these days of the week for this run, in
+the window and the answers: mon-fri, sun-thu, sat,sun,mon,tue,wed
+or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
+menu keeps a choice for later runs; the region&apos;s week is the default.
+For example: daywright --working-week sun-thu --days-from today 9</source>
+        <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -350,12 +380,12 @@ menu chooses which: &quot;Days off in NAME&quot;), and exit.</source>
     <message>
         <source>Days off in %1</source>
         <extracomment>Title of the dialog choosing which events of a holiday calendar are days off; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 的休息日</translation>
     </message>
     <message>
         <source>Checked events are days off. Unchecked ones, such as observances or working days, are not counted or shown as holidays.</source>
         <extracomment>Above the list of a holiday calendar&apos;s events, each with a check box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>勾选的事件为休息日。未勾选的事件（如纪念日或调休上班日）不计为节假日，也不显示为节假日。</translation>
     </message>
 </context>
 <context>
@@ -520,12 +550,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Days off in %1…</source>
         <extracomment>In the calendar&apos;s menu, opening the choice of days off; %1: a holiday calendar&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 的休息日…</translation>
     </message>
     <message>
         <source>The days off in “%1” cannot be kept, nothing changed: %2</source>
         <extracomment>A message box&apos;s text; %1: a holiday calendar&apos;s name, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存“%1”的休息日，未做任何更改：%2</translation>
     </message>
 </context>
 <context>
@@ -543,17 +573,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>daywright: no holiday calendar is named &apos;%1&apos;</source>
         <extracomment>On standard error; %1: the name given for a holiday calendar</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>daywright: 没有名为“%1”的节假日日历</translation>
     </message>
     <message>
         <source>%1: not a day off</source>
         <extracomment>--list-holidays NAME, for an event left out; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：非休息日</translation>
     </message>
     <message>
         <source>%1: day off</source>
         <extracomment>--list-holidays NAME, for an event that counts; %1: its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：休息日</translation>
     </message>
 </context>
 <context>
@@ -649,12 +679,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file, %2: what the system says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1：%2</translation>
     </message>
     <message>
         <source>%1 is damaged</source>
         <extracomment>Why a calendar&apos;s choice of days off is not used; %1: its file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 已损坏</translation>
     </message>
 </context>
 <context>
@@ -709,7 +739,7 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>%1: which events are days off cannot be read (%2), so every event counts</source>
         <extracomment>On the summary line and the command line; %1: a holiday calendar, %2: why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法读取哪些事件为休息日（%2），因此所有事件均计为休息日</translation>
     </message>
 </context>
 <context>
@@ -900,6 +930,50 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
         <source>Calculate Date</source>
         <extracomment>The button that finds the date the typed number of days away.</extracomment>
         <translation>计算日期</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingDaysAction</name>
+    <message>
+        <source>N working days from here…</source>
+        <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days</source>
+        <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working days after %1 (negative: before it):</source>
+        <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeek</name>
+    <message>
+        <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
+        <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A working week needs at least one working day.</source>
+        <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWeekMenu</name>
+    <message>
+        <source>Working week</source>
+        <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the region says</source>
+        <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
