@@ -12,6 +12,7 @@
 #include <QFontMetricsF>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QtMath>
 
 #include <algorithm>
@@ -87,6 +88,17 @@ void CalculatorWindow::fitToScreen(const QRect &available)
              {static_cast<QWidget *>(m_resultsHeading), static_cast<QWidget *>(m_resultsBox)})
             widened->resize(widened->width() + extra, widened->height());
         m_quitButton->move(m_quitButton->x() + extra, m_quitButton->y());
+    }
+    // The results give Quit's text, a translation's longer word, the room it needs beside them.
+    QStyleOptionButton quitOption;
+    quitOption.initFrom(m_quitButton);
+    const int quitNeeds = m_quitButton->fontMetrics().horizontalAdvance(m_quitButton->text())
+            + m_quitButton->width()
+            - style()->subElementRect(QStyle::SE_PushButtonContents, &quitOption, m_quitButton)
+                      .width();
+    if (const int wider = quitNeeds - m_quitButton->width(); wider > 0) {
+        m_quitButton->setGeometry(m_quitButton->geometry().adjusted(-wider, 0, 0, 0));
+        m_resultsBox->resize(m_resultsBox->width() - wider, m_resultsBox->height());
     }
     const int designedHeight = pixels(designSize.height()) + (folded ? pixels(foldDepth) : 0);
     const int allRows = MonthGrid::maximumMonthRows;
@@ -211,7 +223,8 @@ QList<CalculatorWindow::DesignedControl> CalculatorWindow::design(bool folded) c
             {m_calculateButton, QRect(2880, 840, 1455, 375), 16},
             {m_dayCountBox, QRect(4440, 840, 735, 375), 0},
             {m_resultsBox, folded ? QRect(120, 1680, 4575, 855) : QRect(5280, 360, 4935, 855), 0},
-            {m_quitButton, folded ? QRect(4800, 1680, 495, 855) : QRect(10320, 360, 495, 855), 8},
+            // A Quit wider than its narrow column takes room from the results instead.
+            {m_quitButton, folded ? QRect(4800, 1680, 495, 855) : QRect(10320, 360, 495, 855), 0},
             {m_calendar, QRect(0, calendarTop, 10890, 6660), 0},
     };
 }
