@@ -8,9 +8,11 @@
 #include "Settings.h"
 #include "WorkingWeek.h"
 
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -56,6 +58,45 @@ class CalculatorTest : public QObject
     }
 
 private slots:
+    // A count takes the form its language's grammar gives it: per language, the word for 0, 1,
+    // 2, 3, 5, 11, 21, 100 and 101 days, as a speaker writes it.
+    void countsTakeTheirLanguagesForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("words");
+        const auto row = [](const char *language, const char *words) {
+            QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(words);
+        };
+        row("en", "days day days days days days days days days");
+        row("de", "Tage Tag Tage Tage Tage Tage Tage Tage Tage");
+        row("fr", "jour jour jours jours jours jours jours jours jours");
+        row("pt_BR", "dia dia dias dias dias dias dias dias dias");
+        row("ru", "дней день дня дня дней дней день дней день");
+        row("pl", "dni dzień dni dni dni dni dni dni dni");
+        row("ar", "يوم|يوم واحد|يومان|أيام|أيام|يومًا|يومًا|يوم|يوم");
+        row("he", "ימים יום ימים ימים ימים ימים ימים ימים ימים");
+        row("tr", "gün gün gün gün gün gün gün gün gün");
+        row("ja", "日 日 日 日 日 日 日 日 日");
+    }
+    void countsTakeTheirLanguagesForms()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translations/daywright_") + language));
+        QCoreApplication::installTranslator(&translator);
+        const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QStringList words;
+        for (const int count : {0, 1, 2, 3, 5, 11, 21, 100, 101}) {
+            const QString number = QString::number(count);
+            words << withPlaces(QCoreApplication::translate("ResultTexts", "%1 day(s)", nullptr,
+                                                            count),
+                                {number})
+                             .remove(number)
+                             .trimmed();
+        }
+        QTEST(words.join(language == u"ar" ? u'|' : u' '), "words");
+    }
+
     void init()
     {
         today = QDate(2026, 12, 5);
