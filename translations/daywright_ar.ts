@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فتح قائمة التقويم: أيام العمل والعطلات وأرقام الأسابيع والتقويم.</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,16 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة يوم العمل ذي الترتيب N بعد DATE، دون احتساب DATE، وملخص
+المدة، كما يطبع --days-from تاريخًا: تُتخطى الأيام الواقعة خارج
+أسبوع العمل والعطلات المحفوظة، ويعود العدد N السالب إلى الوراء،
+ويعطي الصفر DATE نفسه (كالدالة WORKDAY في جداول البيانات).
+مثال: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يأخذ الخيار --working-days-from تاريخًا وعددًا من أيام العمل.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -360,7 +364,11 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>احتساب أيام العمل بأيام الأسبوع هذه في هذا التشغيل، في النافذة
+والإجابات: mon-fri أو sun-thu أو sat,sun,mon,tue,wed أو أرقام
+ISO 8601 مثل 1-5 (1 هو الاثنين). وتحفظ قائمة «أسبوع العمل» في
+النافذة الاختيار للمرات القادمة، وأسبوع المنطقة هو الافتراضي.
+مثال: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -993,17 +1001,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدّ N من أيام العمل من هذا اليوم…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أيام العمل</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدد أيام العمل بعد %1 (بالسالب: قبله):</translation>
     </message>
 </context>
 <context>
@@ -1011,12 +1019,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ليس يومًا من أيام الأسبوع: اكتب من mon إلى sun، أو من 1 إلى 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يتضمن أسبوع العمل يوم عمل واحدًا على الأقل.</translation>
     </message>
 </context>
 <context>
@@ -1024,12 +1032,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أسبوع العمل</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حسب المنطقة</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Kalendermenü öffnen: Arbeitstage, Feiertage, Kalenderwochen und Kalender.</translation>
     </message>
 </context>
 <context>
@@ -354,12 +354,18 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Den N-ten Arbeitstag nach DATE (DATE nicht mitgezählt) und
+die Zusammenfassung des Zeitraums ausgeben, so wie --days-from
+ein Datum ausgibt: Tage außerhalb der Arbeitswoche und
+gespeicherte Feiertage werden übersprungen, ein negatives N
+zählt rückwärts, 0 ergibt DATE selbst (wie ARBEITSTAG in
+Tabellenkalkulationen).
+Zum Beispiel: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from erwartet ein Datum und eine Anzahl Arbeitstage.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -368,7 +374,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstage bei diesem Aufruf nach diesen Wochentagen zählen,
+im Fenster und in den Antworten: mon-fri, sun-thu,
+sat,sun,mon,tue,wed oder Zahlen nach ISO 8601, 1-5 (1 ist
+Montag). Das Menü „Arbeitswoche“ des Fensters speichert eine
+Wahl für spätere Aufrufe; voreingestellt ist die Woche der
+Region.
+Zum Beispiel: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -957,17 +969,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N Arbeitstage ab hier…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstage</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstage nach %1 (negativ: davor):</translation>
     </message>
 </context>
 <context>
@@ -975,12 +987,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Wochentag: mon bis sun oder 1 bis 7 angeben</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Arbeitswoche braucht mindestens einen Arbeitstag.</translation>
     </message>
 </context>
 <context>
@@ -988,12 +1000,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitswoche</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie in der Region üblich</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú del calendario: días hábiles, festivos, números de semana y calendario.</translation>
     </message>
 </context>
 <context>
@@ -352,12 +352,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el N-ésimo día hábil tras DATE, sin contar DATE,
+y el resumen del periodo, como --days-from escribe una fecha:
+se saltan los días fuera de la semana laboral y los festivos
+guardados, un N negativo cuenta hacia atrás y 0 da la propia
+DATE (como DIA.LAB en las hojas de cálculo).
+Por ejemplo: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from requiere una fecha y un número de días hábiles.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -366,7 +371,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contar los días hábiles según estos días de la semana durante
+esta ejecución, en la ventana y en las respuestas: mon-fri,
+sun-thu, sat,sun,mon,tue,wed o números ISO 8601, 1-5 (1 es el
+lunes). El menú Semana laboral de la ventana guarda una
+elección para ejecuciones posteriores; la semana de la región
+es la predeterminada.
+Por ejemplo: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -955,17 +966,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N días hábiles desde aquí…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Días hábiles</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Días hábiles después del %1 (negativo: antes):</translation>
     </message>
 </context>
 <context>
@@ -973,12 +984,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un día de la semana: escriba de mon a sun, o de 1 a 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una semana laboral necesita al menos un día hábil.</translation>
     </message>
 </context>
 <context>
@@ -986,12 +997,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semana laboral</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Según la región</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن منوی تقویم: روزهای کاری، تعطیلات، شماره‌های هفته و تقویم.</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>چاپ روز کاری شمارهٔ N پس از DATE، بی‌آنکه خود DATE شمرده شود،
+و خلاصهٔ بازه، همان‌گونه که --days-from تاریخ را چاپ می‌کند:
+روزهای بیرون از هفتهٔ کاری و تعطیلات نگه‌داشته‌شده شمرده
+نمی‌شوند، N منفی به عقب می‌شمارد و 0 خود DATE را می‌دهد
+(مانند تابع WORKDAY در صفحه‌گسترده‌ها).
+برای نمونه: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from یک تاریخ و تعداد روزهای کاری می‌گیرد.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -360,7 +365,11 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شمردن روزهای کاری با این روزهای هفته در این اجرا، در پنجره و
+پاسخ‌ها: mon-fri، sun-thu، sat,sun,mon,tue,wed یا شماره‌های
+ISO 8601، 1-5 (1 دوشنبه است). منوی «هفتهٔ کاری» پنجره انتخاب
+را برای اجراهای بعدی نگه می‌دارد؛ هفتهٔ منطقه پیش‌فرض است.
+برای نمونه: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -938,17 +947,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شمردن N روز کاری از این روز…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>روزهای کاری</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>روزهای کاری پس از %1 (منفی: پیش از آن):</translation>
     </message>
 </context>
 <context>
@@ -956,12 +965,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; روز هفته نیست: از mon تا sun یا از 1 تا 7 بنویسید</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هفتهٔ کاری دست‌کم یک روز کاری لازم دارد.</translation>
     </message>
 </context>
 <context>
@@ -969,12 +978,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هفتهٔ کاری</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بر پایهٔ منطقه</translation>
     </message>
 </context>
 </TS>

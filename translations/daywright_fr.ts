@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu du calendrier&#xa0;: jours ouvrés, jours fériés, numéros de semaine et calendrier.</translation>
     </message>
 </context>
 <context>
@@ -352,12 +352,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le N-ième jour ouvré après DATE, DATE non comprise,
+et le résumé de la période, comme --days-from affiche une
+date&#xa0;: les jours hors de la semaine de travail et les jours
+fériés conservés sont sautés, un N négatif compte à rebours et
+0 donne DATE elle-même (comme SERIE.JOUR.OUVRE des tableurs).
+Par exemple&#xa0;: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from attend une date et un nombre de jours ouvrés.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -366,7 +371,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compter les jours ouvrés selon ces jours de la semaine pour
+cette exécution, dans la fenêtre et les réponses&#xa0;: mon-fri,
+sun-thu, sat,sun,mon,tue,wed ou des numéros ISO 8601, 1-5
+(1 pour lundi). Le menu Semaine de travail de la fenêtre garde
+un choix pour les exécutions suivantes&#xa0;; par défaut, c&apos;est la
+semaine de la région.
+Par exemple&#xa0;: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -955,17 +966,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N jours ouvrés à partir d&apos;ici…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours ouvrés</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours ouvrés après le %1 (négatif&#xa0;: avant)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -973,12 +984,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un jour de la semaine&#xa0;: écrivez de mon à sun, ou de 1 à 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une semaine de travail doit compter au moins un jour ouvré.</translation>
     </message>
 </context>
 <context>
@@ -986,12 +997,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semaine de travail</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selon la région</translation>
     </message>
 </context>
 </TS>

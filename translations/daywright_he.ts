@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>פתיחת התפריט של לוח השנה: ימי עבודה, חגים, מספרי שבועות ולוח השנה.</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,16 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת יום העבודה ה־N אחרי DATE, בלי לספור את DATE, ואת סיכום
+הטווח, כפי ש־--days-from מדפיסה תאריך: ימים שמחוץ לשבוע העבודה
+וחגים שמורים מדולגים, N שלילי סופר אחורה ו־0 נותן את DATE עצמו
+(כמו הפונקציה WORKDAY בגיליונות אלקטרוניים).
+לדוגמה: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות --working-days-from מקבלת תאריך ומספר ימי עבודה.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -360,7 +364,11 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ספירת ימי העבודה לפי ימי השבוע האלה בהרצה זו, בחלון ובתשובות:
+mon-fri, sun-thu, sat,sun,mon,tue,wed או מספרי ISO 8601, 1-5
+(1 הוא יום שני). התפריט &quot;שבוע עבודה&quot; שבחלון שומר את הבחירה
+להרצות הבאות; ברירת המחדל היא שבוע העבודה של האזור.
+לדוגמה: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -949,17 +957,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ספירת N ימי עבודה מיום זה…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ימי עבודה</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ימי עבודה אחרי %1 (מספר שלילי: לפניו):</translation>
     </message>
 </context>
 <context>
@@ -967,12 +975,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; אינו יום בשבוע: יש לכתוב mon עד sun, או 1 עד 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שבוע עבודה צריך לכלול לפחות יום עבודה אחד.</translation>
     </message>
 </context>
 <context>
@@ -980,12 +988,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שבוע עבודה</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>לפי האזור</translation>
     </message>
 </context>
 </TS>

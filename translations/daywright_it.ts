@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apre il menu del calendario: giorni lavorativi, festività, numeri di settimana e calendario.</translation>
     </message>
 </context>
 <context>
@@ -351,12 +351,18 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrive l&apos;N-esimo giorno lavorativo dopo DATE, DATE esclusa, e
+il riepilogo del periodo, come --days-from scrive una data: i
+giorni fuori dalla settimana lavorativa e le festività
+conservate vengono saltati, un N negativo conta all&apos;indietro
+e 0 dà DATE stessa (come GIORNO.LAVORATIVO nei fogli di
+calcolo).
+Ad esempio: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from richiede una data e un numero di giorni lavorativi.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -365,7 +371,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conta i giorni lavorativi secondo questi giorni della
+settimana per questa esecuzione, nella finestra e nelle
+risposte: mon-fri, sun-thu, sat,sun,mon,tue,wed o numeri
+ISO 8601, 1-5 (1 è lunedì). Il menu Settimana lavorativa della
+finestra conserva una scelta per le esecuzioni successive; la
+settimana della regione è quella predefinita.
+Ad esempio: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -954,17 +966,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N giorni lavorativi da qui…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giorni lavorativi</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giorni lavorativi dopo il %1 (negativo: prima):</translation>
     </message>
 </context>
 <context>
@@ -972,12 +984,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un giorno della settimana: scrivere da mon a sun, o da 1 a 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una settimana lavorativa richiede almeno un giorno lavorativo.</translation>
     </message>
 </context>
 <context>
@@ -985,12 +997,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Settimana lavorativa</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Secondo la regione</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーのメニューを開きます（営業日、祝日、週番号、暦）。</translation>
     </message>
 </context>
 <context>
@@ -349,12 +349,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATE の N 営業日後の日付（DATE 自体は数えない）と
+期間の概要を、--days-from と同じ形で出力します。
+勤務曜日以外の日と保存済みの祝日は飛ばします。
+N が負の数なら前にさかのぼり、0 なら DATE 自体を
+返します（表計算ソフトの WORKDAY 関数と同じ）。
+例: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from には日付と営業日数を指定します。</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -363,7 +368,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行に限り、ウィンドウと結果の営業日を
+これらの曜日で数えます。mon-fri、sun-thu、
+sat,sun,mon,tue,wed のように指定するか、ISO 8601 の
+番号で 1-5 のように指定します（1 は月曜日）。
+ウィンドウの「勤務曜日」メニューでの選択は次回以降も
+保持されます。既定は地域の勤務曜日です。
+例: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -941,17 +952,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>この日から N 営業日後…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>営業日</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 から数える営業日数（負の数なら前へ）：</translation>
     </message>
 </context>
 <context>
@@ -959,12 +970,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は曜日ではありません。mon～sun または 1～7 で指定してください</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>勤務曜日は少なくとも一日必要です。</translation>
     </message>
 </context>
 <context>
@@ -972,12 +983,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>勤務曜日</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>地域の設定に従う</translation>
     </message>
 </context>
 </TS>

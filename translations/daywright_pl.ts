@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera menu kalendarza: dni robocze, święta, numery tygodni i wybór kalendarza.</translation>
     </message>
 </context>
 <context>
@@ -353,12 +353,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje N-ty dzień roboczy po DATE (bez liczenia samej DATE)
+oraz podsumowanie zakresu, tak jak --days-from wypisuje datę:
+dni spoza tygodnia pracy i zachowane święta są pomijane,
+ujemne N liczy wstecz, a 0 daje samą DATE (jak funkcja
+DZIEŃ.ROBOCZY w arkuszach kalkulacyjnych).
+Na przykład: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from wymaga daty i liczby dni roboczych.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -367,7 +372,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liczy dni robocze według tych dni tygodnia przy tym
+uruchomieniu, w oknie i w odpowiedziach: mon-fri, sun-thu,
+sat,sun,mon,tue,wed lub numery ISO 8601, 1-5
+(1 to poniedziałek). Menu Tydzień pracy w oknie zapamiętuje
+wybór na kolejne uruchomienia; domyślny jest tydzień pracy
+regionu.
+Na przykład: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -967,17 +978,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N dni roboczych od tego dnia…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dni robocze</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba dni roboczych po %1 (ujemna: przed tą datą):</translation>
     </message>
 </context>
 <context>
@@ -985,12 +996,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest dniem tygodnia: wpisz od mon do sun albo od 1 do 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień pracy musi mieć co najmniej jeden dzień roboczy.</translation>
     </message>
 </context>
 <context>
@@ -998,12 +1009,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień pracy</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak w regionie</translation>
     </message>
 </context>
 </TS>

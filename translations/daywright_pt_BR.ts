@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abre o menu do calendário: dias úteis, feriados, números das semanas e calendário.</translation>
     </message>
 </context>
 <context>
@@ -350,12 +350,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprime o N-ésimo dia útil depois de DATE, sem contar DATE,
+e o resumo do período, como --days-from imprime uma data: os
+dias fora da semana de trabalho e os feriados guardados são
+pulados, um N negativo conta para trás e 0 dá a própria DATE
+(como DIATRABALHO nas planilhas).
+Por exemplo: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from recebe uma data e um número de dias úteis.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -364,7 +369,13 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conta os dias úteis por estes dias da semana durante esta
+execução, na janela e nas respostas: mon-fri, sun-thu,
+sat,sun,mon,tue,wed ou números ISO 8601, 1-5 (1 é
+segunda-feira). O menu Semana de trabalho da janela guarda a
+escolha para as próximas execuções; o padrão é a semana da
+região.
+Por exemplo: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -953,17 +964,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N dias úteis a partir daqui…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dias úteis</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dias úteis depois de %1 (negativo: antes):</translation>
     </message>
 </context>
 <context>
@@ -971,12 +982,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um dia da semana: escreva de mon a sun ou de 1 a 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A semana de trabalho precisa de pelo menos um dia útil.</translation>
     </message>
 </context>
 <context>
@@ -984,12 +995,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semana de trabalho</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conforme a região</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Открыть меню календаря: рабочие дни, праздники, номера недель и выбор календаря.</translation>
     </message>
 </context>
 <context>
@@ -352,12 +352,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вывести N-й рабочий день после DATE (сама DATE не считается)
+и сводку по промежутку, как --days-from выводит дату: дни вне
+рабочей недели и сохранённые праздники пропускаются,
+отрицательное N отсчитывает назад, а 0 даёт саму DATE (как
+функция РАБДЕНЬ в электронных таблицах).
+Например: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from принимает дату и число рабочих дней.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -366,7 +371,12 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Считать рабочими днями эти дни недели при данном запуске,
+в окне и в ответах: mon-fri, sun-thu, sat,sun,mon,tue,wed
+или номера ISO 8601, 1-5 (1 — понедельник). Меню «Рабочая
+неделя» в окне запоминает выбор для следующих запусков;
+по умолчанию используется рабочая неделя региона.
+Например: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -966,17 +976,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Через N рабочих дней от этого дня…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рабочие дни</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Число рабочих дней после %1 (отрицательное — до этой даты):</translation>
     </message>
 </context>
 <context>
@@ -984,12 +994,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не день недели: укажите от mon до sun или от 1 до 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>В рабочей неделе должен быть хотя бы один рабочий день.</translation>
     </message>
 </context>
 <context>
@@ -997,12 +1007,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рабочая неделя</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как принято в регионе</translation>
     </message>
 </context>
 </TS>

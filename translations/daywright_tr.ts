@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Takvimin menüsünü açar: iş günleri, tatiller, hafta numaraları ve takvim seçimi.</translation>
     </message>
 </context>
 <context>
@@ -353,12 +353,18 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATE tarihinden sonraki N&apos;inci iş gününü (DATE sayılmaz) ve
+aralığın özetini, --days-from&apos;un tarih yazdırdığı gibi
+yazdırır: çalışma haftası dışındaki günler ve saklanan
+tatiller atlanır; eksi bir N geriye doğru sayar, 0 ise DATE
+tarihinin kendisini verir (elektronik tablolardaki İŞGÜNÜ
+gibi).
+Örneğin: daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from bir tarih ve bir iş günü sayısı alır.</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -367,7 +373,12 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bu çalıştırmada, pencerede ve yanıtlarda iş günlerini haftanın
+bu günlerine göre sayar: mon-fri, sun-thu, sat,sun,mon,tue,wed
+ya da ISO 8601 numaraları, 1-5 (1 pazartesidir). Pencerenin
+Çalışma haftası menüsü seçimi sonraki çalıştırmalar için
+saklar; varsayılan, bölgenin çalışma haftasıdır.
+Örneğin: daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -945,17 +956,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bu günden itibaren N iş günü…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>İş günleri</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarihinden sonraki iş günü sayısı (eksi sayı: öncesi):</translation>
     </message>
 </context>
 <context>
@@ -963,12 +974,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; haftanın bir günü değil: mon ile sun arasında bir gün ya da 1 ile 7 arasında bir sayı yazın</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Çalışma haftasında en az bir iş günü olmalıdır.</translation>
     </message>
 </context>
 <context>
@@ -976,12 +987,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Çalışma haftası</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bölgeye göre</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     <message>
         <source>Open the calendar&apos;s menu: working days, holidays, week numbers and the calendar.</source>
         <extracomment>--help: what the Menu key does on the calendar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>打开日历的菜单：工作日、节假日、周数和历法。</translation>
     </message>
 </context>
 <context>
@@ -345,12 +345,17 @@ working week and stored holidays are passed over, a negative N
 counts back and 0 gives DATE itself (as spreadsheets&apos; WORKDAY).
 For example: daywright --working-days-from 2026-12-19 10</source>
         <extracomment>--help on --working-days-from; DATE and N are the value names shown before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>输出 DATE 之后第 N 个工作日（不计 DATE 本身）及
+该时段的摘要，格式与 --days-from 输出日期相同：
+跳过工作周以外的日子和已保存的节假日；N 为负数
+时向前推算，为 0 时即为 DATE 本身（与电子表格的
+WORKDAY 函数相同）。
+例如：daywright --working-days-from 2026-12-19 10</translation>
     </message>
     <message>
         <source>--working-days-from takes a date and a count of working days.</source>
         <extracomment>Refusing --working-days-from given other than two values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--working-days-from 需要一个日期和一个工作日数。</translation>
     </message>
     <message>
         <source>Count working days by these days of the week for this run, in
@@ -359,7 +364,12 @@ or ISO 8601 numbers, 1-5 (1 is Monday). The window&apos;s Working week
 menu keeps a choice for later runs; the region&apos;s week is the default.
 For example: daywright --working-week sun-thu --days-from today 9</source>
         <extracomment>--help on --working-week; the day names and numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>仅在本次运行中（窗口和结果中）按这些星期几计算
+工作日：mon-fri、sun-thu、sat,sun,mon,tue,wed，
+或 ISO 8601 编号，如 1-5（1 表示星期一）。在窗口
+的“工作周”菜单中所做的选择会保留到以后运行时；
+默认使用本地区的工作周。
+例如：daywright --working-week sun-thu --days-from today 9</translation>
     </message>
 </context>
 <context>
@@ -937,17 +947,17 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>N working days from here…</source>
         <extracomment>The calendar&apos;s menu: asks for a number N and picks the day N working days from the day the menu was opened on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>从此日起 N 个工作日…</translation>
     </message>
     <message>
         <source>Working days</source>
         <extracomment>The title of the dialog that asks how many working days from a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>工作日</translation>
     </message>
     <message>
         <source>Working days after %1 (negative: before it):</source>
         <extracomment>Asking for a count of working days; %1 is the day counted from, which is not counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 之后的工作日数（负数表示之前）：</translation>
     </message>
 </context>
 <context>
@@ -955,12 +965,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>&apos;%1&apos; is no day of the week: write mon to sun, or 1 to 7</source>
         <extracomment>Refusing a --working-week value; %1 is the part that is no day. The English day names and the numbers are what the program reads in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是星期几：请写 mon 至 sun，或 1 至 7</translation>
     </message>
     <message>
         <source>A working week needs at least one working day.</source>
         <extracomment>Refusing a working week, from the Working week menu or the command line, that would leave no day of the week a working day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>工作周至少需要一个工作日。</translation>
     </message>
 </context>
 <context>
@@ -968,12 +978,12 @@ A question before a stored holiday calendar is removed. %1: its name.</extracomm
     <message>
         <source>Working week</source>
         <extracomment>The calendar&apos;s menu: the submenu of the days counted as working days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>工作周</translation>
     </message>
     <message>
         <source>As the region says</source>
         <extracomment>The Working week menu: counting by the region&apos;s usual working week again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>按地区设置</translation>
     </message>
 </context>
 </TS>
