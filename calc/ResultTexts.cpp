@@ -103,9 +103,12 @@ QString ResultTexts::weekBreakdown(qint64 dayCount) const
                       {number(weeks), number(days), this->weeks(weeks), this->days(days)});
 }
 
-// A form may leave the number out where the word says it, as Arabic's dual "two days" does.
+// A form may leave the number out where the word says it, as Arabic's dual "two days" does; a
+// count back in time keeps its sign before such a word.
 QString ResultTexts::counted(const QString &form, qint64 count) const
 {
+    if (count < 0 && !form.contains(QStringLiteral("%1")))
+        return m_numbers.negativeSign() + form;
     return withPlaces(form, {number(count)});
 }
 

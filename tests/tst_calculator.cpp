@@ -95,6 +95,10 @@ private slots:
                              .trimmed();
         }
         QTEST(words.join(language == u"ar" ? u'|' : u' '), "words");
+        // A count back in time keeps its sign, also where the word says the number.
+        const QString weeks
+                = ResultTexts(QLocale::c()).betweenDates({2026, 12, 19}, {2026, 12, 3}, -16);
+        QVERIFY2(weeks.section(u'\n', 1).count(u'-') == 2, qPrintable(weeks));
     }
 
     void init()
