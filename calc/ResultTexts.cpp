@@ -58,6 +58,7 @@ ResultTexts::ResultTexts(const QLocale &locale, DateStyle style, CalendarSystem 
     : m_locale(style == DateStyle::Iso ? QLocale::c() : locale)
     , m_dateFormat(fourDigitYearDateFormat(m_locale))
     , m_numbers(m_locale.language() == Translations::installed() ? m_locale : QLocale::c())
+    , m_rightToLeftSentences(QLocale(Translations::installed()).textDirection() == Qt::RightToLeft)
     , m_calendar(&calendarOf(style == DateStyle::Iso ? CalendarSystem::Gregorian : calendar))
 {
     m_numbers.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -136,21 +137,19 @@ QString ResultTexts::dayCountBox(qint64 dayCount)
 
 QString ResultTexts::isolated(QDate day) const
 {
-    const QString text = date(day);
     // A sentence in a right-to-left language holds each date in an isolate, which keeps the
     // date's own order and the sentence's around it.
-    if (QLocale(Translations::installed()).textDirection() == Qt::RightToLeft)
-        return u'\u2068' + text + u'\u2069';
-    return text;
+    return m_rightToLeftSentences ? u'\u2068' + date(day) + u'\u2069' : date(day);
 }
 
 QString ResultTexts::summaryDate(QDate day) const
 {
-    const QString text = isolated(day);
+    if (m_rightToLeftSentences)
+        return isolated(day);
     // Dates in a right-to-left script carry right-to-left marks. Left-to-right marks around them
     // keep a left-to-right line, and the colon after the second date, reading from the left.
-    return text.startsWith(u'\u2068') || !text.isRightToLeft() ? text
-                                                               : u'\u200E' + text + u'\u200E';
+    const QString text = date(day);
+    return text.isRightToLeft() ? u'\u200E' + text + u'\u200E' : text;
 }
 
 QString ResultTexts::spanSummary(QDate from, QDate to, const QList<Qt::DayOfWeek> &workingWeek,

@@ -56,6 +56,7 @@ private:
     QLocale m_locale;
     QString m_dateFormat;
     QLocale m_numbers;
+    bool m_rightToLeftSentences; // the translation's sentences run from the right
     const Calendar *m_calendar;
 };
 
